@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// CRC-16/MCRF4XX: polynomial 0x1021 reflected (0x8408), initial value 0xFFFF,
+// reflected input and output, no final XOR. Check value ("123456789"): 0x6F91.
+inline constexpr std::uint16_t kCrcInitial = 0xFFFF;
+
+// Filled once by BuildCrcTable before any job runs; read-only afterwards.
+extern std::array<std::uint16_t, 256> g_crcTable;
+
+void BuildCrcTable();
+
+// Continues a CRC over length bytes. Feeding data in pieces, each call passing
+// on the previous result, gives the CRC of the whole. A length of 0 returns crc.
+std::uint16_t UpdateCrc(std::uint16_t crc, const void* buffer, std::size_t length);
+
+// The byte-at-a-time table loop: the reference that every faster path must equal.
+std::uint16_t UpdateCrcBytewise(std::uint16_t crc, const void* buffer, std::size_t length);
+
+// Four upper-case hexadecimal digits with leading zeros.
+std::string FormatCrcHex(std::uint16_t crc);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "engine/stream_crc.h"
+
+// The failure ComputeFileCrc throws: what() is the report line for it.
+class FileCrcError : public std::runtime_error {
+public:
+    FileCrcError(CrcFailure failure, const std::string& message)
+        : std::runtime_error(message), m_failure(failure) {}
+    CrcFailure Failure() const { return m_failure; }
+
+private:
+    CrcFailure m_failure;
+};
+
+// The CRC-16 of a whole file, read in binary mode in 1 MiB chunks without
+// denying other processes read or write access. Throws FileCrcError when the
+// file cannot be opened ("<path>:ファイルが開けません"), when reading fails
+// part-way ("<path>:読み込みエラー"), or when no read buffer can be had.
+std::uint16_t ComputeFileCrc(const std::string& path);

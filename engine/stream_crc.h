@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+// Why a file's CRC could not be computed.
+enum class CrcFailure {
+    CannotOpen,  // the file could not be opened
+    ReadFailed,  // reading failed part-way: the bytes read so far are not the file
+    NoBuffer,    // the read buffer could not be obtained
+};
+
+// Files are read through one buffer of this size, whatever their length.
+inline constexpr std::size_t kCrcChunkSize = 1 << 20;
+
+// Reads up to capacity bytes into buffer: a count above 0, 0 at the end of the
+// data, or a negative value when reading failed.
+using ChunkReader = std::function<std::int64_t(unsigned char* buffer, std::size_t capacity)>;
+
+struct StreamCrcResult {
+    bool ok = false;
+    CrcFailure failure = CrcFailure::ReadFailed;
+    std::uint16_t crc = 0;
+    std::int64_t bytes = 0;
+};
+
+// The CRC of everything the reader yields, chunk by chunk, passing a job
+// checkpoint after each chunk. A read error fails the whole computation.
+StreamCrcResult ComputeStreamCrc(const ChunkReader& read);

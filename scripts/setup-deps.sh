@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building and testing Varnel needs on Debian or Ubuntu, and
+# nothing when everything is already there.
+set -eu
+packages="cmake ninja-build g++ clang libclang-rt-dev googletest mingw-w64 g++-mingw-w64-x86-64-posix
+          wine wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick x11-utils"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+sudo=""
+[ "$(id -u)" = 0 ] || sudo=sudo
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    $sudo apt-get update -qq
+    # libclang-rt-dev is Debian's name; Ubuntu ships the fuzzer runtime with clang itself.
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null ||
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ${missing/libclang-rt-dev/} >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    echo "Generating the ja_JP.UTF-8 locale"
+    $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+fi

@@ -1,0 +1,33 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "engine/job_messages.h"
+#include "engine/path_message.h"
+#include "res/resource.h"
+
+namespace {
+
+// Everything the program reads, writes and shows is code page 932. Without a
+// generated Japanese locale Wine silently runs in code page 1252.
+TEST(CodePageTest, TheAnsiCodePageIs932) {
+    EXPECT_EQ(GetACP(), 932u);
+}
+
+TEST(CodePageTest, LiteralsReachTheProgramAsShiftJisBytes) {
+    EXPECT_EQ(std::string(kNoErrorsMessage),
+              "\x83\x47\x83\x89\x81\x5B\x82\xCD\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82"
+              "\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42");
+    EXPECT_EQ(ReadErrorMessage("a.bin"), "a.bin:\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B");
+}
+
+TEST(CodePageTest, StringTableMessagesLoadAsShiftJis) {
+    EXPECT_EQ(FormatPathMessage(IDS_CANNOT_OPEN, "C:\\x.bin"),
+              "C:\\x.bin:\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x8A\x4A\x82\xAF\x82\xDC\x82\xB9\x82"
+              "\xF1");
+    EXPECT_EQ(FormatPathMessage(IDS_LIST_TOO_LARGE, "C:\\l.crc"),
+              "C:\\l.crc:\x83\x54\x83\x43\x83\x59\x82\xAA" "1M\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2"
+              "\x82\xDC\x82\xB7\x81\x42");
+}
+
+}  // namespace

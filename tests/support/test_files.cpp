@@ -1,0 +1,156 @@
+#include "tests/support/test_files.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <filesystem>
+#endif
+
+#ifndef _WIN32
+namespace fs = std::filesystem;
+#endif
+
+namespace {
+
+std::string UniqueName() {
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return "varnel-test-" + std::to_string(ticks) + "-" + std::to_string(counter++);
+}
+
+#ifdef _WIN32
+// The ANSI functions take code page 932 bytes as they are; the standard
+// library's narrow paths would be read as UTF-8 by this runtime.
+constexpr char kSeparator = '\\';
+
+std::string TempBase() {
+    char buffer[MAX_PATH + 1];
+    const DWORD length = GetTempPathA(sizeof buffer, buffer);
+    std::string base(buffer, length);
+    while (!base.empty() && base.back() == '\\') {
+        base.pop_back();
+    }
+    return base;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 24));
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            break;
+        }
+        done += written;
+    }
+    CloseHandle(file);
+}
+
+std::string ReadBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        content.append(buffer, got);
+    }
+    CloseHandle(file);
+    return content;
+}
+#else
+constexpr char kSeparator = '/';
+
+std::string TempBase() { return fs::temp_directory_path().string(); }
+void RemoveTree(const std::string& path) {
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+}
+void CreateFolder(const std::string& path) { fs::create_directory(path); }
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+}
+std::string ReadBytes(const std::string& path) {
+    std::string content;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[65536];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            content.append(buffer, got);
+        }
+        std::fclose(file);
+    }
+    return content;
+}
+#endif
+
+}  // namespace
+
+TestFolder::TestFolder() : m_path(TempBase() + kSeparator + UniqueName()) { CreateFolder(m_path); }
+
+TestFolder::~TestFolder() { RemoveTree(m_path); }
+
+std::string TestFolder::PathOf(const std::string& name) const { return m_path + kSeparator + name; }
+
+std::string TestFolder::Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = PathOf(name);
+    WriteBytes(path, bytes);
+    return path;
+}
+
+std::string TestFolder::MakeFolder(const std::string& name) const {
+    const std::string path = PathOf(name);
+    CreateFolder(path);
+    return path;
+}
+
+std::string ReadFileBytes(const std::string& path) { return ReadBytes(path); }
+
+bool RunningUnderWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the object goes away.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    // The folder's path in the native form, ending without a separator.
+    const std::string& Path() const { return m_path; }
+    // The path of name inside the folder (name in code page 932 on Windows).
+    std::string PathOf(const std::string& name) const;
+    // Creates or replaces the file name with exactly these bytes; returns its path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+    std::string MakeFolder(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+// The whole content of a file, or an empty string if it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
+// True in a Windows program running under Wine rather than on Windows.
+bool RunningUnderWine();

@@ -1,0 +1,98 @@
+#include "ui/result/report_layout.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/crc16.h"
+#include "engine/job_messages.h"
+
+namespace {
+
+constexpr std::size_t kMinNameWidth = 4;  // "Name"
+constexpr std::size_t kMinSizeWidth = 5;  // "Bytes"
+
+std::size_t NameWidth(const CStringList& names) {
+    std::size_t width = kMinNameWidth;
+    for (const std::string& name : names) {
+        width = std::max(width, name.size());
+    }
+    return width;
+}
+
+std::size_t SizeWidth(const CSizeList& sizes) {
+    std::int64_t largest = 0;
+    for (std::int64_t size : sizes) {
+        largest = std::max(largest, size);
+    }
+    return std::max(GroupThousands(largest).size(), kMinSizeWidth);
+}
+
+std::string PadRight(std::string text, std::size_t width) {
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+std::int64_t AddSaturated(std::int64_t total, std::int64_t size) {
+    std::int64_t sum;
+    if (__builtin_add_overflow(total, size, &sum)) {
+        return size > 0 ? INT64_MAX : INT64_MIN;
+    }
+    return sum;
+}
+
+std::string TotalLine(std::size_t fileCount, std::int64_t byteTotal) {
+    return "Total  " + std::to_string(fileCount) + " Files  " + GroupThousands(byteTotal) +
+           " Bytes";
+}
+
+}  // namespace
+
+std::string GroupThousands(std::int64_t value) {
+    std::string text;
+    while (value >= 1000) {
+        char group[8];
+        std::snprintf(group, sizeof group, ",%03d", static_cast<int>(value % 1000));
+        text.insert(0, group);
+        value /= 1000;
+    }
+    return std::to_string(value) + text;
+}
+
+void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
+                      const ReportLineSink& sink) {
+    while (!messages.IsEmpty()) {
+        std::string message = messages.RemoveHead();
+        if (message != kPlaceholderMessage) {
+            sink(message);
+        }
+    }
+    if (names.IsEmpty()) {
+        return;
+    }
+    const std::size_t nameWidth = NameWidth(names);
+    const std::size_t sizeWidth = SizeWidth(sizes);
+    sink(PadRight("Name", nameWidth) + "  CRC   Bytes");
+    sink(std::string(nameWidth, '-') + "  ----  " + std::string(sizeWidth, '-'));
+
+    std::size_t fileCount = 0;
+    std::int64_t byteTotal = 0;
+    while (!names.IsEmpty()) {
+        const std::string name = names.RemoveHead();
+        // The job keeps the row lists parallel; a missing value is shown as
+        // "not computed" rather than taken from an empty list.
+        const std::uint16_t crc = crcs.IsEmpty() ? kCrcInitial : crcs.RemoveHead();
+        const std::int64_t size = sizes.IsEmpty() ? 0 : sizes.RemoveHead();
+        byteTotal = AddSaturated(byteTotal, size);
+        ++fileCount;
+        sink(PadRight(name, nameWidth) + "  " + FormatCrcHex(crc) + "  " +
+             PadLeft(GroupThousands(size), sizeWidth));
+    }
+    sink(std::string(nameWidth + 8 + sizeWidth, '-'));
+    sink(TotalLine(fileCount, byteTotal));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "framework/containers.h"
+
+// Receives the lines of a report, in order.
+using ReportLineSink = std::function<void(const std::string& line)>;
+
+// Lays out a finished job as the report: the message lines (placeholders
+// dropped), then, when there are rows, a header, a rule, one row per file
+// (name, CRC, grouped size), a closing rule and the total line. Consumes the
+// lists: messages always, names, crcs and sizes when there are rows. Column
+// widths count bytes, which are display columns in the monospace font.
+void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
+                      const ReportLineSink& sink);
+
+// Decimal text with commas between groups of three digits: 1234567 gives
+// "1,234,567"; values below 1000, negative ones included, have no commas.
+std::string GroupThousands(std::int64_t value);
