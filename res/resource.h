@@ -2,7 +2,35 @@
 
 // Resource ids, grouped by the window that uses them.
 
-// Strings of the job.
-#define IDS_ABOUT_ITEM 101
-#define IDS_CANNOT_OPEN 102
-#define IDS_LIST_TOO_LARGE 103
+// About box.
+#define IDD_ABOUT 100
+
+// Strings.
+#define IDS_ABOUT_ITEM 101      // the About item of the drop window's system menu
+#define IDS_CANNOT_OPEN 102     // "%1:ファイルが開けません"
+#define IDS_LIST_TOO_LARGE 103  // "%1:サイズが1Mを超えています。"
+
+// Drop-target window.
+#define IDD_DROP 102
+#define IDR_DROP_MENU 103
+#define IDC_DROP_ICON 1000
+#define ID_DROP_ABOUT 32771
+#define ID_DROP_ON_TOP 32772
+#define ID_DROP_CLOSE 57665          // 0xE141
+#define IDM_ABOUT_SYSCOMMAND 0x0010  // system-menu About item
+
+// Icons.
+#define IDI_APP 128
+#define IDI_IDLE 130
+#define IDI_FRAME0 143  // animation frames 143 to 146; 143 is also the result window's icon
+#define IDI_FRAME1 144
+#define IDI_FRAME2 145
+#define IDI_FRAME3 146
+
+// Result window.
+#define IDD_RESULT 136
+#define IDC_RESULT_LIST 1001
+#define IDM_SAVE_RESULT 32  // system-menu item "結果を保存(&A)..."
+
+// Application.
+#define IDC_HELP_COMMAND 57670  // 0xE146

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Loads and verifies a column-format ".crc" list (one that begins with
+// "FileName"), given its path as the job received it.
+void VerifyColumnList(const std::string& listPath);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "framework/containers.h"
+
+// Verifies the rows of a report the result window saved, read back by the
+// column positions of its first rule line. lines: the list's text lines,
+// consumed; drive and dir: where the list lies (as SplitPath gives them).
+void VerifyReportList(CStringList& lines, const std::string& drive, const std::string& dir);

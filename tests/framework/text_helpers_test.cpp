@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "framework/cp932.h"
+#include "framework/path_parts.h"
+#include "framework/text_mode.h"
+
+namespace {
+
+// 表 is 0x95 0x5C and ソ is 0x83 0x5C: their trail byte is the backslash.
+const std::string kHyou = "表";
+const std::string kSo = "ソ";
+
+TEST(Cp932Test, TheTrailByteOfADoubleByteCharacterIsNoSeparator) {
+    ASSERT_EQ(kHyou, "\x95\x5C");
+    EXPECT_EQ(FindLastSeparator("C:\\" + kHyou), 2u);
+    EXPECT_EQ(FindLastSeparator(kSo + kSo), std::string::npos);
+    EXPECT_EQ(FindLastSeparator("a/b\\c"), 3u);
+    EXPECT_FALSE(EndsWithSeparator("C:\\data\\" + kHyou));
+    EXPECT_TRUE(EndsWithSeparator("C:\\data\\" + kHyou + "\\"));
+    EXPECT_TRUE(EndsWithSeparator("C:/data/"));
+    EXPECT_FALSE(EndsWithSeparator(""));
+    // A lone lead byte at the very end is taken as a character of its own.
+    EXPECT_EQ(FindLastSeparator("a\\\x95"), 1u);
+}
+
+TEST(Cp932Test, TrimmingRemovesAsciiSpaceOnly) {
+    EXPECT_EQ(TrimAsciiSpace(" \t a.bin \r\n\v\f"), "a.bin");
+    EXPECT_EQ(TrimAsciiSpace("\x81\x40x\x81\x40"), "\x81\x40x\x81\x40");  // full-width spaces stay
+    EXPECT_EQ(TrimAsciiSpaceRight("  a  "), "  a");
+    EXPECT_EQ(TrimAsciiSpace("   "), "");
+}
+
+TEST(Cp932Test, CaseIsIgnoredForAsciiLettersOnly) {
+    EXPECT_TRUE(EqualsIgnoreAsciiCase(".TXT", ".txt"));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase(".txt", ".txt "));
+    EXPECT_TRUE(EndsWithIgnoreAsciiCase("files/B.ZIP", "b.zip"));
+    EXPECT_FALSE(EndsWithIgnoreAsciiCase("zip", "b.zip"));
+    EXPECT_TRUE(StartsWithIgnoreAsciiCase("URL=x", "Url="));
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("\xE0", "\xC0"));  // no Latin-1 folding
+}
+
+TEST(PathPartsTest, SplitsLikeTheRuntime) {
+    const PathParts parts = SplitPath("C:\\data\\list.v2.crc");
+    EXPECT_EQ(parts.drive, "C:");
+    EXPECT_EQ(parts.dir, "\\data\\");
+    EXPECT_EQ(parts.base, "list.v2");
+    EXPECT_EQ(parts.ext, ".crc");
+
+    const PathParts bare = SplitPath("README");
+    EXPECT_EQ(bare.drive, "");
+    EXPECT_EQ(bare.dir, "");
+    EXPECT_EQ(bare.base, "README");
+    EXPECT_EQ(bare.ext, "");
+
+    const PathParts dotInFolder = SplitPath("x.d/y");
+    EXPECT_EQ(dotInFolder.dir, "x.d/");
+    EXPECT_EQ(dotInFolder.base, "y");
+    EXPECT_EQ(dotInFolder.ext, "");
+}
+
+TEST(PathPartsTest, DoubleByteNamesKeepTheirBackslashTrailBytes) {
+    const PathParts parts = SplitPath("D:\\" + kHyou + "示\\" + kSo + "フト.txt");
+    EXPECT_EQ(parts.drive, "D:");
+    EXPECT_EQ(parts.dir, "\\" + kHyou + "示\\");
+    EXPECT_EQ(parts.base, kSo + "フト");
+    EXPECT_EQ(parts.ext, ".txt");
+    EXPECT_EQ(FinalComponent("C:\\a\\" + kHyou), kHyou);
+}
+
+TEST(PathPartsTest, MakePathJoinsLikeTheRuntime) {
+    EXPECT_EQ(MakePath("C:", "\\data\\", "a", "bin"), "C:\\data\\a.bin");
+    EXPECT_EQ(MakePath("C:", "\\data", "a", ".bin"), "C:\\data\\a.bin");
+    EXPECT_EQ(MakePath("", "", "a", ""), "a");
+    EXPECT_EQ(MakePath("", "dir/", "a", "b"), "dir/a.b");
+    EXPECT_EQ(MakePath("", "\\" + kHyou, "a", ""), "\\" + kHyou + "\\a");
+}
+
+TEST(TextModeTest, ReadingTranslatesCrLfAndStopsAtCtrlZ) {
+    EXPECT_EQ(TextModeContent("a\r\nb\rc\n"), "a\nb\rc\n");
+    EXPECT_EQ(TextModeContent("a\r\n\x1A" "b\r\n"), "a\n");
+    EXPECT_EQ(TextModeContent("\r\r\n"), "\r\n");
+    EXPECT_EQ(TextModeContent("x\r"), "x\r");
+    EXPECT_EQ(TextModeContent(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(TextModeTest, WritingEndsLinesWithCrLf) {
+    EXPECT_EQ(TextModeBytes("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(TextModeBytes(""), "");
+}
+
+}  // namespace
