@@ -23,7 +23,7 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
 
 }  // namespace
 
-std::uint16_t ComputeFileCrc(const std::string& path) {
+std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
     // _open shares the file for reading and writing with other processes.
     const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
     if (fd < 0) {
@@ -36,6 +36,9 @@ std::uint16_t ComputeFileCrc(const std::string& path) {
     _close(fd);
     if (!result.ok) {
         throw FileCrcError(result.failure, FailureMessage(result.failure, path));
+    }
+    if (bytesRead != nullptr) {
+        *bytesRead = result.bytes;
     }
     return result.crc;
 }

@@ -21,4 +21,5 @@ private:
 // denying other processes read or write access. Throws FileCrcError when the
 // file cannot be opened ("<path>:ファイルが開けません"), when reading fails
 // part-way ("<path>:読み込みエラー"), or when no read buffer can be had.
-std::uint16_t ComputeFileCrc(const std::string& path);
+// bytesRead, when given, receives the number of bytes the CRC covers.
+std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr);

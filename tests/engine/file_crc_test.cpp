@@ -38,9 +38,11 @@ TEST_F(FileCrcTest, ReadsInBinaryMode) {
 TEST_F(FileCrcTest, FilesAroundTheChunkSize) {
     for (std::size_t size : {std::size_t{1048576}, std::size_t{1048577}}) {
         const std::string content = Pattern(size);
-        EXPECT_EQ(ComputeFileCrc(folder.Write("chunk.bin", content)),
+        std::int64_t bytesRead = -1;
+        EXPECT_EQ(ComputeFileCrc(folder.Write("chunk.bin", content), &bytesRead),
                   UpdateCrcBytewise(kCrcInitial, content.data(), content.size()))
             << size;
+        EXPECT_EQ(bytesRead, static_cast<std::int64_t>(size));
     }
 }
 
