@@ -28,7 +28,9 @@ void JobCheckpoint() {
     g_holdReleased.wait(lock, [] { return !g_held; });
 }
 
-void SetJobObserver(JobObserver* observer) { g_observer = observer; }
+void SetJobObserver(JobObserver* observer) {
+    g_observer = observer;
+}
 
 void JobInputCheckpoint(const std::string& path) {
     JobCheckpoint();

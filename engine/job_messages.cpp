@@ -1,3 +1,5 @@
 #include "engine/job_messages.h"
 
-std::string ReadErrorMessage(const std::string& subject) { return subject + ":読み込みエラー"; }
+std::string ReadErrorMessage(const std::string& subject) {
+    return subject + ":読み込みエラー";
+}

@@ -9,7 +9,9 @@ CStringList g_failedList;
 std::atomic<int> g_jobRunning{0};
 std::atomic<int> g_stopRequested{0};
 
-std::string MarkFolderEntry(const std::string& fullPath) { return kFolderEntryMarker + fullPath; }
+std::string MarkFolderEntry(const std::string& fullPath) {
+    return kFolderEntryMarker + fullPath;
+}
 
 bool IsFolderEntry(const std::string& entry) {
     return !entry.empty() && entry.front() == kFolderEntryMarker;

@@ -2,7 +2,9 @@
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -56,5 +58,6 @@ bool EndsWithIgnoreAsciiCase(std::string_view text, std::string_view suffix) {
 }
 
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
 }

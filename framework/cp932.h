@@ -24,7 +24,9 @@ bool EndsWithSeparator(std::string_view path);
 
 // Space, tab, CR, LF, vertical tab and form feed; never part of a
 // double-byte character.
-inline bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool IsAsciiSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 std::string_view TrimAsciiSpace(std::string_view text);
 std::string_view TrimAsciiSpaceRight(std::string_view text);

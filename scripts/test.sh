@@ -20,7 +20,11 @@ cmake --build "$out/win" -j "$jobs"
 ensure_display
 prefix="$out/win/wineprefix"
 "$root/scripts/wine-prefix" "$prefix"
+# A persistent server keeps later starts fast. Wine's own services start with
+# the first program and outlive it; started here with no output attached, they
+# cannot hold a test's output pipe open and stall ctest.
 WINEPREFIX="$prefix" wineserver -p
+"$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; stop_display' EXIT
 (cd "$out/win" && ctest --output-on-failure -j "$jobs" --timeout 600)
 

@@ -30,7 +30,9 @@ TEST_F(FileCrcTest, KnownFiles) {
 }
 
 TEST_F(FileCrcTest, ReadsInBinaryMode) {
-    const std::string content = "a\r\nb\x1A" "c\n";
+    const std::string content =
+        "a\r\nb\x1A"
+        "c\n";
     EXPECT_EQ(ComputeFileCrc(folder.Write("text.txt", content)),
               UpdateCrcBytewise(kCrcInitial, content.data(), content.size()));
 }
@@ -61,8 +63,9 @@ TEST_F(FileCrcTest, AMissingFileThrowsTheCannotOpenMessage) {
         EXPECT_EQ(error.Failure(), CrcFailure::CannotOpen);
         // "ファイルが開けません" in code page 932.
         EXPECT_EQ(std::string(error.what()),
-                  path + ":\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x8A\x4A\x82\xAF\x82\xDC\x82\xB9"
-                         "\x82\xF1");
+                  path +
+                      ":\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x8A\x4A\x82\xAF\x82\xDC\x82\xB9"
+                      "\x82\xF1");
     }
     // The table and other files are unaffected.
     EXPECT_EQ(ComputeFileCrc(folder.Write("after.bin", "abc")), 0x61DA);
@@ -86,9 +89,9 @@ TEST_F(FileCrcTest, ALockedRegionIsAReadErrorNotAShorterFile) {
         GTEST_SKIP() << "Wine does not enforce byte-range locks on reads";
     }
     const std::string path = folder.Write("locked.bin", Pattern(3 * 1048576));
-    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE holder =
+        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(LockFile(holder, 2 * 1048576, 0, 4096, 0));
     try {

@@ -77,7 +77,9 @@ TEST(PathPartsTest, MakePathJoinsLikeTheRuntime) {
 
 TEST(TextModeTest, ReadingTranslatesCrLfAndStopsAtCtrlZ) {
     EXPECT_EQ(TextModeContent("a\r\nb\rc\n"), "a\nb\rc\n");
-    EXPECT_EQ(TextModeContent("a\r\n\x1A" "b\r\n"), "a\n");
+    EXPECT_EQ(TextModeContent("a\r\n\x1A"
+                              "b\r\n"),
+              "a\n");
     EXPECT_EQ(TextModeContent("\r\r\n"), "\r\n");
     EXPECT_EQ(TextModeContent("x\r"), "x\r");
     EXPECT_EQ(TextModeContent(std::string("a\0b", 3)), std::string("a\0b", 3));

@@ -60,7 +60,9 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
-void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void CreateFolder(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -98,12 +100,16 @@ std::string ReadBytes(const std::string& path) {
 #else
 constexpr char kSeparator = '/';
 
-std::string TempBase() { return fs::temp_directory_path().string(); }
+std::string TempBase() {
+    return fs::temp_directory_path().string();
+}
 void RemoveTree(const std::string& path) {
     std::error_code ignored;
     fs::remove_all(path, ignored);
 }
-void CreateFolder(const std::string& path) { fs::create_directory(path); }
+void CreateFolder(const std::string& path) {
+    fs::create_directory(path);
+}
 void WriteBytes(const std::string& path, const std::string& bytes) {
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -126,11 +132,17 @@ std::string ReadBytes(const std::string& path) {
 
 }  // namespace
 
-TestFolder::TestFolder() : m_path(TempBase() + kSeparator + UniqueName()) { CreateFolder(m_path); }
+TestFolder::TestFolder() : m_path(TempBase() + kSeparator + UniqueName()) {
+    CreateFolder(m_path);
+}
 
-TestFolder::~TestFolder() { RemoveTree(m_path); }
+TestFolder::~TestFolder() {
+    RemoveTree(m_path);
+}
 
-std::string TestFolder::PathOf(const std::string& name) const { return m_path + kSeparator + name; }
+std::string TestFolder::PathOf(const std::string& name) const {
+    return m_path + kSeparator + name;
+}
 
 std::string TestFolder::Write(const std::string& name, const std::string& bytes) const {
     const std::string path = PathOf(name);
@@ -144,7 +156,9 @@ std::string TestFolder::MakeFolder(const std::string& name) const {
     return path;
 }
 
-std::string ReadFileBytes(const std::string& path) { return ReadBytes(path); }
+std::string ReadFileBytes(const std::string& path) {
+    return ReadBytes(path);
+}
 
 bool RunningUnderWine() {
 #ifdef _WIN32

@@ -43,12 +43,9 @@ protected:
 TEST_F(ReportLayoutTest, WorkedExampleLineForLine) {
     const auto lines = Layout({"@", "@"}, {{"a.bin", 0x1A2B, 5}, {"sample.dat", 0x00FF, 1234567}});
     const std::vector<std::string> expected = {
-        "Name        CRC   Bytes",
-        "----------  ----  ---------",
-        "a.bin       1A2B          5",
-        "sample.dat  00FF  1,234,567",
-        "---------------------------",
-        "Total  2 Files  1,234,572 Bytes",
+        "Name        CRC   Bytes",     "----------  ----  ---------",
+        "a.bin       1A2B          5", "sample.dat  00FF  1,234,567",
+        "---------------------------", "Total  2 Files  1,234,572 Bytes",
     };
     EXPECT_EQ(lines, expected);
     EXPECT_TRUE(messages.IsEmpty());
@@ -89,9 +86,9 @@ TEST_F(ReportLayoutTest, SizeColumnWidthFollowsTheLargestSize) {
         std::int64_t largest;
         std::size_t width;
     };
-    const Case cases[] = {{0, 5},           {9, 5},           {9999, 5},          {10000, 6},
-                          {999999, 7},      {1000000, 9},     {99999999, 10},     {999999999, 11},
-                          {1000000000, 13}, {4294967296, 13}, {99999999999, 14},  {-5, 5}};
+    const Case cases[] = {{0, 5},           {9, 5},           {9999, 5},         {10000, 6},
+                          {999999, 7},      {1000000, 9},     {99999999, 10},    {999999999, 11},
+                          {1000000000, 13}, {4294967296, 13}, {99999999999, 14}, {-5, 5}};
     for (const Case& c : cases) {
         const auto lines = Layout({}, {{"f", 0, c.largest}, {"g", 0, 0}});
         const std::string& rule = lines[1];
@@ -101,8 +98,8 @@ TEST_F(ReportLayoutTest, SizeColumnWidthFollowsTheLargestSize) {
 }
 
 TEST_F(ReportLayoutTest, TotalsCountEveryRowAndGoBeyond32Bits) {
-    const auto lines = Layout({}, {{"a.iso", 0, 3'000'000'000}, {"b.iso", 0, 3'000'000'000},
-                                   {"c", 0, 0}, {"d", 0, 0}});
+    const auto lines = Layout(
+        {}, {{"a.iso", 0, 3'000'000'000}, {"b.iso", 0, 3'000'000'000}, {"c", 0, 0}, {"d", 0, 0}});
     EXPECT_EQ(lines.back(), "Total  4 Files  6,000,000,000 Bytes");
     EXPECT_EQ(lines[2], "a.iso  0000  3,000,000,000");
 }

@@ -1,0 +1,99 @@
+#include "framework/dialog.h"
+
+CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd != nullptr && !m_modal) {
+        DestroyWindow(m_hWnd);
+    }
+}
+
+INT_PTR CDialog::DoModal() {
+    m_modal = true;
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+                           DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+bool CDialog::Create() {
+    m_modal = false;
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+                              DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    if (m_modal) {
+        ::EndDialog(m_hWnd, result);
+    } else {
+        DestroyWindow(m_hWnd);
+    }
+}
+
+std::optional<LRESULT> CDialog::OnMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        self->m_hWnd = window;
+    }
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (self == nullptr) {
+        return FALSE;
+    }
+    INT_PTR handled = FALSE;
+    try {
+        handled = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // A handler's failure must not unwind through the system's frames;
+        // the message then gets the default handling.
+        handled = FALSE;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->m_hWnd = nullptr;
+    }
+    return handled;
+}
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        return OnInitDialog();
+    }
+    if (const std::optional<LRESULT> result = OnMessage(message, wParam, lParam)) {
+        return Deliver(message, *result);
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+            case IDOK:
+                OnOK();
+                return TRUE;
+            case IDCANCEL:
+                OnCancel();
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// A dialog procedure returns most results through DWLP_MSGRESULT; a few
+// messages take the procedure's own return value.
+INT_PTR CDialog::Deliver(UINT message, LRESULT result) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+            return static_cast<INT_PTR>(result);
+    }
+    SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The application profile: an INI file named after the executable (its base
+// name and ".INI"), with integer values stored as decimal text. It lives in a
+// folder of the program's own under the user's application data
+// (%APPDATA%\Varnel), where a standard user can write; the Windows folder is
+// not writable for one on current Windows.
+
+// Where the profile is kept.
+std::string ProfilePath();
+// Keeps the profile at path instead (tests); an empty path restores the default.
+void SetProfilePathForTesting(const std::string& path);
+
+int ReadProfileInt(const char* section, const char* key, int defaultValue);
+// Returns false when the value could not be written.
+bool WriteProfileInt(const char* section, const char* key, int value);
