@@ -1,0 +1,55 @@
+#include "lists/entry_messages.h"
+
+#include "engine/crc16.h"
+
+namespace {
+
+const char* EntryFaultReason(EntryFault fault) {
+    switch (fault) {
+        case EntryFault::NoName:
+            return "名前の欄がありません";
+        case EntryFault::NameTooLong:
+            return "名前の欄が長すぎます";
+        case EntryFault::NoCrc:
+            return "CRCの欄がありません";
+        case EntryFault::CrcTooLong:
+            return "CRCの欄が長すぎます";
+        case EntryFault::CrcNotHex:
+            return "CRCの欄が16進数ではありません";
+        case EntryFault::NoSize:
+            return "サイズの欄がありません";
+        case EntryFault::SizeTooLong:
+            return "サイズの欄が長すぎます";
+        case EntryFault::SizeNotNumeric:
+            return "サイズの欄が数値ではありません";
+        case EntryFault::None:
+            break;
+    }
+    return "読み込みエラー";
+}
+
+}  // namespace
+
+std::string SizeMismatchMessage(const std::string& subject, std::int64_t listedSize,
+                                std::int64_t fileLength) {
+    return subject + ":サイズ不一致(List=" + std::to_string(listedSize) +
+           ",File=" + std::to_string(fileLength) + ")";
+}
+
+std::string CrcMismatchMessage(const std::string& name, std::uint16_t listedCrc,
+                               std::uint16_t fileCrc) {
+    return name + ":CRC不一致(List=" + FormatCrcHex(listedCrc) + ",File=" + FormatCrcHex(fileCrc) +
+           ")";
+}
+
+std::string PathTooLongMessage(const std::string& subject) {
+    return subject + ":パスが長すぎて開けません";
+}
+
+std::string NoMemoryMessage(const std::string& subject) {
+    return subject + ":メモリが足りません";
+}
+
+std::string EntryFaultMessage(EntryFault fault, const std::string& subject) {
+    return subject + ":" + EntryFaultReason(fault);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Why a list line could not be read as a whole entry. An entry with a fault
+// is still recorded (a row, a failed name and one message), so that the
+// user sees every line the list meant as an entry.
+enum class EntryFault {
+    None,
+    NoName,          // the line has no name where its format puts one
+    NameTooLong,     // a delimited name field longer than 259 bytes
+    NoCrc,           // the CRC field is missing or blank
+    CrcTooLong,      // a delimited CRC field longer than 7 bytes
+    CrcNotHex,       // the CRC field does not begin with a hexadecimal digit
+    NoSize,          // the size field is missing or blank
+    SizeTooLong,     // a delimited size field longer than 31 bytes
+    SizeNotNumeric,  // the size field holds no decimal number that fits 64 bits
+};
+
+// One listed file as its list line gives it. crc and size are meaningful
+// only when fault is None.
+struct ListEntry {
+    std::string name;
+    std::uint16_t crc = 0;
+    std::int64_t size = 0;
+    EntryFault fault = EntryFault::None;
+    bool operator==(const ListEntry&) const = default;
+};
+
+// What a list reader does with one line.
+enum class LineStep {
+    Skip,   // not an entry: go on with the next line
+    Entry,  // an entry to verify
+    End,    // the list's table ends here: read no further line
+};
+
+struct LineReading {
+    LineStep step = LineStep::Skip;
+    ListEntry entry;
+};
