@@ -28,6 +28,12 @@ struct ListEntry {
     bool operator==(const ListEntry&) const = default;
 };
 
+// The order in which a listed file is compared with its list entry.
+enum class CheckOrder {
+    SizeFirst,  // report and column lists: a differing length fails before any CRC is computed
+    CrcFirst,   // delimited lists: an equal CRC passes whatever the listed size
+};
+
 // What a list reader does with one line.
 enum class LineStep {
     Skip,   // not an entry: go on with the next line

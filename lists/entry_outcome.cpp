@@ -1,0 +1,68 @@
+#include "lists/entry_outcome.h"
+
+#include "engine/file_crc.h"
+#include "engine/job_messages.h"
+#include "engine/job_state.h"
+#include "lists/entry_messages.h"
+
+namespace {
+
+constexpr std::uint16_t kNoCrc = 0xFFFF;
+
+std::string CannotOpenMessage(const std::string& path, const std::string& subject) {
+    // Past the classic path limit the length is the likely cause, and the
+    // bare read error would leave the user guessing.
+    return path.size() >= kShortPathLimit ? PathTooLongMessage(subject) : ReadErrorMessage(subject);
+}
+
+std::string CrcFailureMessage(CrcFailure failure, const std::string& subject) {
+    return failure == CrcFailure::NoBuffer ? NoMemoryMessage(subject) : ReadErrorMessage(subject);
+}
+
+}  // namespace
+
+EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
+                               std::uint16_t listedCrc, std::int64_t listedSize,
+                               const std::string& path, CheckOrder order,
+                               const std::string& subject) {
+    const std::optional<std::int64_t> length = probe.Length(path);
+    if (!length) {
+        return {kNoCrc, 0, false, CannotOpenMessage(path, subject)};
+    }
+    if (order == CheckOrder::SizeFirst && *length != listedSize) {
+        return {kNoCrc, *length, false, SizeMismatchMessage(subject, listedSize, *length)};
+    }
+    std::uint16_t crc = kNoCrc;
+    try {
+        crc = probe.Crc(path);
+    } catch (const FileCrcError& error) {
+        // Gone since its length was taken, or failing part-way: what was
+        // read is not the file, so it is recorded as unreadable.
+        return {kNoCrc, 0, false, CrcFailureMessage(error.Failure(), subject)};
+    }
+    if (crc == listedCrc) {
+        return {crc, *length, true, {}};
+    }
+    if (order == CheckOrder::CrcFirst && *length != listedSize) {
+        return {crc, *length, false, SizeMismatchMessage(subject, listedSize, *length)};
+    }
+    return {crc, *length, false, CrcMismatchMessage(name, listedCrc, crc)};
+}
+
+EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subject) {
+    // A line without a name is named by its own text.
+    const std::string& named = entry.fault == EntryFault::NoName ? entry.name : subject;
+    return {kNoCrc, 0, false, EntryFaultMessage(entry.fault, named)};
+}
+
+void RecordEntry(const std::string& name, const EntryOutcome& outcome) {
+    // Everything goes in together once the file has been measured, so the
+    // rows stay parallel whatever happened on the way.
+    AppendRow(name, outcome.crc, outcome.size);
+    if (!outcome.matched) {
+        g_failedList.AddTail(name);
+    }
+    if (!outcome.message.empty()) {
+        g_messageList.AddTail(outcome.message);
+    }
+}

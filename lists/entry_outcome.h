@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "lists/list_entry.h"
+
+// How the check of a listed file reaches the file.
+class ListedFileProbe {
+public:
+    virtual ~ListedFileProbe() = default;
+    // The file's length in bytes, or nothing when it cannot be opened.
+    virtual std::optional<std::int64_t> Length(const std::string& path) = 0;
+    // The file's CRC-16; throws FileCrcError when it cannot be read whole.
+    virtual std::uint16_t Crc(const std::string& path) = 0;
+};
+
+// What the check of one entry leaves besides its name: the row's CRC
+// (0xFFFF when none was computed) and size (0 when the file could not be
+// read), whether it matched, and its message (empty when it matched).
+struct EntryOutcome {
+    std::uint16_t crc = 0xFFFF;
+    std::int64_t size = 0;
+    bool matched = false;
+    std::string message;
+    bool operator==(const EntryOutcome&) const = default;
+};
+
+// Compares the file at path with its listed CRC and size in the given
+// order. subject names the file in the read-error and size messages.
+EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
+                               std::uint16_t listedCrc, std::int64_t listedSize,
+                               const std::string& path, CheckOrder order,
+                               const std::string& subject);
+
+// The outcome of an entry whose line could not be read whole: failed, with
+// no CRC, size 0 and the message that says what is wrong with the line.
+EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subject);
+
+// Records an entry in the job state: its row, its name in the failed list
+// unless it matched, and its message.
+void RecordEntry(const std::string& name, const EntryOutcome& outcome);

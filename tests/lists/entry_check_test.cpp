@@ -1,0 +1,155 @@
+#include "lists/entry_check.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine/job_control.h"
+#include "tests/lists/list_check_fixture.h"
+
+namespace {
+
+// "読み込みエラー", "サイズ不一致" and "CRC不一致" in code page 932.
+const std::string kReadError = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B";
+const std::string kSizeMismatch = "\x83\x54\x83\x43\x83\x59\x95\x73\x88\xEA\x92\x76";
+const std::string kCrcMismatch = "CRC\x95\x73\x88\xEA\x92\x76";
+
+// Checks a.bin, listed with the size 100 and the CRC 1A2B, against the
+// given content (none: no such file) and compares what it leaves.
+class EntryCheckTest : public ListCheckTest {
+protected:
+    void ExpectOutcome(CheckOrder order, const std::optional<std::string>& content, const Row& row,
+                       const std::vector<std::string>& messages, bool failed) {
+        ResetJobState();
+        const std::string path = folder.PathOf("a.bin");
+        DeleteFileA(path.c_str());
+        if (content) {
+            folder.Write("a.bin", *content);
+        }
+        CheckListedFile("a.bin", 0x1A2B, 100, path, order, "a.bin");
+        EXPECT_EQ(Rows(), std::vector<Row>{row});
+        EXPECT_EQ(Messages(), messages);
+        EXPECT_EQ(FailedNames(),
+                  failed ? std::vector<std::string>{"a.bin"} : std::vector<std::string>{});
+    }
+};
+
+const std::string kSizeMessage = "a.bin:" + kSizeMismatch + "(List=100,File=120)";
+const std::string kCrcMessage = "a.bin:" + kCrcMismatch + "(List=1A2B,File=00FF)";
+
+TEST_F(EntryCheckTest, SizeFirstOutcomes) {
+    constexpr CheckOrder order = CheckOrder::SizeFirst;
+    ExpectOutcome(order, std::nullopt, {"a.bin", 0xFFFF, 0}, {"a.bin:" + kReadError}, true);
+    ExpectOutcome(order, ContentWithCrc(120, 0x00FF), {"a.bin", 0xFFFF, 120}, {kSizeMessage}, true);
+    // The CRC is not looked at once the length differs.
+    ExpectOutcome(order, ContentWithCrc(120, 0x1A2B), {"a.bin", 0xFFFF, 120}, {kSizeMessage}, true);
+    ExpectOutcome(order, ContentWithCrc(100, 0x00FF), {"a.bin", 0x00FF, 100}, {kCrcMessage}, true);
+    ExpectOutcome(order, ContentWithCrc(100, 0x1A2B), {"a.bin", 0x1A2B, 100}, {}, false);
+}
+
+TEST_F(EntryCheckTest, CrcFirstOutcomes) {
+    constexpr CheckOrder order = CheckOrder::CrcFirst;
+    ExpectOutcome(order, std::nullopt, {"a.bin", 0xFFFF, 0}, {"a.bin:" + kReadError}, true);
+    ExpectOutcome(order, ContentWithCrc(120, 0x1A2B), {"a.bin", 0x1A2B, 120}, {}, false);
+    ExpectOutcome(order, ContentWithCrc(120, 0x00FF), {"a.bin", 0x00FF, 120}, {kSizeMessage}, true);
+    ExpectOutcome(order, ContentWithCrc(100, 0x00FF), {"a.bin", 0x00FF, 100}, {kCrcMessage}, true);
+    ExpectOutcome(order, ContentWithCrc(100, 0x1A2B), {"a.bin", 0x1A2B, 100}, {}, false);
+}
+
+TEST_F(EntryCheckTest, TheSubjectNamesTheFileInReadErrorAndSizeMessagesOnly) {
+    const std::string path = folder.PathOf("a.bin");
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::SizeFirst, path);
+    folder.Write("a.bin", ContentWithCrc(120, 0x00FF));
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::SizeFirst, path);
+    folder.Write("a.bin", ContentWithCrc(100, 0x00FF));
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::SizeFirst, path);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              path + ":" + kReadError,
+                              path + ":" + kSizeMismatch + "(List=100,File=120)",
+                              "a.bin:" + kCrcMismatch + "(List=1A2B,File=00FF)",
+                          }));
+    EXPECT_EQ(FailedNames(), (std::vector<std::string>{"a.bin", "a.bin", "a.bin"}));
+}
+
+TEST_F(EntryCheckTest, SizesBeyond32BitsAreComparedWhole) {
+    // 6,442,450,945 is 0x1'8000'0001: cut to 32 bits it would equal the file's length.
+    const std::string path = folder.PathOf("big.iso");
+    MakeLongFile(path, 2'147'483'649);
+    CheckListedFile("big.iso", 0x1A2B, 6'442'450'945, path, CheckOrder::SizeFirst, "big.iso");
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"big.iso", 0xFFFF, 2'147'483'649}}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"big.iso:" + kSizeMismatch +
+                                                   "(List=6442450945,File=2147483649)"});
+}
+
+TEST_F(EntryCheckTest, ALongPathThatCannotBeOpenedIsNamedTooLong) {
+    const std::string name(250, 'n');
+    const std::string path = folder.PathOf(name);
+    ASSERT_GE(path.size(), 260u);
+    // Make the file through the wide, unlimited form of its path, so that it
+    // exists whether or not the narrow path can reach it.
+    const std::wstring widePath = L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    CheckListedFile(name, 0xFFFF, 0, path, CheckOrder::SizeFirst, name);
+    const std::vector<Row> rows = Rows();
+    ASSERT_EQ(rows.size(), 1u);
+    if (rows[0].crc == 0xFFFF && rows[0].size == 0 && !Messages().empty()) {
+        // "パスが長すぎて開けません"
+        EXPECT_EQ(Messages(), std::vector<std::string>{
+                                  name + ":\x83\x70\x83\x58\x82\xAA\x92\xB7\x82\xB7\x82\xAC\x82\xC4"
+                                         "\x8A\x4A\x82\xAF\x82\xDC\x82\xB9\x82\xF1"});
+    } else {
+        // Where long paths are allowed, the empty file simply matches.
+        EXPECT_TRUE(Messages().empty());
+    }
+    DeleteFileW(widePath.c_str());
+}
+
+TEST_F(EntryCheckTest, APathWithANulByteNamesNoFile) {
+    folder.Write("a.bin", ContentWithCrc(100, 0x1A2B));
+    const std::string path = folder.PathOf("a.bin") + std::string("\0.txt", 5);
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::CrcFirst, "a.bin");
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0xFFFF, 0}}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"a.bin:" + kReadError});
+}
+
+TEST_F(EntryCheckTest, AFaultyEntryIsRecordedAsFailedWithoutOpeningTheFile) {
+    folder.Write("a.bin", ContentWithCrc(100, 0x1A2B));
+    const std::string path = folder.PathOf("a.bin");
+    CheckListEntry({"a.bin", 0, 0, EntryFault::SizeNotNumeric}, path, CheckOrder::SizeFirst, path);
+    CheckListEntry({"x y", 0, 0, EntryFault::NoName}, path, CheckOrder::CrcFirst, "subject");
+    CheckListEntry({"a.bin", 0x1A2B, 100, EntryFault::None}, path, CheckOrder::CrcFirst, "a.bin");
+    EXPECT_EQ(Rows(),
+              (std::vector<Row>{{"a.bin", 0xFFFF, 0}, {"x y", 0xFFFF, 0}, {"a.bin", 0x1A2B, 100}}));
+    // "サイズの欄が数値ではありません", "名前の欄がありません"
+    EXPECT_EQ(
+        Messages(),
+        (std::vector<std::string>{
+            path + ":\x83\x54\x83\x43\x83\x59\x82\xCC\x97\x93\x82\xAA\x90\x94\x92\x6C\x82\xC5"
+                   "\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1",
+            "x y:\x96\xBC\x91\x4F\x82\xCC\x97\x93\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1",
+        }));
+    EXPECT_EQ(FailedNames(), (std::vector<std::string>{"a.bin", "x y"}));
+}
+
+TEST_F(EntryCheckTest, EachCheckPassesAnInputCheckpointWithItsPath) {
+    struct Recorder : JobObserver {
+        std::vector<std::string> inputs;
+        int chunks = 0;
+        void OnInputStarted(const std::string& path) override { inputs.push_back(path); }
+        void OnBytesRead(std::int64_t) override { ++chunks; }
+    } recorder;
+    SetJobObserver(&recorder);
+    const std::string path = folder.Write("a.bin", ContentWithCrc(120, 0x1A2B));
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::SizeFirst, "a.bin");
+    EXPECT_EQ(recorder.chunks, 0);  // a differing length fails before any byte is read
+    CheckListedFile("a.bin", 0x1A2B, 100, path, CheckOrder::CrcFirst, "a.bin");
+    EXPECT_EQ(recorder.chunks, 1);
+    EXPECT_EQ(recorder.inputs, (std::vector<std::string>{path, path}));
+}
+
+}  // namespace
