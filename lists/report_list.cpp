@@ -1,0 +1,27 @@
+#include "lists/report_list.h"
+
+#include "engine/job_control.h"
+#include "engine/job_state.h"
+#include "lists/entry_check.h"
+#include "lists/path_rules.h"
+#include "lists/report_list_parser.h"
+
+void VerifyReportList(CStringList& lines, const std::string& drive, const std::string& dir) {
+    ReportListParser parser;
+    while (!lines.IsEmpty()) {
+        const std::string line = lines.RemoveHead();
+        JobCheckpoint();
+        if (g_stopRequested.load() == 1) {
+            return;
+        }
+        const LineReading reading = parser.Read(line);
+        if (reading.step == LineStep::End) {
+            return;
+        }
+        if (reading.step == LineStep::Entry) {
+            const ListEntry& entry = reading.entry;
+            CheckListEntry(entry, SplitJoinPath(drive, dir, entry.name), CheckOrder::SizeFirst,
+                           entry.name);
+        }
+    }
+}
