@@ -58,6 +58,9 @@ TEST(EntryOutcomeTest, OnlyTheCrcFirstOrderReadsAFileOfAnotherLength) {
     EXPECT_EQ(Compare(probe, CheckOrder::CrcFirst),
               (EntryOutcome{0x1A2B, 4'294'967'396, true, ""}));
     EXPECT_EQ(probe.crcCalls, 1);
+    EXPECT_EQ(CompareListedFile(probe, "a.bin", 0x1A2B, 4'294'967'396, "a.bin",
+                                CheckOrder::SizeFirst, "a.bin"),
+              (EntryOutcome{0x1A2B, 4'294'967'396, true, ""}));
 }
 
 TEST(EntryOutcomeTest, ALongPathIsTriedAndNamedTooLongOnlyWhenItFails) {
