@@ -23,7 +23,7 @@ prefix="$out/win/wineprefix"
 # A persistent server keeps later starts fast. Wine's own services start with
 # the first program and outlive it; started here with no output attached, they
 # cannot hold a test's output pipe open and stall ctest.
-WINEPREFIX="$prefix" wineserver -p
+WINEPREFIX="$prefix" wineserver -p || true  # already running: fine
 "$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; stop_display' EXIT
 (cd "$out/win" && ctest --output-on-failure -j "$jobs" --timeout 600)
