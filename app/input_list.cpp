@@ -1,0 +1,31 @@
+#include "app/input_list.h"
+
+#include <windows.h>
+
+#include "app/folder_expansion.h"
+#include "app/long_path.h"
+
+namespace {
+
+// GetFileAttributesA rather than the runtime's stat, which refuses a folder
+// written with a trailing backslash (as shells complete it: "data\").
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+std::unique_ptr<CStringArray> BuildInputList(const std::vector<std::string>& arguments) {
+    auto inputs = std::make_unique<CStringArray>();
+    for (const std::string& argument : arguments) {
+        std::string path = argument;
+        ExpandToLongPath(argument, path);
+        if (IsFolder(path)) {
+            AddFolderFiles(path, *inputs);
+        } else {
+            inputs->push_back(path);
+        }
+    }
+    return inputs;
+}
