@@ -7,13 +7,15 @@
 
 namespace {
 
-// The stored name of the entry path names, or the last component as typed
+// The stored name of the entry path names, or its last component as typed
 // when no lookup can give it: an empty component (a doubled separator), a
-// dot folder, or an entry the search cannot see, such as the root of a
-// network share (\\server\share).
+// dot folder, a prefix such as \\?\ whose "?" a search would take for a
+// wildcard, or an entry the search cannot see, such as the root of a network
+// share (\\server\share).
 std::string StoredName(const std::string& path, std::size_t separator) {
     const std::string typed = path.substr(separator + 1);
-    if (typed.empty() || typed == "." || typed == "..") {
+    if (typed.empty() || typed == "." || typed == ".." ||
+        typed.find_first_of("*?") != std::string::npos) {
         return typed;
     }
     CFileFind finder;

@@ -1,0 +1,187 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/folder_expansion.h"
+#include "app/input_list.h"
+#include "app/long_path.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+// 表, ソ and 能 end in the byte 0x5C, the backslash.
+const std::string kHyou = "\x95\x5C";
+const std::string kSo = "\x83\x5C";
+const std::string kNou = "\x94\x5C";
+
+std::vector<std::string> Sorted(std::vector<std::string> entries) {
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// The folder of a test in its long form, as the file system stores it.
+std::string LongFolder(const TestFolder& folder) {
+    char buffer[4096];
+    const DWORD length = GetLongPathNameA(folder.Path().c_str(), buffer, sizeof buffer);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : folder.Path();
+}
+
+TEST(AddFolderFilesTest, AddsTheFilesOfOneLevelAsFolderEntries) {
+    TestFolder folder;
+    folder.Write("a.txt", "x");
+    folder.Write("b.crc", "y");
+    folder.MakeFolder("SUB");
+    folder.Write("SUB\\deeper.bin", "z");
+    CStringArray inputs{"earlier.bin"};
+
+    EXPECT_EQ(AddFolderFiles(folder.Path(), inputs), 2u);
+
+    ASSERT_EQ(inputs.size(), 3u);
+    EXPECT_EQ(inputs[0], "earlier.bin");
+    EXPECT_EQ(Sorted({inputs[1], inputs[2]}), Sorted({std::string("@") + folder.PathOf("a.txt"),
+                                                      std::string("@") + folder.PathOf("b.crc")}));
+}
+
+TEST(AddFolderFilesTest, ATrailingBackslashIsNotDoubled) {
+    TestFolder folder;
+    folder.Write("a.bin", "x");
+    CStringArray inputs;
+    EXPECT_EQ(AddFolderFiles(folder.Path() + "\\", inputs), 1u);
+    EXPECT_EQ(inputs, CStringArray{std::string("@") + folder.PathOf("a.bin")});
+}
+
+TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator) {
+    TestFolder folder;
+    for (const std::string& name : {kSo, kHyou + "示", kNou + kSo}) {
+        const std::string sub = folder.MakeFolder(name);
+        folder.Write(name + "\\" + kHyou + ".bin", "x");
+        CStringArray inputs;
+        EXPECT_EQ(AddFolderFiles(sub, inputs), 1u) << name;
+        EXPECT_EQ(inputs, CStringArray{std::string("@") + sub + "\\" + kHyou + ".bin"});
+    }
+}
+
+TEST(AddFolderFilesTest, EmptyOrMissingFoldersAddNothing) {
+    TestFolder folder;
+    CStringArray inputs;
+    EXPECT_EQ(AddFolderFiles(folder.MakeFolder("empty"), inputs), 0u);
+    EXPECT_EQ(AddFolderFiles(folder.PathOf("missing"), inputs), 0u);
+    EXPECT_TRUE(inputs.empty());
+}
+
+TEST(ExpandToLongPathTest, EveryComponentTakesItsStoredName) {
+    TestFolder folder;
+    folder.MakeFolder("Data " + kSo + "Folder");
+    folder.Write("Data " + kSo + "Folder\\" + kHyou + "Mixed.Bin", "x");
+    const std::string stored =
+        LongFolder(folder) + "\\Data " + kSo + "Folder\\" + kHyou + "Mixed.Bin";
+
+    std::string longPath;
+    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\DATA " + kSo + "FOLDER\\" + kHyou + "mixed.bin",
+                                 longPath));
+    EXPECT_EQ(longPath, stored);
+    // Separators written as slashes come back as backslashes.
+    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "/data " + kSo + "folder/" + kHyou + "MIXED.BIN",
+                                 longPath));
+    EXPECT_EQ(longPath, stored);
+}
+
+TEST(ExpandToLongPathTest, ShortNamesBecomeLongOnes) {
+    TestFolder folder;
+    folder.MakeFolder("Program Files Sample");
+    const std::string path = folder.Write("Program Files Sample\\Sample file.txt", "x");
+    char shortPath[4096];
+    const DWORD length = GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
+    if (length == 0 || length >= sizeof shortPath || std::string(shortPath) == path) {
+        GTEST_SKIP() << "no short names on this file system";
+    }
+    std::string longPath;
+    ASSERT_TRUE(ExpandToLongPath(shortPath, longPath)) << shortPath;
+    EXPECT_EQ(longPath, LongFolder(folder) + "\\Program Files Sample\\Sample file.txt");
+}
+
+TEST(ExpandToLongPathTest, ANameWithoutSeparatorPassesUnchanged) {
+    TestFolder folder;
+    folder.Write("Foo.txt", "x");
+    char previous[4096];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    std::string longPath;
+    const bool found = ExpandToLongPath("FOO.TXT", longPath);
+    SetCurrentDirectoryA(previous);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(longPath, "FOO.TXT");
+}
+
+TEST(ExpandToLongPathTest, AWildcardStandsForItsFirstMatch) {
+    TestFolder folder;
+    folder.Write("only.bin", "x");
+    folder.Write("other.txt", "y");
+    std::string longPath;
+    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\*.BIN", longPath));
+    EXPECT_EQ(longPath, LongFolder(folder) + "\\only.bin");
+}
+
+TEST(ExpandToLongPathTest, ComponentsNoSearchCanNameStayAsTyped) {
+    TestFolder folder;
+    folder.MakeFolder("Sub");
+    folder.Write("Sub\\a.bin", "x");
+    std::string longPath;
+    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\SUB\\..\\Sub\\.\\A.BIN", longPath));
+    EXPECT_EQ(longPath, LongFolder(folder) + "\\Sub\\..\\Sub\\.\\a.bin");
+
+    const std::string prefixed = std::string("\\\\?\\") + folder.PathOf("Sub\\a.bin");
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA(prefixed.c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        GTEST_SKIP() << "the \\\\?\\ prefix is not searched here";
+    }
+    FindClose(find);
+    ASSERT_TRUE(ExpandToLongPath(std::string("\\\\?\\") + folder.PathOf("SUB\\A.BIN"), longPath));
+    EXPECT_EQ(longPath, std::string("\\\\?\\") + LongFolder(folder) + "\\Sub\\a.bin");
+}
+
+TEST(ExpandToLongPathTest, FailsWithoutTouchingTheResult) {
+    TestFolder folder;
+    folder.MakeFolder("dir");
+    std::string longPath = "unchanged";
+    EXPECT_FALSE(ExpandToLongPath(folder.PathOf("missing.bin"), longPath));
+    EXPECT_FALSE(ExpandToLongPath(folder.PathOf("dir\\"), longPath));
+    EXPECT_FALSE(ExpandToLongPath("C:\\", longPath));
+    EXPECT_FALSE(ExpandToLongPath("", longPath));
+    EXPECT_FALSE(ExpandToLongPath(folder.Path() + "\\" + std::string(5000, 'a'), longPath));
+    EXPECT_EQ(longPath, "unchanged");
+}
+
+TEST(BuildInputListTest, FoldersGiveTheirFilesOtherArgumentsOneEntry) {
+    TestFolder folder;
+    const std::string data = folder.MakeFolder("DATA");
+    folder.Write("DATA\\a.txt", "x");
+    folder.Write("DATA\\b.crc", "y");
+    folder.MakeFolder("DATA\\SUB");
+    const std::string list = folder.Write("List.crc", "z");
+    const std::string longFolder = LongFolder(folder);
+
+    const auto inputs = BuildInputList(
+        {folder.PathOf("list.CRC"), data, folder.PathOf("none.bin"), data + "\\", "C:\\"});
+
+    ASSERT_GE(inputs->size(), 6u);
+    EXPECT_EQ((*inputs)[0], longFolder + "\\List.crc");
+    EXPECT_EQ(Sorted({(*inputs)[1], (*inputs)[2]}),
+              Sorted({std::string("@") + longFolder + "\\DATA\\a.txt",
+                      std::string("@") + longFolder + "\\DATA\\b.crc"}));
+    // A missing file is queued as typed, so that the report names it.
+    EXPECT_EQ((*inputs)[3], folder.PathOf("none.bin"));
+    // A folder written with a trailing backslash is still a folder.
+    EXPECT_EQ(Sorted({(*inputs)[4], (*inputs)[5]}),
+              Sorted({std::string("@") + data + "\\a.txt", std::string("@") + data + "\\b.crc"}));
+    // A drive's root has no long form but is a folder: only its files follow.
+    for (std::size_t i = 6; i < inputs->size(); ++i) {
+        EXPECT_EQ((*inputs)[i].rfind("@C:\\", 0), 0u) << (*inputs)[i];
+    }
+    EXPECT_EQ(std::count(inputs->begin(), inputs->end(), "C:\\"), 0);
+}
+
+}  // namespace
