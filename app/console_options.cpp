@@ -1,0 +1,37 @@
+#include "app/console_options.h"
+
+namespace {
+
+bool IsHelpOption(const std::string& argument) {
+    return argument == "--help" || argument == "-h" || argument == "/?";
+}
+
+}  // namespace
+
+ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) {
+    ConsoleRequest request;
+    bool optionsEnded = false;
+    for (const std::string& argument : arguments) {
+        if (optionsEnded) {
+            request.paths.push_back(argument);
+        } else if (IsHelpOption(argument)) {
+            request.action = ConsoleRequest::Action::Help;
+            return request;
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--version") {
+            request.action = ConsoleRequest::Action::Version;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            request.action = ConsoleRequest::Action::UsageError;
+            request.error = "不明なオプションです (unknown option): " + argument;
+            return request;
+        } else {
+            request.paths.push_back(argument);
+        }
+    }
+    if (request.action == ConsoleRequest::Action::Check && request.paths.empty()) {
+        request.action = ConsoleRequest::Action::UsageError;
+        request.error = "ファイルかフォルダを指定してください (no file or folder given)";
+    }
+    return request;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the console checker was asked to do, read from its arguments.
+struct ConsoleRequest {
+    enum class Action { Check, Help, Version, UsageError };
+    Action action = Action::Check;
+    std::vector<std::string> paths;  // Check: the files, lists and folders in order
+    std::string error;               // UsageError: what was wrong, for the user
+};
+
+// Options may stand anywhere: "--help" (also "-h" and "/?"), "--version",
+// and "--", after which every argument is a path even if it begins with
+// "-" (a lone "-" is a path too). No path, or an unknown option, is a usage
+// error. The first "--help" or unknown option decides at once.
+ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments);
