@@ -5,6 +5,7 @@
 
 #include <new>
 
+#include "engine/crc16.h"
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
@@ -116,6 +117,17 @@ void CheckCrcList(const std::string& path) {
     VerifyDelimitedList(lines, parts.drive, parts.dir);
 }
 
+// A row interrupted between its name and its values is completed as "not
+// computed", so that the report's rows stay aligned.
+void CompleteLastRow() {
+    while (g_sizeList.GetCount() < g_nameList.GetCount()) {
+        g_sizeList.AddTail(0);
+    }
+    while (g_crcList.GetCount() < g_nameList.GetCount()) {
+        g_crcList.AddTail(kCrcInitial);
+    }
+}
+
 }  // namespace
 
 void CheckInput(const std::string& entry) {
@@ -147,12 +159,17 @@ unsigned RunJob(std::unique_ptr<CStringArray> inputs) {
         g_messageList.AddTail(kNoInputMessage);
     } else {
         for (const std::string& entry : *inputs) {
-            // One input that runs out of memory (a list read whole, its
-            // lines) must not end the job or the worker thread.
+            // Nothing one input meets may end the job or its thread: a list
+            // too large for the memory left, or a file failure that a
+            // reader let through.
             try {
                 CheckInput(entry);
             } catch (const std::bad_alloc&) {
                 g_messageList.AddTail(OutOfMemoryMessage(FolderEntryPath(entry)));
+                CompleteLastRow();
+            } catch (const FileCrcError& error) {
+                g_messageList.AddTail(error.what());
+                CompleteLastRow();
             }
         }
     }
