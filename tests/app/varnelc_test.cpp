@@ -1,0 +1,160 @@
+// Runs the console checker as a user's script would: a separate process,
+// its output redirected to a file, its exit status read.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "engine/crc16.h"
+#include "engine/job_messages.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+// "表示 フォルダ": a folder name with a blank and a 0x5C trail byte.
+const std::string kFolderName = "\x95\x5c\x8e\xa6\x20\x83\x74\x83\x48\x83\x8b\x83\x5f";
+const std::string kCannotOpen =
+    "\x3a\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1";
+const std::string kCrcMismatch = "\x3a\x43\x52\x43\x95\x73\x88\xea\x92\x76\x28\x4c\x69\x73\x74\x3d";
+
+struct Outcome {
+    DWORD status = 0xFFFFFFFF;
+    std::string out;
+    std::string err;
+};
+
+std::string VarnelcPath() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.rfind('\\') + 1) + "varnelc.exe";
+}
+
+HANDLE InheritableFile(const std::string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+class VarnelcTest : public ::testing::Test {
+protected:
+    void SetUp() override { BuildCrcTable(); }
+
+    // Starts varnelc with the argument text as typed after its name.
+    Outcome Run(const std::string& arguments) const {
+        const std::string outPath = scratch.PathOf("stdout.bin");
+        const std::string errPath = scratch.PathOf("stderr.bin");
+        HANDLE out = InheritableFile(outPath);
+        HANDLE err = InheritableFile(errPath);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        std::string commandLine = Quoted(VarnelcPath());
+        commandLine += " ";
+        commandLine += arguments;
+        PROCESS_INFORMATION process{};
+        Outcome outcome;
+        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                           &startup, &process)) {
+            WaitForSingleObject(process.hProcess, 120000);
+            GetExitCodeProcess(process.hProcess, &outcome.status);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        } else {
+            ADD_FAILURE() << "cannot start " << VarnelcPath();
+        }
+        CloseHandle(out);
+        CloseHandle(err);
+        outcome.out = ReadFileBytes(outPath);
+        outcome.err = ReadFileBytes(errPath);
+        return outcome;
+    }
+
+    static std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+    TestFolder scratch;
+    TestFolder data;
+};
+
+std::uint16_t CrcOf(const std::string& bytes) {
+    return UpdateCrcBytewise(kCrcInitial, bytes.data(), bytes.size());
+}
+
+TEST_F(VarnelcTest, PrintsTheReportOfPlainFilesAsTheResultWindowSavesIt) {
+    const std::string x = data.Write("x.bin", "123456789");
+    const std::string abc = data.Write("abc.bin", "abc");
+    const Outcome outcome = Run(x + "   " + Quoted(abc));
+    EXPECT_EQ(outcome.status, 0u);
+    EXPECT_EQ(outcome.out,
+              "Name     CRC   Bytes\r\n"
+              "-------  ----  -----\r\n"
+              "x.bin    6F91      9\r\n"
+              "abc.bin  61DA      3\r\n"
+              "--------------------\r\n"
+              "Total  2 Files  12 Bytes\r\n");
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST_F(VarnelcTest, AMessageMakesTheStatusOne) {
+    const std::string missing = data.PathOf("missing.bin");
+    const Outcome outcome = Run(Quoted(missing));
+    EXPECT_EQ(outcome.status, 1u);
+    EXPECT_EQ(outcome.out, missing + kCannotOpen + "\r\n");
+}
+
+TEST_F(VarnelcTest, AnEmptyFolderLeavesTheNoInputMessage) {
+    const Outcome outcome = Run(Quoted(data.MakeFolder("empty")));
+    EXPECT_EQ(outcome.status, 1u);
+    EXPECT_EQ(outcome.out, std::string(kNoInputMessage) + "\r\n");
+}
+
+TEST_F(VarnelcTest, UsageErrorsHelpAndVersion) {
+    for (const char* arguments : {"", "   ", "--bogus a.bin", "--"}) {
+        const Outcome outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2u) << arguments;
+        EXPECT_EQ(outcome.out, "") << arguments;
+        EXPECT_NE(outcome.err.find("--help"), std::string::npos) << arguments;
+    }
+    const Outcome help = Run("--help");
+    EXPECT_EQ(help.status, 0u);
+    EXPECT_NE(help.out.find("Usage:  varnelc"), std::string::npos);
+    EXPECT_EQ(help.out.substr(0, 6), "\x8e\x67\x82\xa2\x95\xfb");  // 使い方
+    const Outcome version = Run("--version");
+    EXPECT_EQ(version.status, 0u);
+    EXPECT_EQ(version.out, "varnelc " VARNEL_VERSION "\r\n");
+}
+
+// The promise: a saved report verifies clean while nothing changed,
+// and names exactly the changed file after one byte of it changed.
+TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {
+    const std::string folder = data.MakeFolder(kFolderName);
+    const std::string b = "abcdefgh";
+    data.Write(kFolderName + "\\a.bin", "123456789");
+    data.Write(kFolderName + "\\b.bin", b);
+    data.Write(kFolderName + "\\c.bin", std::string(5000, 'c'));
+
+    const Outcome saved = Run(Quoted(folder));
+    ASSERT_EQ(saved.status, 0u);
+    ASSERT_EQ(saved.out.substr(0, 4), "Name");
+    const std::string list = data.Write(kFolderName + "\\sums.txt", saved.out);
+
+    const Outcome unchanged = Run(Quoted(list));
+    EXPECT_EQ(unchanged.status, 0u);
+    EXPECT_EQ(unchanged.out, std::string(kNoErrorsMessage) + "\r\n" + saved.out);
+
+    std::string changed = b;
+    changed[3] = 'X';
+    data.Write(kFolderName + "\\b.bin", changed);
+    const Outcome after = Run(Quoted(list));
+    EXPECT_EQ(after.status, 1u);
+    std::string message = "b.bin" + kCrcMismatch;
+    message += FormatCrcHex(CrcOf(b));
+    message += ",File=";
+    message += FormatCrcHex(CrcOf(changed));
+    message += ")\r\n";
+    ASSERT_EQ(after.out.substr(0, message.size()), message);
+    EXPECT_EQ(after.out.substr(message.size(), 4), "Name");
+}
+
+}  // namespace
