@@ -4,7 +4,9 @@
 // exit status tells scripts whether the report holds any message.
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/console_options.h"
