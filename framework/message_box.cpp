@@ -1,0 +1,20 @@
+#include "framework/message_box.h"
+
+#include <utility>
+
+namespace {
+
+MessageBoxHandler g_handler;
+
+}  // namespace
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+    if (g_handler) {
+        return g_handler(owner, text, caption, type);
+    }
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+void SetMessageBoxHandlerForTesting(MessageBoxHandler handler) {
+    g_handler = std::move(handler);
+}
