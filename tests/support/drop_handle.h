@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+// A drop handle as the shell hands one to WM_DROPFILES: a DROPFILES block in
+// movable global memory with the paths as ANSI strings, for the receiving
+// window to query and release with DragFinish.
+HDROP MakeDropHandle(const std::vector<std::string>& paths);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/message_box.h"
+#include "framework/profile.h"
+#include "tests/support/test_files.h"
+#include "ui/result/result_dialog.h"
+
+// A result window whose save dialog the test answers.
+class CTestResultDlg : public CResultDlg {
+public:
+    std::optional<std::string> savePath;
+    int saveQuestions = 0;
+
+protected:
+    std::optional<std::string> AskSavePath() override {
+        ++saveQuestions;
+        return savePath;
+    }
+};
+
+// One message box the window showed.
+struct ShownMessage {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+    bool acceptedDrops;  // whether the owner accepted drops while it was shown
+};
+
+// Each test gets its own profile and answers message boxes itself; windows
+// are made from the job-state lists the test fills.
+class ResultWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProfilePathForTesting(folder.PathOf("varnel.INI"));
+        SetMessageBoxHandlerForTesting([this](HWND owner, const std::string& text,
+                                              const std::string& caption, UINT type) {
+            const bool accepts = (GetWindowLongPtrA(owner, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+            shown.push_back({owner, text, caption, type, accepts});
+            return IDOK;
+        });
+    }
+    void TearDown() override {
+        SetMessageBoxHandlerForTesting(nullptr);
+        SetProfilePathForTesting("");
+    }
+
+    // Creates the window over the test's lists, as its creators do.
+    std::unique_ptr<CTestResultDlg> Open() {
+        auto dialog = std::make_unique<CTestResultDlg>();
+        dialog->m_pMessageList = &messages;
+        dialog->m_pNameList = &names;
+        dialog->m_pSizeList = &sizes;
+        dialog->m_pCrcList = &crcs;
+        EXPECT_TRUE(dialog->Create());
+        return dialog;
+    }
+
+    void AddRow(const std::string& name, std::uint16_t crc, std::int64_t size) {
+        names.AddTail(name);
+        crcs.AddTail(crc);
+        sizes.AddTail(size);
+    }
+
+    TestFolder folder;
+    CStringList messages;
+    CStringList names;
+    CCrcList crcs;
+    CSizeList sizes;
+    std::vector<ShownMessage> shown;
+};
+
+std::vector<std::string> ListLines(const CResultDlg& dialog);
+RECT WindowRect(HWND window);

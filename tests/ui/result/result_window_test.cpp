@@ -1,0 +1,246 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "engine/job_state.h"
+#include "res/resource.h"
+#include "tests/support/window_capture.h"
+#include "tests/ui/result/result_window_fixture.h"
+#include "ui/result/report_layout.h"
+
+std::vector<std::string> ListLines(const CResultDlg& dialog) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < dialog.m_resultList.GetCount(); ++i) {
+        lines.push_back(dialog.m_resultList.GetText(i));
+    }
+    return lines;
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+namespace {
+
+const int kScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+const int kScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+const int kFirstWidth = std::max(100, GetSystemMetrics(SM_CXMINTRACK));
+const int kFirstHeight = std::max(100, GetSystemMetrics(SM_CYMINTRACK));
+
+void ExpectRect(const RECT& rect, int x, int y, int width, int height) {
+    EXPECT_EQ(rect.left, x);
+    EXPECT_EQ(rect.top, y);
+    EXPECT_EQ(rect.right - rect.left, width);
+    EXPECT_EQ(rect.bottom - rect.top, height);
+}
+
+std::string WindowText(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+TEST_F(ResultWindowTest, ShowsTheReportAsLaidOutAndEmptiesTheLists) {
+    messages.AddTail("C:\\data\\missing.bin:ファイルが開けません");
+    messages.AddTail("@");
+    AddRow("a.bin", 0x1A2B, 5);
+    AddRow("表示名.dat", 0x00FF, 1234567);
+    g_failedList.RemoveAll();
+    g_failedList.AddTail("kept.zip");
+
+    CStringList expectedMessages = messages;
+    CStringList expectedNames = names;
+    CCrcList expectedCrcs = crcs;
+    CSizeList expectedSizes = sizes;
+    std::vector<std::string> expected;
+    BuildReportLines(expectedMessages, expectedNames, expectedCrcs, expectedSizes,
+                     [&expected](const std::string& line) { expected.push_back(line); });
+
+    const auto dialog = Open();
+    EXPECT_EQ(ListLines(*dialog), expected);
+    EXPECT_EQ(expected.size(), 7u);
+    EXPECT_TRUE(messages.IsEmpty());
+    EXPECT_TRUE(names.IsEmpty());
+    EXPECT_TRUE(crcs.IsEmpty());
+    EXPECT_TRUE(sizes.IsEmpty());
+    EXPECT_EQ(g_failedList.GetCount(), 1u);
+    g_failedList.RemoveAll();
+    SetWindowPos(dialog->GetSafeHwnd(), nullptr, 0, 0, 440, 200, SWP_NOMOVE | SWP_NOZORDER);
+    CaptureScreenshotIfAsked(dialog->GetSafeHwnd(), "result_window");
+}
+
+TEST_F(ResultWindowTest, IsBuiltFromItsJapaneseTemplate) {
+    const auto dialog = Open();
+    const HWND window = dialog->GetSafeHwnd();
+    // "比較結果" in code page 932.
+    EXPECT_EQ(WindowText(window), "\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_POPUP),
+              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_POPUP);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+
+    const HWND list = dialog->GetItem(IDC_RESULT_LIST);
+    ASSERT_EQ(dialog->m_resultList.GetSafeHwnd(), list);
+    const LONG_PTR listStyle = GetWindowLongPtrA(list, GWL_STYLE);
+    // The border and scroll-bar bits are the list box's own business once it exists.
+    const LONG_PTR wanted = WS_VISIBLE | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+    EXPECT_EQ(listStyle & wanted, wanted);
+    EXPECT_EQ(listStyle & (LBS_SORT | LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED), 0);
+    EXPECT_EQ(GetFocus(), list);
+}
+
+TEST_F(ResultWindowTest, SystemMenuEndsWithASeparatorAndTheSaveItem) {
+    const auto dialog = Open();
+    HMENU menu = GetSystemMenu(dialog->GetSafeHwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_SAVE_RESULT));
+    char text[64] = {};
+    GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+    // "結果を保存(&A)..." in code page 932.
+    EXPECT_STREQ(text, "\x8C\x8B\x89\xCA\x82\xF0\x95\xDB\x91\xB6(&A)...");
+}
+
+// The system keeps a captioned window at least as wide as its caption
+// buttons need (SM_CXMINTRACK, 116 pixels under Wine, more on Windows), so
+// the first window is 100 high with its bottom edge at the centre, and as
+// close to 100 wide as the system allows, its left edge 100 left of the centre.
+TEST_F(ResultWindowTest, FirstStartPutsA100By100WindowWithItsCornerAtTheCentre) {
+    const auto dialog = Open();
+    ExpectRect(WindowRect(dialog->GetSafeHwnd()), kScreenWidth / 2 - 100, kScreenHeight / 2 - 100,
+               kFirstWidth, kFirstHeight);
+}
+
+TEST_F(ResultWindowTest, StoredBoundsOnScreenAreKept) {
+    WriteProfileInt("Result", "Width", 300);
+    WriteProfileInt("Result", "Height", 200);
+    WriteProfileInt("Result", "WindowX", kScreenWidth - 301);
+    WriteProfileInt("Result", "WindowY", 0);
+    const auto dialog = Open();
+    ExpectRect(WindowRect(dialog->GetSafeHwnd()), kScreenWidth - 301, 0, 300, 200);
+}
+
+TEST_F(ResultWindowTest, StoredBoundsOffScreenFallBackToTheCentreKeepingTheSize) {
+    struct Case {
+        int x;
+        int y;
+    };
+    // Corner on the right edge, corner on the bottom edge, left of and above the screen.
+    const Case cases[] = {{kScreenWidth - 300, 10},
+                          {10, kScreenHeight - 200},
+                          {-1, 10},
+                          {10, -5},
+                          {kScreenWidth + 10, 10}};
+    for (const Case& c : cases) {
+        WriteProfileInt("Result", "Width", 300);
+        WriteProfileInt("Result", "Height", 200);
+        WriteProfileInt("Result", "WindowX", c.x);
+        WriteProfileInt("Result", "WindowY", c.y);
+        const auto dialog = Open();
+        ExpectRect(WindowRect(dialog->GetSafeHwnd()), kScreenWidth / 2 - 300,
+                   kScreenHeight / 2 - 200, 300, 200);
+    }
+}
+
+TEST_F(ResultWindowTest, ClosingStoresTheBoundsAndReopeningRestoresThemExactly) {
+    {
+        const auto dialog = Open();
+        SetWindowPos(dialog->GetSafeHwnd(), nullptr, 37, 41, 333, 222, SWP_NOZORDER);
+        DestroyWindow(dialog->GetSafeHwnd());
+    }
+    const std::string profile = ReadFileBytes(folder.PathOf("varnel.INI"));
+    EXPECT_NE(profile.find("[Result]\r\nWindowX=37\r\nWindowY=41\r\nWidth=333\r\nHeight=222\r\n"),
+              std::string::npos)
+        << profile;
+    const auto reopened = Open();
+    ExpectRect(WindowRect(reopened->GetSafeHwnd()), 37, 41, 333, 222);
+    DestroyWindow(reopened->GetSafeHwnd());
+    EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0), 37);
+    EXPECT_EQ(ReadProfileInt("Result", "Height", 0), 222);
+}
+
+TEST_F(ResultWindowTest, AMinimisedWindowStoresItsNormalBounds) {
+    const auto dialog = Open();
+    const HWND window = dialog->GetSafeHwnd();
+    SetWindowPos(window, nullptr, 50, 60, 250, 150, SWP_NOZORDER);
+    ShowWindow(window, SW_SHOWMINNOACTIVE);
+    PumpMessages();
+    ASSERT_TRUE(IsIconic(window));
+    DestroyWindow(window);
+    EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0), 50);
+    EXPECT_EQ(ReadProfileInt("Result", "WindowY", 0), 60);
+    EXPECT_EQ(ReadProfileInt("Result", "Width", 0), 250);
+    EXPECT_EQ(ReadProfileInt("Result", "Height", 0), 150);
+}
+
+TEST_F(ResultWindowTest, ListBoxFillsTheClientAreaAndFollowsResizing) {
+    const auto dialog = Open();
+    const HWND window = dialog->GetSafeHwnd();
+    for (const SIZE size : {SIZE{100, 100}, SIZE{420, 310}, SIZE{180, 500}}) {
+        SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client;
+        GetClientRect(window, &client);
+        RECT list;
+        GetWindowRect(dialog->m_resultList.GetSafeHwnd(), &list);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+        EXPECT_EQ(list.left, 0);
+        EXPECT_EQ(list.top, 0);
+        EXPECT_EQ(list.right, client.right) << size.cx;
+        EXPECT_EQ(list.bottom, client.bottom) << size.cy;
+    }
+}
+
+TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
+    for (int i = 0; i < 100000; ++i) {
+        AddRow("file" + std::to_string(i) + ".bin", static_cast<std::uint16_t>(i), i);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const auto dialog = Open();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(dialog->m_resultList.GetCount(), 100004);
+    EXPECT_EQ(dialog->m_resultList.GetText(100003), "Total  100000 Files  4,999,950,000 Bytes");
+    RecordProperty("seconds", std::to_string(seconds));
+    EXPECT_LT(seconds, 20.0);
+}
+
+// The one modal run: the window is the application's only one, so a timer of
+// the thread finds it, checks it and closes it the way the close box does.
+TEST_F(ResultWindowTest, RunsModallyUntilClosed) {
+    messages.AddTail("エラーは見つかりませんでした。");
+    CTestResultDlg dialog;
+    dialog.m_pMessageList = &messages;
+    dialog.m_pNameList = &names;
+    dialog.m_pSizeList = &sizes;
+    dialog.m_pCrcList = &crcs;
+    static CTestResultDlg* running;
+    static std::vector<std::string> seen;
+    running = &dialog;
+    seen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND window = running->GetSafeHwnd();
+        if (window != nullptr && IsWindowVisible(window) && seen.empty()) {
+            seen = ListLines(*running);
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    KillTimer(nullptr, timer);
+    // "エラーは見つかりませんでした。" in code page 932.
+    EXPECT_EQ(seen, (std::vector<std::string>{"\x83\x47\x83\x89\x81\x5B\x82\xCD\x8C\xA9\x82\xC2"
+                                              "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
+                                              "\x82\xB5\x82\xBD\x81\x42"}));
+    EXPECT_EQ(ReadProfileInt("Result", "Width", 0), kFirstWidth);
+    EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0), kScreenWidth / 2 - 100);
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/job_state.h"
+#include "tests/support/drop_handle.h"
+#include "tests/ui/result/result_window_fixture.h"
+
+namespace {
+
+// "URL抽出:エラー", "URLリストが読み込めません。", "URLリストが書き込めません。"
+// in code page 932.
+const std::string kCaption = "URL\x92\x8A\x8F\x6F:\x83\x47\x83\x89\x81\x5B";
+const std::string kCannotRead =
+    "URL\x83\x8A\x83\x58\x83\x67\x82\xAA\x93\xC7\x82\xDD\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1"
+    "\x81\x42";
+const std::string kCannotWrite =
+    "URL\x83\x8A\x83\x58\x83\x67\x82\xAA\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1"
+    "\x81\x42";
+
+class UrlListDropTest : public ResultWindowTest {
+protected:
+    void SetUp() override {
+        ResultWindowTest::SetUp();
+        g_failedList.RemoveAll();
+        dialog = Open();
+    }
+    void TearDown() override {
+        g_failedList.RemoveAll();
+        ResultWindowTest::TearDown();
+    }
+
+    void Fail(const std::vector<std::string>& failedNames) {
+        for (const auto& name : failedNames) {
+            g_failedList.AddTail(name);
+        }
+    }
+    void Drop(const std::vector<std::string>& paths) {
+        SendMessageA(dialog->GetSafeHwnd(), WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0);
+    }
+    bool AcceptsDrops() const {
+        return (GetWindowLongPtrA(dialog->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+    }
+    bool Exists(const std::string& name) const {
+        return GetFileAttributesA(folder.PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void ExpectOneError(const std::string& text) {
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].owner, dialog->GetSafeHwnd());
+        EXPECT_EQ(shown[0].caption, kCaption);
+        EXPECT_EQ(shown[0].text, text);
+        EXPECT_EQ(shown[0].type, static_cast<UINT>(MB_ICONERROR | MB_OK));
+        EXPECT_FALSE(shown[0].acceptedDrops);
+        EXPECT_TRUE(AcceptsDrops());
+    }
+
+    std::unique_ptr<CTestResultDlg> dialog;
+};
+
+TEST_F(UrlListDropTest, PlainListWorkedExample) {
+    Fail({"b.zip", "c.lzh"});
+    const std::string list = folder.Write(
+        "urls.txt",
+        "files/a.zip\r\nfiles/B.ZIP\r\nfiles/b.zip\r\nfiles/c.lzh.txt\r\nfiles/c.lzh\r\n");
+    Drop({list});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("urls_.txt")), "files/B.ZIP\r\nfiles/c.lzh\r\n");
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(AcceptsDrops());
+    EXPECT_EQ(g_failedList.GetCount(), 2u);
+}
+
+TEST_F(UrlListDropTest, RecordListWorkedExampleInAnyCaseOfExtension) {
+    Fail({"b.zip", "c.lzh"});
+    const std::string list = folder.Write(
+        "LIST.WRG",
+        ";head\r\nTitle=one\r\nUrl=files/a.zip\r\n\r\nUrl= files/b.zip \r\nSize=10\r\n\r\n");
+    Drop({list});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("LIST_.WRG")), "Url= files/b.zip \r\nSize=10\r\n\r\n");
+}
+
+TEST_F(UrlListDropTest, LongLinesLastLinesAndRecordsWithoutUrls) {
+    Fail({"a.zip", "z.zip", "q.rar"});
+    const std::string line600 = std::string(594, 'h') + "/A.ZIP";
+    Drop({folder.Write("long.txt", line600 + "\r\nx/z.zip")});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("long_.txt")), line600.substr(499) + "\r\nx/z.zip\r\n");
+
+    Drop({folder.Write("r.wrg", "Title=q.rar\r\nSize=1\r\n\r\nTitle=q\r\nurl=x/Q.RAR")});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("r_.wrg")), "Title=q\r\nurl=x/Q.RAR\r\n\r\n");
+}
+
+TEST_F(UrlListDropTest, EveryDropStartsAgainFromAllFailedNames) {
+    Fail({"a.zip", "a.zip"});
+    const std::string list = folder.Write("urls.txt", "1/a.zip\r\n2/a.zip\r\n3/a.zip\r\n");
+    Drop({list});
+    Drop({list});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("urls_.txt")), "1/a.zip\r\n2/a.zip\r\n");
+    Drop({folder.PathOf("urls_.txt")});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("urls__.txt")), "1/a.zip\r\n2/a.zip\r\n");
+}
+
+TEST_F(UrlListDropTest, OnlyTheFirstOfSeveralDroppedFilesIsRead) {
+    Fail({"a.zip"});
+    const std::string first = folder.Write("first.txt", "1/a.zip\r\n");
+    const std::string second = folder.Write("second.txt", "2/a.zip\r\n");
+    Drop({first, second});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("first_.txt")), "1/a.zip\r\n");
+    EXPECT_FALSE(Exists("second_.txt"));
+}
+
+TEST_F(UrlListDropTest, NothingHappensWithoutFailedNamesOrForOtherFiles) {
+    const std::string list = folder.Write("urls.txt", "1/a.zip\r\n");
+    Drop({list});
+    EXPECT_FALSE(Exists("urls_.txt"));
+    Fail({"a.zip"});
+    Drop({folder.Write("urls.lst", "1/a.zip\r\n")});
+    Drop({folder.Write("urls", "1/a.zip\r\n")});
+    Drop({folder.Path()});
+    EXPECT_FALSE(Exists("urls_.lst"));
+    EXPECT_FALSE(Exists("urls_"));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(AcceptsDrops());
+}
+
+TEST_F(UrlListDropTest, AnUnreadableListKeepsTheEarlierExtract) {
+    Fail({"a.zip"});
+    const std::string earlier = folder.Write("gone_.txt", "earlier/a.zip\r\n");
+    Drop({folder.PathOf("gone.txt")});
+    ExpectOneError(kCannotRead);
+    EXPECT_EQ(ReadFileBytes(earlier), "earlier/a.zip\r\n");
+    Drop({folder.PathOf("absent.wrg")});
+    EXPECT_FALSE(Exists("absent_.wrg"));
+}
+
+TEST_F(UrlListDropTest, AnExtractThatCannotBeWrittenKeepsTheEarlierOne) {
+    Fail({"a.zip"});
+    const std::string list = folder.Write("urls.txt", "new/a.zip\r\n");
+    const std::string earlier = folder.Write("urls_.txt", "earlier/a.zip\r\n");
+    SetFileAttributesA(earlier.c_str(), FILE_ATTRIBUTE_READONLY);
+    Drop({list});
+    SetFileAttributesA(earlier.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ExpectOneError(kCannotWrite);
+    EXPECT_EQ(ReadFileBytes(earlier), "earlier/a.zip\r\n");
+}
+
+TEST_F(UrlListDropTest, AnExtractPathBeyondThePlatformLimitWritesNothing) {
+    Fail({"a.zip"});
+    // The list's path just fits; its extract's, one byte longer, does not.
+    const std::string name(MAX_PATH - 1 - folder.Path().size() - 1 - 4, 'u');
+    const std::string list = folder.Write(name + ".txt", "x/a.zip\r\n");
+    ASSERT_EQ(list.size(), static_cast<std::size_t>(MAX_PATH - 1));
+    ASSERT_EQ(ReadFileBytes(list), "x/a.zip\r\n");
+    Drop({list});
+    ExpectOneError(kCannotWrite);
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA(folder.PathOf("*").c_str(), &entry);
+    std::vector<std::string> files;
+    do {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            files.push_back(entry.cFileName);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    EXPECT_EQ(files, (std::vector<std::string>{name + ".txt"}));
+}
+
+TEST_F(UrlListDropTest, ListsWithDoubleByteNamesAndAPathOfAnyLength) {
+    Fail({"ソフト.zip"});
+    const std::string sub = folder.MakeFolder("表示");
+    const std::string list = sub + "\\能力.txt";
+    HANDLE file = CreateFileA(list.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "x/\x83\x5C\x83\x74\x83\x67.ZIP\r\n", 14, &written, nullptr);
+    CloseHandle(file);
+    Drop({list});
+    EXPECT_EQ(ReadFileBytes(sub + "\\能力_.txt"), "x/\x83\x5C\x83\x74\x83\x67.ZIP\r\n");
+}
+
+}  // namespace
