@@ -6,6 +6,7 @@
 
 #include "framework/application_name.h"
 #include "res/resource.h"
+#include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"
 
 namespace {
@@ -133,31 +134,21 @@ TEST_F(ResultSaveTest, APathBeyondThePlatformLimitIsReportedAndNothingWritten) {
 // The real box, found among the thread's windows while it waits for an answer.
 TEST_F(ResultSaveTest, TheErrorBoxIsOwnedByTheWindowAndCaptionedWithTheProgramName) {
     SetMessageBoxHandlerForTesting(nullptr);
-    static HWND owner;
-    static std::string caption;
-    static std::string text;
-    owner = dialog->GetSafeHwnd();
-    caption.clear();
-    text.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM) -> BOOL {
-                if (GetWindow(window, GW_OWNER) != owner || !IsWindowVisible(window)) {
-                    return TRUE;
-                }
-                char buffer[512] = {};
-                GetWindowTextA(window, buffer, sizeof buffer);
-                caption = buffer;
-                GetDlgItemTextA(window, 0xFFFF, buffer, sizeof buffer);
-                text = buffer;
-                PostMessageA(window, WM_COMMAND, IDOK, 0);
-                return FALSE;
-            },
-            0);
+    std::string caption;
+    std::string text;
+    const HWND owner = dialog->GetSafeHwnd();
+    const CModalDriver driver([&] {
+        const HWND box = FindOwnedWindow(owner);
+        if (box == nullptr) {
+            return false;
+        }
+        caption = WindowText(box);
+        text = WindowText(GetDlgItem(box, 0xFFFF));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return true;
     });
     Save(folder.PathOf("missing\\r.txt"));
-    KillTimer(nullptr, timer);
+    EXPECT_TRUE(driver.Done());
     EXPECT_EQ(caption, ApplicationName());
     EXPECT_NE(text.find("missing\\r.txt"), std::string::npos) << text;
 }

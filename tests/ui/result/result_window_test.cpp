@@ -10,7 +10,9 @@
 #include "engine/job_state.h"
 #include "res/resource.h"
 #include "tests/support/window_capture.h"
+#include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"
+#include "ui/result/job_result.h"
 #include "ui/result/report_layout.h"
 
 std::vector<std::string> ListLines(const CResultDlg& dialog) {
@@ -39,12 +41,6 @@ void ExpectRect(const RECT& rect, int x, int y, int width, int height) {
     EXPECT_EQ(rect.top, y);
     EXPECT_EQ(rect.right - rect.left, width);
     EXPECT_EQ(rect.bottom - rect.top, height);
-}
-
-std::string WindowText(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 TEST_F(ResultWindowTest, ShowsTheReportAsLaidOutAndEmptiesTheLists) {
@@ -213,34 +209,50 @@ TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
     EXPECT_LT(seconds, 20.0);
 }
 
-// The one modal run: the window is the application's only one, so a timer of
-// the thread finds it, checks it and closes it the way the close box does.
-TEST_F(ResultWindowTest, RunsModallyUntilClosed) {
-    messages.AddTail("エラーは見つかりませんでした。");
-    CTestResultDlg dialog;
-    dialog.m_pMessageList = &messages;
-    dialog.m_pNameList = &names;
-    dialog.m_pSizeList = &sizes;
-    dialog.m_pCrcList = &crcs;
-    static CTestResultDlg* running;
-    static std::vector<std::string> seen;
-    running = &dialog;
-    seen.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND window = running->GetSafeHwnd();
-        if (window != nullptr && IsWindowVisible(window) && seen.empty()) {
-            seen = ListLines(*running);
+// The job's creators run the window modally over the job state; a timer
+// finds it, reads it and closes it the way the close box does.
+TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
+    g_messageList.RemoveAll();
+    std::vector<std::string> seen;
+    {
+        const CModalDriver driver([&seen] {
+            // "比較結果" in code page 932.
+            const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
+            if (window == nullptr) {
+                return false;
+            }
+            seen = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    KillTimer(nullptr, timer);
+            return true;
+        });
+        ShowJobResult(nullptr);
+        EXPECT_TRUE(driver.Done());
+    }
     // "エラーは見つかりませんでした。" in code page 932.
     EXPECT_EQ(seen, (std::vector<std::string>{"\x83\x47\x83\x89\x81\x5B\x82\xCD\x8C\xA9\x82\xC2"
                                               "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
                                               "\x82\xB5\x82\xBD\x81\x42"}));
+    EXPECT_TRUE(g_messageList.IsEmpty());
     EXPECT_EQ(ReadProfileInt("Result", "Width", 0), kFirstWidth);
     EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0), kScreenWidth / 2 - 100);
+}
+
+TEST_F(ResultWindowTest, ShowJobResultAddsNoLineAfterAJobWithMessages) {
+    g_messageList.AddTail("@");
+    AppendRow("a.bin", 0x1A2B, 5);
+    std::vector<std::string> seen;
+    const CModalDriver driver([&seen] {
+        const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
+        if (window != nullptr) {
+            seen = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return window != nullptr;
+    });
+    ShowJobResult(nullptr);
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[0], "Name   CRC   Bytes");
+    EXPECT_TRUE(g_nameList.IsEmpty());
 }
 
 }  // namespace
