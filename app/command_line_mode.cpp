@@ -1,0 +1,11 @@
+#include "app/command_line_mode.h"
+
+#include "app/command_line.h"
+#include "app/input_list.h"
+#include "engine/job_runner.h"
+#include "ui/result/job_result.h"
+
+void RunCommandLineCheck(std::string_view argumentText) {
+    RunJob(BuildInputList(SplitArguments(argumentText)));
+    ShowJobResult(nullptr);
+}

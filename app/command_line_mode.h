@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string_view>
+
+// Checks the paths of the argument text at once, on this thread, with no
+// window on screen, then shows the report until the user closes it. Paths
+// are split as the C runtime splits a command line, so quoted paths with
+// blanks stay whole.
+void RunCommandLineCheck(std::string_view argumentText);

@@ -1,0 +1,3 @@
+#include "app/drop_mode.h"
+
+void RunDropWindow() {}
