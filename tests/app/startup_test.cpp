@@ -1,0 +1,264 @@
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/command_line_mode.h"
+#include "engine/crc16.h"
+#include "engine/job_messages.h"
+#include "engine/job_state.h"
+#include "framework/profile.h"
+#include "res/resource.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_capture.h"
+#include "tests/support/window_probe.h"
+
+namespace {
+
+// "比較結果" in code page 932: the result window's caption.
+const std::string kResultCaption = "\x94\xE4\x8A\x72\x8C\x8B\x89\xCA";
+
+std::string ProgramPath(const std::string& name) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.rfind('\\') + 1) + name;
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+// Starts a program of this build with the argument text; its standard
+// output goes to outputPath when one is given.
+PROCESS_INFORMATION Start(const std::string& program, const std::string& arguments,
+                          const std::string& outputPath = {}) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE output = INVALID_HANDLE_VALUE;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!outputPath.empty()) {
+        output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output;
+        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    }
+    std::string commandLine = Quoted(ProgramPath(program)) + " " + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL started =
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, !outputPath.empty(), 0,
+                       nullptr, nullptr, &startup, &process);
+    if (output != INVALID_HANDLE_VALUE) {
+        CloseHandle(output);
+    }
+    EXPECT_TRUE(started) << commandLine;
+    return process;
+}
+
+DWORD WaitForExit(const PROCESS_INFORMATION& process, DWORD milliseconds) {
+    DWORD exitCode = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// The report the console checker prints for the same arguments.
+std::string ConsoleReport(const TestFolder& folder, const std::string& arguments) {
+    const std::string output = folder.PathOf("console.out");
+    WaitForExit(Start("varnelc.exe", arguments, output), 60000);
+    const std::string bytes = ReadFileBytes(output);
+    DeleteFileA(output.c_str());
+    return bytes;
+}
+
+void ClearJobState() {
+    g_messageList.RemoveAll();
+    g_nameList.RemoveAll();
+    g_crcList.RemoveAll();
+    g_sizeList.RemoveAll();
+    g_failedList.RemoveAll();
+}
+
+// A folder of files to check: files, a folder whose name has a blank, a
+// file with a double-byte name, and a saved report listing one file with a
+// wrong size.
+class StartupTest : public ::testing::Test {
+protected:
+    // As the program's start-up does before any check.
+    static void SetUpTestSuite() { BuildCrcTable(); }
+
+    void SetUp() override {
+        SetProfilePathForTesting(folder.PathOf("varnel.INI"));
+        ClearJobState();
+        folder.Write("a.bin", "123456789");
+        const std::string sub = folder.MakeFolder("sub folder");
+        folder.Write("sub folder\\b.dat", std::string(3000, 'b'));
+        folder.Write("sub folder\\表.txt", "not a list\r\n");
+        folder.Write("sums.txt",
+                     "Name   CRC   Bytes\r\n-----  ----  -----\r\na.bin  6F91     10\r\n"
+                     "------------------\r\nTotal  1 Files  10 Bytes\r\n");
+        arguments = Quoted(folder.PathOf("a.bin")) + "  " + Quoted(sub) + " " +
+                    folder.PathOf("sums.txt") + "\t" + folder.PathOf("missing.bin");
+    }
+    void TearDown() override {
+        ClearJobState();
+        SetProfilePathForTesting("");
+    }
+
+    TestFolder folder;
+    std::string arguments;
+};
+
+// Done when the window shows what the console checker prints and saves
+// exactly those bytes: the whole way, through the real save dialog.
+TEST_F(StartupTest, CommandLineCheckShowsAndSavesWhatTheConsoleCheckerPrints) {
+    const std::string expected = ConsoleReport(folder, arguments);
+    ASSERT_FALSE(expected.empty());
+    const std::string savedPath = folder.PathOf("saved.txt");
+    std::vector<std::string> shown;
+    int step = 0;
+    const CModalDriver driver([&] {
+        const HWND window = FindThreadWindow(kResultCaption);
+        if (window == nullptr) {
+            return false;
+        }
+        const HWND dialog = FindOwnedWindow(window);
+        if (step == 0) {
+            shown = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            PostMessageA(window, WM_SYSCOMMAND, IDM_SAVE_RESULT, 0);
+            step = 1;
+        } else if (step == 1 && dialog != nullptr) {
+            SetDlgItemTextA(dialog, 0x47C, folder.PathOf("saved").c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            step = 2;
+        } else if (step == 2 && dialog == nullptr) {
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return true;
+        }
+        return false;
+    });
+    RunCommandLineCheck(arguments);
+    EXPECT_TRUE(driver.Done());
+    EXPECT_EQ(JoinLines(shown), expected);
+    EXPECT_EQ(ReadFileBytes(savedPath), expected);
+    // The paths with blanks were checked whole, and the list was verified.
+    EXPECT_NE(expected.find("b.dat"), std::string::npos);
+    EXPECT_NE(expected.find("\x95\x5C.txt"), std::string::npos);
+    EXPECT_NE(expected.find("missing.bin"), std::string::npos);
+    EXPECT_EQ(g_failedList.GetCount(), 1u);
+}
+
+TEST_F(StartupTest, BlanksAloneCheckNothingAndSaySo) {
+    std::vector<std::string> shown;
+    const CModalDriver driver([&] {
+        const HWND window = FindThreadWindow(kResultCaption);
+        if (window != nullptr) {
+            shown = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return window != nullptr;
+    });
+    RunCommandLineCheck("   ");
+    EXPECT_EQ(shown, std::vector<std::string>{kNoInputMessage});
+}
+
+TEST_F(StartupTest, OnlyChecksumListsWithoutErrorsGiveTheNoErrorsLine) {
+    folder.Write("good.txt",
+                 "Name   CRC   Bytes\r\n-----  ----  -----\r\na.bin  6F91      9\r\n"
+                 "------------------\r\nTotal  1 Files  9 Bytes\r\n");
+    std::vector<std::string> shown;
+    const CModalDriver driver([&] {
+        const HWND window = FindThreadWindow(kResultCaption);
+        if (window != nullptr) {
+            shown = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return window != nullptr;
+    });
+    RunCommandLineCheck(folder.PathOf("good.txt"));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0], kNoErrorsMessage);
+}
+
+// The window of another process, found among all top-level windows.
+HWND FindProcessWindow(DWORD processId, const std::wstring& caption) {
+    struct Search {
+        DWORD processId;
+        const std::wstring& caption;
+        HWND found = nullptr;
+    } search{processId, caption};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            if (owner == search->processId && IsWindowVisible(window) && search->caption == text) {
+                search->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Across processes the list box answers in UTF-16 only (LB_GETTEXT's ANSI
+// form returns UTF-16 bytes under Wine); the lines are turned back into code
+// page 932 here.
+std::vector<std::string> OtherProcessListLines(HWND listBox) {
+    std::vector<std::string> lines;
+    const auto count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring wide(static_cast<std::size_t>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0)) + 1,
+                          L'\0');
+        wide.resize(static_cast<std::size_t>(
+            SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()))));
+        std::string line(wide.size() * 2, '\0');
+        line.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), line.data(),
+                                static_cast<int>(line.size()), nullptr, nullptr)));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(StartupTest, TheProgramOpensTheResultWindowAndEndsWhenItCloses) {
+    const std::string expected = ConsoleReport(folder, arguments);
+    const PROCESS_INFORMATION process = Start("varnel.exe", arguments);
+    HWND window = nullptr;
+    for (int i = 0; i < 600 && window == nullptr; ++i) {
+        Sleep(100);
+        window = FindProcessWindow(process.dwProcessId, L"\u6bd4\u8f03\u7d50\u679c");
+    }
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(JoinLines(OtherProcessListLines(GetDlgItem(window, IDC_RESULT_LIST))), expected);
+    CaptureScreenshotIfAsked(window, "varnel_command_line");
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(WaitForExit(process, 30000), 0u);
+    // The program keeps the window's place where a standard user can write.
+    char appData[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
+    const std::string profile = ReadFileBytes(std::string(appData) + "\\Varnel\\varnel.INI");
+    EXPECT_NE(profile.find("[Result]"), std::string::npos) << appData;
+}
+
+}  // namespace
