@@ -71,13 +71,6 @@ TEST_F(ResultSaveTest, SavingOverALongerFileLeavesNoTraceOfIt) {
     EXPECT_EQ(FilesIn(folder.Path()), 1u);
 }
 
-TEST_F(ResultSaveTest, SavingTwiceGivesTheSameFiles) {
-    Save(folder.PathOf("one.txt"));
-    Save(folder.PathOf("two.txt"));
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("one.txt")), ReadFileBytes(folder.PathOf("two.txt")));
-    EXPECT_EQ(dialog->saveQuestions, 2);
-}
-
 TEST_F(ResultSaveTest, OnlyCommand32SavesLowBitsIgnored) {
     Save(folder.PathOf("low.txt"), IDM_SAVE_RESULT | 0x000F);
     EXPECT_EQ(ReadFileBytes(folder.PathOf("low.txt")), ExpectedBytes(*dialog));

@@ -12,6 +12,7 @@
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "tests/support/test_files.h"
+#include "tests/support/window_probe.h"
 #include "ui/result/result_dialog.h"
 
 // A result window whose save dialog the test answers.
@@ -79,5 +80,6 @@ protected:
     std::vector<ShownMessage> shown;
 };
 
-std::vector<std::string> ListLines(const CResultDlg& dialog);
-RECT WindowRect(HWND window);
+inline std::vector<std::string> ListLines(const CResultDlg& dialog) {
+    return ListBoxLines(dialog.m_resultList.GetSafeHwnd());
+}
