@@ -26,10 +26,6 @@ std::uint16_t UpdateCrcBytewise(std::uint16_t crc, const void* buffer, std::size
     return crc;
 }
 
-std::uint16_t UpdateCrc(std::uint16_t crc, const void* buffer, std::size_t length) {
-    return UpdateCrcBytewise(crc, buffer, length);
-}
-
 std::string FormatCrcHex(std::uint16_t crc) {
     char text[5];
     std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(crc));

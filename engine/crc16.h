@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // CRC-16/MCRF4XX: polynomial 0x1021 reflected (0x8408), initial value 0xFFFF,
 // reflected input and output, no final XOR. Check value ("123456789"): 0x6F91.
@@ -16,7 +17,27 @@ void BuildCrcTable();
 
 // Continues a CRC over length bytes. Feeding data in pieces, each call passing
 // on the previous result, gives the CRC of the whole. A length of 0 returns crc.
+// Runs the fastest implementation this processor and system allow, chosen
+// once; safe to call from any thread.
 std::uint16_t UpdateCrc(std::uint16_t crc, const void* buffer, std::size_t length);
+
+// The implementations of UpdateCrc, slowest first. All give the same results.
+enum class CrcTier {
+    Bytewise,     // one table lookup per byte (the reference)
+    Slicing,      // sixteen table lookups per 16 bytes, independent of each other
+    Clmul,        // 128-bit carry-less multiplication (PCLMULQDQ)
+    VectorClmul,  // 512-bit carry-less multiplication (VPCLMULQDQ, AVX-512)
+};
+
+// The tiers this processor and operating system can run, slowest first.
+std::vector<CrcTier> AvailableCrcTiers();
+// The tier UpdateCrc uses: the last of AvailableCrcTiers().
+CrcTier ActiveCrcTier();
+const char* CrcTierName(CrcTier tier);
+// UpdateCrc through one given tier; a tier this machine lacks is replaced by
+// the active one rather than run.
+std::uint16_t UpdateCrcWith(CrcTier tier, std::uint16_t crc, const void* buffer,
+                            std::size_t length);
 
 // The byte-at-a-time table loop: the reference that every faster path must equal.
 std::uint16_t UpdateCrcBytewise(std::uint16_t crc, const void* buffer, std::size_t length);
