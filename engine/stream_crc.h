@@ -15,7 +15,9 @@ enum class CrcFailure {
 inline constexpr std::size_t kCrcChunkSize = 1 << 20;
 
 // Reads up to capacity bytes into buffer: a count above 0, 0 at the end of the
-// data, or a negative value when reading failed.
+// data, or a negative value when reading failed (an exception counts as a
+// failed read). After the first chunk it may be called on another thread,
+// one call at a time, in order.
 using ChunkReader = std::function<std::int64_t(unsigned char* buffer, std::size_t capacity)>;
 
 struct StreamCrcResult {
@@ -27,4 +29,6 @@ struct StreamCrcResult {
 
 // The CRC of everything the reader yields, chunk by chunk, passing a job
 // checkpoint after each chunk. A read error fails the whole computation.
+// Reading the next chunk overlaps hashing the current one, with at most two
+// chunk buffers whatever the length.
 StreamCrcResult ComputeStreamCrc(const ChunkReader& read);
