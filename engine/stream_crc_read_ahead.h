@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -8,10 +9,10 @@
 
 #include "engine/stream_crc.h"
 
-// One read of a chunk, handed to the read-ahead thread. Until it has finished
-// the reader and the buffer must stay valid; the destructor waits for that.
 class ReadAheadThread;
 
+// One read of a chunk, handed to the read-ahead thread. Until it has finished
+// the reader and the buffer must stay valid; the destructor waits for that.
 class ChunkReadRequest {
 public:
     ChunkReadRequest(const ChunkReader& read, unsigned char* buffer, std::size_t capacity)
@@ -30,7 +31,7 @@ private:
     std::size_t m_capacity;
     ReadAheadThread* m_thread = nullptr;  // set while queued or being read
     std::int64_t m_count = 0;
-    bool m_done = false;
+    std::atomic<bool> m_done{false};
 };
 
 // A thread that reads chunks while their callers hash the previous ones. It
@@ -48,12 +49,17 @@ private:
     friend class ChunkReadRequest;
     ReadAheadThread() = default;
     void Serve();
-    std::int64_t WaitFor(ChunkReadRequest& request);
+    ChunkReadRequest* NextRequest();
+    void Complete(ChunkReadRequest& request, std::int64_t count);
+    template <class Ready>
+    void WaitUntil(Ready ready);
+    void WakeSleepers();
 
     std::mutex m_mutex;
-    std::condition_variable m_queued;
-    std::condition_variable m_finished;
+    std::condition_variable m_changed;
+    int m_sleepers = 0;  // threads blocked on m_changed
     std::deque<ChunkReadRequest*> m_queue;
+    std::atomic<std::size_t> m_queued{0};
 };
 
 // Calls read, turning an exception into a failed read.

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds and runs the CRC benchmark (bench/crc_bench.cpp) on the same machine
+# in two ways: the Windows build under Wine (build/win, as the tests use it)
+# and a native host build in Release without sanitizers (build/bench).
+#   bench/run.sh [wine|host|both] [file size in MiB, default 1024] [rounds, default 5]
+# Close other work first: the file figures need both cores free.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${VARNEL_BUILD:-$root/build}
+which=${1:-both}
+shift || true
+
+"$root/scripts/setup-deps.sh"
+
+if [ "$which" = wine ] || [ "$which" = both ]; then
+    echo "== Windows build under Wine"
+    cmake -S "$root" -B "$out/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$out/win" -j 2 --target crc_bench
+    # Let Wine's services start before the clock does.
+    "$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
+    "$out/win/wine-run" "$out/win/bin/crc_bench.exe" "$@"
+fi
+if [ "$which" = host ] || [ "$which" = both ]; then
+    echo "== Native host build (Release, no sanitizers)"
+    cmake -S "$root" -B "$out/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ -DVARNEL_SANITIZE=OFF >/dev/null
+    cmake --build "$out/bench" -j 2 --target crc_bench
+    "$out/bench/bin/crc_bench" "$@"
+fi
