@@ -39,6 +39,12 @@ const char* CrcTierName(CrcTier tier);
 std::uint16_t UpdateCrcWith(CrcTier tier, std::uint16_t crc, const void* buffer,
                             std::size_t length);
 
+// The CRC of data A followed by data B, from crcFirst (the CRC of A, from any
+// starting register), crcSecondFromZero (the CRC of B from a zero register)
+// and the length of B. Lets parts of a file be hashed apart and joined.
+std::uint16_t CombineCrc(std::uint16_t crcFirst, std::uint16_t crcSecondFromZero,
+                         std::uint64_t lengthSecond);
+
 // The byte-at-a-time table loop: the reference that every faster path must equal.
 std::uint16_t UpdateCrcBytewise(std::uint16_t crc, const void* buffer, std::size_t length);
 

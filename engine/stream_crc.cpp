@@ -2,11 +2,10 @@
 
 #include <memory>
 #include <new>
-#include <utility>
 
 #include "engine/crc16.h"
 #include "engine/job_control.h"
-#include "engine/stream_crc_read_ahead.h"
+#include "engine/stream_crc_worker.h"
 
 namespace {
 
@@ -22,44 +21,87 @@ StreamCrcResult Failed(CrcFailure failure) {
     return result;
 }
 
+// The CRC of the chunks taken so far, with a job checkpoint after each.
+class RunningCrc {
+public:
+    void Hash(const unsigned char* chunk, std::int64_t count) {
+        m_crc = UpdateCrc(m_crc, chunk, static_cast<std::size_t>(count));
+        Advance(count);
+    }
+    void Join(std::uint16_t crcFromZero, std::int64_t count) {
+        m_crc = CombineCrc(m_crc, crcFromZero, static_cast<std::uint64_t>(count));
+        Advance(count);
+    }
+    StreamCrcResult Result() const {
+        StreamCrcResult result;
+        result.ok = true;
+        result.crc = m_crc;
+        result.bytes = m_bytes;
+        return result;
+    }
+
+private:
+    void Advance(std::int64_t count) {
+        m_bytes += count;
+        JobBytesCheckpoint(m_bytes);
+    }
+    std::uint16_t m_crc = kCrcInitial;
+    std::int64_t m_bytes = 0;
+};
+
+// Hashes the chunk in buffer and reads the next into it, one after the
+// other, until the end or a failed read.
+StreamCrcResult HashInTurn(const ChunkReader& read, unsigned char* buffer, std::int64_t count,
+                           RunningCrc& crc) {
+    for (; count != 0; count = ReadChunk(read, buffer, kCrcChunkSize)) {
+        if (!IsChunk(count, kCrcChunkSize)) {
+            return Failed(CrcFailure::ReadFailed);
+        }
+        crc.Hash(buffer, count);
+    }
+    return crc.Result();
+}
+
+// Chunks alternate between this thread and the worker, so that one thread
+// reads while the other hashes. Each hashes the chunks it read itself, while
+// its cache still holds them; the reads stay in file order, since each one
+// starts only after the one before it has ended. Starts with a full chunk in
+// own and goes on in turn once a chunk comes back short.
+StreamCrcResult HashAlternately(const ChunkReader& read, unsigned char* own, unsigned char* other,
+                                ChunkWorker& worker, RunningCrc& crc) {
+    std::int64_t count = kCrcChunkSize;
+    while (count == static_cast<std::int64_t>(kCrcChunkSize)) {
+        ChunkTask next(read, other, kCrcChunkSize);
+        worker.Start(next);
+        crc.Hash(own, count);
+        const std::int64_t otherCount = next.WaitForRead();
+        if (!IsChunk(otherCount, kCrcChunkSize)) {
+            return otherCount == 0 ? crc.Result() : Failed(CrcFailure::ReadFailed);
+        }
+        count = ReadChunk(read, own, kCrcChunkSize);
+        crc.Join(next.WaitForCrc(), otherCount);
+    }
+    return HashInTurn(read, own, count, crc);
+}
+
 }  // namespace
 
 StreamCrcResult ComputeStreamCrc(const ChunkReader& read) {
-    ChunkBuffer current = NewChunkBuffer();
-    if (!current) {
+    ChunkBuffer own = NewChunkBuffer();
+    if (!own) {
         return Failed(CrcFailure::NoBuffer);
     }
-    std::int64_t count = ReadChunk(read, current.get(), kCrcChunkSize);
-    // Past the first chunk, the next one is read on the read-ahead thread
-    // while this one is hashed. Small files need neither the second buffer
-    // nor the other thread; without either, chunks are read in turn.
-    ChunkBuffer next;
-    ReadAheadThread* ahead = nullptr;
+    RunningCrc crc;
+    const std::int64_t count = ReadChunk(read, own.get(), kCrcChunkSize);
+    // A file of more than one chunk is shared with the worker thread. Small
+    // files need neither its buffer nor its thread, and without either the
+    // chunks are read and hashed in turn.
     if (count == static_cast<std::int64_t>(kCrcChunkSize)) {
-        next = NewChunkBuffer();
-        ahead = next ? ReadAheadThread::Get() : nullptr;
-    }
-    StreamCrcResult result;
-    std::uint16_t crc = kCrcInitial;
-    while (count != 0) {
-        if (count < 0 || count > static_cast<std::int64_t>(kCrcChunkSize)) {
-            return Failed(CrcFailure::ReadFailed);
-        }
-        ChunkReadRequest nextChunk(read, next.get(), kCrcChunkSize);
-        if (ahead != nullptr) {
-            ahead->Start(nextChunk);
-        }
-        crc = UpdateCrc(crc, current.get(), static_cast<std::size_t>(count));
-        result.bytes += count;
-        JobBytesCheckpoint(result.bytes);
-        if (ahead != nullptr) {
-            count = nextChunk.Finish();
-            std::swap(current, next);
-        } else {
-            count = ReadChunk(read, current.get(), kCrcChunkSize);
+        const ChunkBuffer other = NewChunkBuffer();
+        ChunkWorker* worker = other ? ChunkWorker::Get() : nullptr;
+        if (worker != nullptr) {
+            return HashAlternately(read, own.get(), other.get(), *worker, crc);
         }
     }
-    result.ok = true;
-    result.crc = crc;
-    return result;
+    return HashInTurn(read, own.get(), count, crc);
 }

@@ -138,6 +138,27 @@ INSTANTIATE_TEST_SUITE_P(FastTiers, FastCrcTierTest,
                          ::testing::Values(CrcTier::Slicing, CrcTier::Clmul, CrcTier::VectorClmul),
                          TierTestName);
 
+// Parts hashed apart, the second from a zero register, join into the CRC of
+// the whole, whatever the lengths (a file's chunks are millions of bits).
+TEST(CombineCrcTest, PartsHashedApartJoinIntoTheWhole) {
+    BuildCrcTable();
+    const std::vector<unsigned char> data = RandomBytes((3 << 20) + 77, 11);
+    std::mt19937 random(13);
+    for (int round = 0; round < 60; ++round) {
+        std::size_t length = random() % data.size(), split = random() % (length + 1);
+        if (round < 3) {  // an empty second part, an empty first one, two chunks
+            length = round < 2 ? 1000 : (2 << 20);
+            split = round == 0 ? length : round == 1 ? 0 : length / 2;
+        }
+        const auto initial = static_cast<std::uint16_t>(random());
+        const std::uint16_t first = UpdateCrc(initial, data.data(), split);
+        const std::uint16_t second = UpdateCrc(0, data.data() + split, length - split);
+        EXPECT_EQ(CombineCrc(first, second, length - split),
+                  UpdateCrcBytewise(initial, data.data(), length))
+            << length << " bytes split at " << split;
+    }
+}
+
 // The processor checks of the engine (CPUID and XGETBV) agree with those of
 // the compiler's runtime, and UpdateCrc runs the fastest tier found.
 TEST(CrcDispatchTest, TiersFollowWhatTheProcessorOffers) {

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,7 @@
 #include "engine/crc16.h"
 #include "engine/job_control.h"
 #include "engine/stream_crc.h"
+#include "engine/stream_crc_worker.h"
 
 namespace {
 
@@ -212,6 +214,45 @@ TEST_F(StreamCrcOverlapTest, FilesOnSeveralThreadsShareTheReadAhead) {
     }
     for (std::size_t i = 0; i < contents.size(); ++i) {
         EXPECT_EQ(crcs[i], Reference(contents[i])) << i;
+    }
+}
+
+// A worker stuck in another file's read leaves this file's chunks queued:
+// the caller takes them back and reads them itself rather than wait.
+TEST_F(StreamCrcOverlapTest, AWorkerStuckElsewhereDoesNotHoldUpAFile) {
+    ChunkWorker* worker = ChunkWorker::Get();
+    ASSERT_NE(worker, nullptr);
+    std::mutex gate;
+    std::unique_lock closed(gate);
+    std::atomic<bool> stuck{false};
+    const ChunkReader stuckReader = [&](unsigned char* buffer, std::size_t) -> std::int64_t {
+        stuck = true;
+        std::lock_guard wait(gate);
+        buffer[0] = 'x';
+        return 1;
+    };
+    std::vector<unsigned char> stuckBuffer(16);
+    {
+        ChunkTask elsewhere(stuckReader, stuckBuffer.data(), stuckBuffer.size());
+        worker->Start(elsewhere);
+        while (!stuck) {
+            std::this_thread::sleep_for(1ms);
+        }
+        RecordingFile file(Content(4 * kCrcChunkSize + 10));
+        std::promise<StreamCrcResult> computed;
+        std::future<StreamCrcResult> result = computed.get_future();
+        std::thread job([&] { computed.set_value(file.Compute()); });
+        const bool finished = result.wait_for(10s) == std::future_status::ready;
+        closed.unlock();
+        job.join();
+        EXPECT_TRUE(finished) << "the file waited for the stuck worker";
+        const StreamCrcResult crc = result.get();
+        EXPECT_TRUE(crc.ok);
+        EXPECT_EQ(crc.crc, Reference(Content(4 * kCrcChunkSize + 10)));
+        const std::vector<std::thread::id> readers = file.Threads();
+        EXPECT_EQ(std::count(readers.begin(), readers.end(), readers.front()),
+                  static_cast<std::ptrdiff_t>(readers.size()));
+        EXPECT_EQ(elsewhere.WaitForCrc(), UpdateCrcBytewise(0, "x", 1));
     }
 }
 
