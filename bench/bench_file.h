@@ -25,7 +25,7 @@ public:
     std::int64_t Read(unsigned char* buffer, std::size_t capacity);
 
 private:
-    std::intptr_t m_handle;  // a HANDLE on Windows, a descriptor elsewhere
+    int m_fd;
 };
 
 // The program's own CRC of a whole file, and what that is called here.

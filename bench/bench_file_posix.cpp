@@ -37,24 +37,24 @@ void RemoveBenchFile(const std::string& path) {
     unlink(path.c_str());
 }
 
-BenchFile::BenchFile(const std::string& path) : m_handle(open(path.c_str(), O_RDONLY)) {
+BenchFile::BenchFile(const std::string& path) : m_fd(open(path.c_str(), O_RDONLY)) {
     if (IsOpen()) {
-        posix_fadvise(static_cast<int>(m_handle), 0, 0, POSIX_FADV_SEQUENTIAL);
+        posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     }
 }
 
 BenchFile::~BenchFile() {
     if (IsOpen()) {
-        close(static_cast<int>(m_handle));
+        close(m_fd);
     }
 }
 
 bool BenchFile::IsOpen() const {
-    return m_handle >= 0;
+    return m_fd >= 0;
 }
 
 std::int64_t BenchFile::Read(unsigned char* buffer, std::size_t capacity) {
-    return read(static_cast<int>(m_handle), buffer, capacity);
+    return read(m_fd, buffer, capacity);
 }
 
 // ComputeFileCrc is the Windows program's; here the same chunk pipeline

@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -40,29 +42,22 @@ void RemoveBenchFile(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
-// Opened as ComputeFileCrc opens a file.
+// Opened and read as ComputeFileCrc opens and reads a file.
 BenchFile::BenchFile(const std::string& path)
-    : m_handle(reinterpret_cast<std::intptr_t>(CreateFileA(
-          path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr))) {}
+    : m_fd(_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL)) {}
 
 BenchFile::~BenchFile() {
     if (IsOpen()) {
-        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+        _close(m_fd);
     }
 }
 
 bool BenchFile::IsOpen() const {
-    return reinterpret_cast<HANDLE>(m_handle) != INVALID_HANDLE_VALUE;
+    return m_fd >= 0;
 }
 
 std::int64_t BenchFile::Read(unsigned char* buffer, std::size_t capacity) {
-    DWORD count = 0;
-    if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), buffer, static_cast<DWORD>(capacity), &count,
-                  nullptr)) {
-        return -1;
-    }
-    return count;
+    return _read(m_fd, buffer, static_cast<unsigned>(capacity));
 }
 
 std::uint16_t ProgramFileCrc(const std::string& path) {

@@ -1,8 +1,7 @@
 #include "engine/file_crc.h"
 
-#include <windows.h>
-
-#include <memory>
+#include <fcntl.h>
+#include <io.h>
 
 #include "engine/job_messages.h"
 #include "engine/path_message.h"
@@ -22,34 +21,42 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
     return ReadErrorMessage(path);
 }
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
+// Other programs may go on reading and writing the file meanwhile; the
+// sequential flag lets the system read ahead of our requests. The C runtime
+// rather than CreateFileA: under Wine CreateFileA refuses paths of MAX_PATH
+// characters and more that _open (through the wide functions) still opens,
+// and the list checks probe listed files with _open too.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path)
+        : m_fd(_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL)) {}
+    ~OpenFile() {
+        if (m_fd >= 0) {
+            _close(m_fd);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
 
-// Other processes may go on reading and writing the file meanwhile. The
-// sequential-scan hint lets the system read ahead of our requests.
-FileHandle OpenForReading(const std::string& path) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    return FileHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
+    bool IsOpen() const { return m_fd >= 0; }
+    std::int64_t Read(unsigned char* buffer, std::size_t capacity) const {
+        return _read(m_fd, buffer, static_cast<unsigned>(capacity));
+    }
+
+private:
+    int m_fd;
+};
 
 }  // namespace
 
 std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
-    const FileHandle file = OpenForReading(path);
-    if (!file) {
+    const OpenFile file(path);
+    if (!file.IsOpen()) {
         throw FileCrcError(CrcFailure::CannotOpen, FailureMessage(CrcFailure::CannotOpen, path));
     }
     const StreamCrcResult result =
-        ComputeStreamCrc([&file](unsigned char* buffer, std::size_t capacity) -> std::int64_t {
-            DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, static_cast<DWORD>(capacity), &count, nullptr)) {
-                return -1;
-            }
-            return count;
+        ComputeStreamCrc([&file](unsigned char* buffer, std::size_t capacity) {
+            return file.Read(buffer, capacity);
         });
     if (!result.ok) {
         throw FileCrcError(result.failure, FailureMessage(result.failure, path));
