@@ -9,10 +9,18 @@
 
 namespace {
 
-using ChunkBuffer = std::unique_ptr<unsigned char[]>;
+enum class Buffer { Own, Other };
 
-ChunkBuffer NewChunkBuffer() {
-    return ChunkBuffer(new (std::nothrow) unsigned char[kCrcChunkSize]);
+// Each thread keeps its two chunk buffers from file to file. Under Wine a
+// read into memory never touched before costs milliseconds (every page of
+// the buffer is mapped first), which would dwarf the work on a small file.
+unsigned char* ChunkBuffer(Buffer which) {
+    thread_local std::unique_ptr<unsigned char[]> buffers[2];
+    auto& buffer = buffers[static_cast<int>(which)];
+    if (!buffer) {
+        buffer.reset(new (std::nothrow) unsigned char[kCrcChunkSize]);
+    }
+    return buffer.get();
 }
 
 StreamCrcResult Failed(CrcFailure failure) {
@@ -87,21 +95,21 @@ StreamCrcResult HashAlternately(const ChunkReader& read, unsigned char* own, uns
 }  // namespace
 
 StreamCrcResult ComputeStreamCrc(const ChunkReader& read) {
-    ChunkBuffer own = NewChunkBuffer();
-    if (!own) {
+    unsigned char* own = ChunkBuffer(Buffer::Own);
+    if (own == nullptr) {
         return Failed(CrcFailure::NoBuffer);
     }
     RunningCrc crc;
-    const std::int64_t count = ReadChunk(read, own.get(), kCrcChunkSize);
+    const std::int64_t count = ReadChunk(read, own, kCrcChunkSize);
     // A file of more than one chunk is shared with the worker thread. Small
     // files need neither its buffer nor its thread, and without either the
     // chunks are read and hashed in turn.
     if (count == static_cast<std::int64_t>(kCrcChunkSize)) {
-        const ChunkBuffer other = NewChunkBuffer();
-        ChunkWorker* worker = other ? ChunkWorker::Get() : nullptr;
+        unsigned char* other = ChunkBuffer(Buffer::Other);
+        ChunkWorker* worker = other != nullptr ? ChunkWorker::Get() : nullptr;
         if (worker != nullptr) {
-            return HashAlternately(read, own.get(), other.get(), *worker, crc);
+            return HashAlternately(read, own, other, *worker, crc);
         }
     }
-    return HashInTurn(read, own.get(), count, crc);
+    return HashInTurn(read, own, count, crc);
 }

@@ -30,5 +30,6 @@ struct StreamCrcResult {
 // The CRC of everything the reader yields, chunk by chunk, passing a job
 // checkpoint after each chunk. A read error fails the whole computation.
 // Reading the next chunk overlaps hashing the current one, with at most two
-// chunk buffers whatever the length.
+// chunk buffers whatever the length, kept by the calling thread for its
+// next file.
 StreamCrcResult ComputeStreamCrc(const ChunkReader& read);
