@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Times the console checker varnelc under Wine against tools a user would
+# reach for instead: cksum (GNU coreutils, CRC-32), rhash --crc32 and 7z h
+# (CRC-32), whole process against whole process, on one large cached file and
+# on many small files. Prints Markdown tables (hyperfine's when it is there).
+#   bench/compare.sh [large file in GiB, default 4] [small files, default 10000]
+#   VARNEL_BUILD        build folder (default: build/ in the source tree)
+#   VARNEL_BENCH_DATA   where the test files go (default: /tmp/varnel-compare)
+# Wine start-up is part of every varnelc run; a wineserver is kept running,
+# as it is while a user works with Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${VARNEL_BUILD:-$root/build}
+data=${VARNEL_BENCH_DATA:-/tmp/varnel-compare}
+gib=${1:-4}
+count=${2:-10000}
+runs=5
+
+"$root/scripts/setup-deps.sh" >&2
+sudo=""
+[ "$(id -u)" = 0 ] || sudo=sudo
+missing=""
+for p in rhash p7zip-full hyperfine; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing" >&2
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null ||
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq rhash p7zip-full >/dev/null
+fi
+
+echo "Building varnelc" >&2
+cmake -S "$root" -B "$out/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$out/win" --target varnelc -j 2 >/dev/null
+
+large="$data/large.bin"
+small="$data/small"
+mkdir -p "$small"
+if [ "$(stat -c %s "$large" 2>/dev/null || echo 0)" != $((gib << 30)) ]; then
+    echo "Writing $large ($gib GiB)" >&2
+    # Written in large blocks, as a copy would write it: the page cache keeps
+    # such a file in large pages, which every tool then reads faster.
+    dd if=/dev/urandom of="$large" bs=1M count=$((gib << 10)) iflag=fullblock status=none
+fi
+if [ "$(find "$small" -type f | wc -l)" != "$count" ]; then
+    echo "Writing $count small files of 4 KiB to $small" >&2
+    rm -rf "$small" && mkdir -p "$small"
+    head -c $((count * 4096)) /dev/urandom | split -b 4096 -a 6 -d - "$small/f"
+fi
+echo "Reading everything once, so that every tool finds it cached" >&2
+cat "$large" "$small"/* >/dev/null
+
+export WINEPREFIX="$out/win/wineprefix"
+"$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
+wineserver -p 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+# The form of a Linux path that Wine's drive Z: gives it.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+varnelc="'$out/win/wine-run' '$out/win/bin/varnelc.exe'"
+
+# Each command's exit status is checked: a tool that failed was not timed.
+measure() {
+    local title=$1
+    shift
+    echo
+    echo "### $title"
+    echo
+    if command -v hyperfine >/dev/null; then
+        local table
+        table=$(mktemp)
+        local args=()
+        while [ $# -gt 0 ]; do
+            args+=(-n "$1" "$2 >/dev/null")
+            shift 2
+        done
+        hyperfine --style none --warmup 1 --runs "$runs" --export-markdown "$table" "${args[@]}" >&2
+        cat "$table"
+        rm -f "$table"
+    else
+        echo "| Command | Best [s] | Median [s] |"
+        echo "|:---|---:|---:|"
+        while [ $# -gt 0 ]; do
+            local times=()
+            bash -c "$2 >/dev/null"
+            for _ in $(seq "$runs"); do
+                local start end
+                start=$(date +%s.%N)
+                bash -c "$2 >/dev/null"
+                end=$(date +%s.%N)
+                times+=("$(echo "$end - $start" | bc)")
+            done
+            local sorted
+            sorted=$(printf '%s\n' "${times[@]}" | sort -n)
+            printf '| `%s` | %.3f | %.3f |\n' "$1" "$(echo "$sorted" | head -1)" \
+                "$(echo "$sorted" | sed -n "$(((runs + 1) / 2))p")"
+            shift 2
+        done
+    fi
+}
+
+echo "## Whole process, $(date -u +%Y-%m-%d), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | xargs), $(nproc) processors"
+measure "One cached file of $gib GiB" \
+    "varnelc (CRC-16, under Wine)" "$varnelc '$(windows_path "$large")'" \
+    "cksum (CRC-32)" "cksum '$large'" \
+    "rhash --crc32" "rhash --crc32 '$large'" \
+    "7z h (CRC-32)" "7z h '$large'"
+measure "$count cached files of 4 KiB (one folder)" \
+    "varnelc (CRC-16, under Wine)" "$varnelc '$(windows_path "$small")'" \
+    "cksum (CRC-32)" "cksum '$small'/*" \
+    "rhash --crc32" "rhash --crc32 '$small'/*" \
+    "7z h (CRC-32)" "7z h '$small'/*"
