@@ -52,6 +52,7 @@ std::string ProcessorName() {
     std::string name(reinterpret_cast<const char*>(words), sizeof words);
     name = name.c_str();
     name.erase(0, name.find_first_not_of(' '));
+    name.erase(name.find_last_not_of(' ') + 1);
     return name;
 }
 
