@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+// A thread of its own for one long task, such as a job of the drop window.
+// The owner keeps it until it has seen the task's end; joining it (Join, or
+// destruction) waits for the task to return, so nothing the task uses may go
+// away while it still runs.
+class CWorkerThread {
+public:
+    ~CWorkerThread() { Join(); }
+    CWorkerThread(const CWorkerThread&) = delete;
+    CWorkerThread& operator=(const CWorkerThread&) = delete;
+
+    // Starts task at once on a new thread with normal priority and the
+    // default stack size. Returns null when no thread could be created; the
+    // task, and whatever it owns, is then destroyed without having run.
+    template <class Task>
+    static std::unique_ptr<CWorkerThread> Start(Task&& task) {
+        std::unique_ptr<CWorkerThread> worker(new CWorkerThread);
+        try {
+            worker->m_thread = std::thread(std::forward<Task>(task));
+        } catch (const std::system_error&) {
+            return nullptr;
+        }
+        return worker;
+    }
+
+    // Waits until the task has returned; at once when it already has.
+    void Join() {
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+    }
+
+private:
+    CWorkerThread() = default;
+
+    std::thread m_thread;
+};
