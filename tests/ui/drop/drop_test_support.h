@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Helpers for driving the drop window inside a test program, on the test's
+// own thread, as the shell and the user would.
+
+// A drop handle as the shell makes one: DROPFILES in global memory followed
+// by the ANSI names, each ending in NUL, and a final NUL. The receiver frees
+// it with DragFinish.
+HDROP MakeDropHandle(const std::vector<std::string>& names);
+
+// Dispatches this thread's messages for the given time.
+void PumpMessagesFor(std::chrono::milliseconds duration);
+// Dispatches messages until done() holds or the time is up; returns done().
+bool PumpMessagesUntil(const std::function<bool()>& done,
+                       std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+std::string WindowCaption(HWND window);
+bool AcceptsDrops(HWND window);
+bool StaysOnTop(HWND window);
+// The icon resource of this program with the given id (icons are shared,
+// so the handle is the one a window showing it holds).
+HICON ResourceIcon(int id);
+// Which of the program's icons 130, 143-146 the handle is, or 0.
+int IconId(HICON icon);
+
+// Records, in order, the ids of the icons set into one static control of
+// this thread through STM_SETICON, for as long as it exists.
+class IconRecorder {
+public:
+    explicit IconRecorder(HWND control);
+    ~IconRecorder();
+    IconRecorder(const IconRecorder&) = delete;
+    IconRecorder& operator=(const IconRecorder&) = delete;
+
+    const std::vector<int>& Shown() const { return m_shown; }
+    void Clear() { m_shown.clear(); }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+
+    HWND m_control;
+    HHOOK m_hook;
+    std::vector<int> m_shown;
+};
+
+// Runs action once, inside whatever modal loop this thread is in after
+// delay (a menu or a modal dialog), from a thread timer.
+void RunSoon(std::function<void()> action,
+             std::chrono::milliseconds delay = std::chrono::milliseconds(100));
+
+// The first visible top-level window of this thread with the given class
+// name other than except, or null.
+HWND FindThreadWindow(const char* className, HWND except = nullptr);

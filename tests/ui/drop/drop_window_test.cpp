@@ -1,0 +1,279 @@
+// The drop window as a window: resources, placement and settings, menus, the
+// About box.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "framework/profile.h"
+#include "res/resource.h"
+#include "tests/support/test_files.h"
+#include "tests/ui/drop/drop_test_support.h"
+#include "ui/drop/drop_dialog.h"
+
+namespace {
+
+class DropWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetProfilePathForTesting(Profile()); }
+    void TearDown() override { SetProfilePathForTesting(""); }
+
+    std::string Profile() const { return folder.PathOf("VARNEL.INI"); }
+
+    std::unique_ptr<CDropDlg> Open() {
+        auto window = std::make_unique<CDropDlg>();
+        EXPECT_TRUE(window->Create());
+        return window;
+    }
+
+    static POINT Position(HWND window) {
+        RECT frame;
+        GetWindowRect(window, &frame);
+        return POINT{frame.left, frame.top};
+    }
+
+    // The default place: a client-sized rectangle there ends at the
+    // screen's centre.
+    static POINT DefaultPosition(HWND window) {
+        RECT client;
+        GetClientRect(window, &client);
+        return POINT{(GetSystemMetrics(SM_CXSCREEN) >> 1) - client.right,
+                     (GetSystemMetrics(SM_CYSCREEN) >> 1) - client.bottom};
+    }
+
+    static SIZE ClientSize(HWND window) {
+        RECT client;
+        GetClientRect(window, &client);
+        return SIZE{client.right, client.bottom};
+    }
+
+    void StorePosition(int x, int y) {
+        WriteProfileInt("Window", "WindowX", x);
+        WriteProfileInt("Window", "WindowY", y);
+    }
+
+    TestFolder folder;
+};
+
+TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_VISIBLE), WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0);
+    EXPECT_NE(exStyle & WS_EX_APPWINDOW, 0);
+    EXPECT_TRUE(AcceptsDrops(hwnd));
+    EXPECT_EQ(WindowCaption(hwnd), "Varnel");
+
+    HWND icon = GetDlgItem(hwnd, IDC_DROP_ICON);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(icon, GWL_STYLE) & (SS_TYPEMASK | SS_SUNKEN), SS_ICON | SS_SUNKEN);
+    EXPECT_EQ(IconId(reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0))), IDI_IDLE);
+
+    HICON app = ResourceIcon(IDI_APP);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0)), app);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)), app);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0)), app);
+}
+
+TEST_F(DropWindowTest, FirstStartIsAtTheDefaultPlaceAboveAllOtherWindows) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    const POINT expected = DefaultPosition(hwnd);
+    const POINT actual = Position(hwnd);
+    EXPECT_EQ(actual.x, expected.x);
+    EXPECT_EQ(actual.y, expected.y);
+    EXPECT_TRUE(StaysOnTop(hwnd));
+}
+
+TEST_F(DropWindowTest, PlacementAndOnTopAreStoredWhenTheWindowGoesAndReadAtTheNextStart) {
+    {
+        auto window = Open();
+        HWND hwnd = window->GetSafeHwnd();
+        SetWindowPos(hwnd, nullptr, 40, 52, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SendMessageA(hwnd, WM_COMMAND, ID_DROP_ON_TOP, 0);
+        EXPECT_FALSE(StaysOnTop(hwnd));
+        // Toggling is not saved at once; only the window's end writes it.
+        EXPECT_EQ(ReadProfileInt("Window", "OnTop", -1), -1);
+        SendMessageA(hwnd, WM_COMMAND, ID_DROP_CLOSE, 0);
+        EXPECT_TRUE(PumpMessagesUntil([hwnd] { return !IsWindow(hwnd); }));
+    }
+    EXPECT_EQ(ReadProfileInt("Window", "WindowX", -1), 40);
+    EXPECT_EQ(ReadProfileInt("Window", "WindowY", -1), 52);
+    EXPECT_EQ(ReadProfileInt("Window", "OnTop", -1), 0);
+
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    EXPECT_EQ(Position(hwnd).x, 40);
+    EXPECT_EQ(Position(hwnd).y, 52);
+    // Stored as ordinary: at the top of the ordinary windows, not above all.
+    EXPECT_FALSE(StaysOnTop(hwnd));
+    SendMessageA(hwnd, WM_COMMAND, ID_DROP_ON_TOP, 0);
+    EXPECT_TRUE(StaysOnTop(hwnd));
+    window.reset();
+    EXPECT_EQ(ReadProfileInt("Window", "OnTop", -1), 1);
+}
+
+TEST_F(DropWindowTest, APositionPartlyOffThePrimaryScreenFallsBackToTheDefault) {
+    SIZE client;
+    POINT fallback;
+    {
+        auto window = Open();
+        client = ClientSize(window->GetSafeHwnd());
+        fallback = DefaultPosition(window->GetSafeHwnd());
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    struct Case {
+        POINT stored;
+        bool kept;
+    };
+    const Case cases[] = {
+        {{0, 0}, true},
+        {{width - client.cx - 1, height - client.cy - 1}, true},
+        // The client-sized rectangle's right or bottom edge on the screen's
+        // edge already counts as outside.
+        {{width - client.cx, 10}, false},
+        {{10, height - client.cy}, false},
+        {{-1, 10}, false},
+        {{10, -1}, false},
+        {{width + 200, 10}, false},
+        {{-32000, -32000}, false},
+    };
+    for (const Case& c : cases) {
+        StorePosition(c.stored.x, c.stored.y);
+        auto window = Open();
+        const POINT actual = Position(window->GetSafeHwnd());
+        const POINT expected = c.kept ? c.stored : fallback;
+        EXPECT_EQ(actual.x, expected.x) << c.stored.x << "," << c.stored.y;
+        EXPECT_EQ(actual.y, expected.y) << c.stored.x << "," << c.stored.y;
+        DestroyWindow(window->GetSafeHwnd());
+    }
+}
+
+TEST_F(DropWindowTest, EnterAndEscCloseTheWindow) {
+    for (const int command : {IDOK, IDCANCEL}) {
+        auto window = Open();
+        HWND hwnd = window->GetSafeHwnd();
+        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        EXPECT_FALSE(IsWindow(hwnd)) << command;
+    }
+}
+
+// What a pop-up menu showed while it was open.
+struct ShownMenu {
+    bool shown = false;
+    RECT frame{};
+    std::string firstItem;
+    bool firstChecked = false;
+    int count = 0;
+};
+
+ShownMenu ShowContextMenu(HWND window, LPARAM point) {
+    ShownMenu seen;
+    RunSoon([&seen] {
+        HWND popup = FindThreadWindow("#32768");
+        if (popup == nullptr) {
+            return;
+        }
+        seen.shown = true;
+        GetWindowRect(popup, &seen.frame);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        char text[128] = {};
+        GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+        seen.firstItem = text;
+        seen.firstChecked = (GetMenuState(menu, ID_DROP_ON_TOP, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        seen.count = GetMenuItemCount(menu);
+        EndMenu();
+    });
+    SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), point);
+    return seen;
+}
+
+TEST_F(DropWindowTest, TheKeyboardsMenuOpensBesideTheClientAreaWithTheOnTopMark) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    const ShownMenu seen = ShowContextMenu(hwnd, MAKELPARAM(-1, -1));
+    ASSERT_TRUE(seen.shown);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    EXPECT_EQ(seen.frame.left, origin.x + 5);
+    EXPECT_EQ(seen.frame.top, origin.y + 5);
+    // "常に前面に表示(&T)"
+    EXPECT_EQ(seen.firstItem, "\x8f\xed\x82\xc9\x91\x4f\x96\xca\x82\xc9\x95\x5c\x8e\xa6(&T)");
+    EXPECT_TRUE(seen.firstChecked);
+    EXPECT_EQ(seen.count, 4);
+
+    SendMessageA(hwnd, WM_COMMAND, ID_DROP_ON_TOP, 0);
+    const ShownMenu after = ShowContextMenu(hwnd, MAKELPARAM(300, 200));
+    ASSERT_TRUE(after.shown);
+    EXPECT_EQ(after.frame.left, 300);
+    EXPECT_EQ(after.frame.top, 200);
+    EXPECT_FALSE(after.firstChecked);
+}
+
+TEST_F(DropWindowTest, TheSystemMenuEndsWithTheAboutItem) {
+    auto window = Open();
+    HMENU menu = GetSystemMenu(window->GetSafeHwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUT_SYSCOMMAND));
+    char text[128] = {};
+    GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+    // "VRNL のﾊﾞｰｼﾞｮﾝ情報(&A)...", with half-width katakana.
+    EXPECT_STREQ(text, "VRNL \x82\xcc\xca\xde\xb0\xbc\xde\xae\xdd\x8f\xee\x95\xf1(&A)...");
+}
+
+// The About box the window opened: its caption and texts, then closed.
+struct ShownAbout {
+    bool shown = false;
+    bool ownerDisabled = false;
+    std::string caption;
+    std::string texts;
+};
+
+ShownAbout OpenAbout(HWND window, UINT message, WPARAM command) {
+    ShownAbout seen;
+    RunSoon([&] {
+        HWND about = FindThreadWindow("#32770", window);
+        if (about == nullptr) {
+            return;
+        }
+        seen.shown = true;
+        seen.ownerDisabled = !IsWindowEnabled(window);
+        seen.caption = WindowCaption(about);
+        for (HWND child = GetWindow(about, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            seen.texts += WindowCaption(child) + "\n";
+        }
+        SendMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    SendMessageA(window, message, command, 0);
+    return seen;
+}
+
+TEST_F(DropWindowTest, TheAboutBoxOpensFromThePopUpAndTheSystemMenu) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    for (const auto& [message, command] : {std::pair<UINT, WPARAM>{WM_COMMAND, ID_DROP_ABOUT},
+                                           {WM_SYSCOMMAND, IDM_ABOUT_SYSCOMMAND}}) {
+        const ShownAbout seen = OpenAbout(hwnd, message, command);
+        ASSERT_TRUE(seen.shown) << message;
+        EXPECT_TRUE(seen.ownerDisabled);
+        EXPECT_NE(seen.caption.find("Varnel"), std::string::npos);
+        // "バージョン" and the version number.
+        EXPECT_NE(seen.texts.find("Varnel \x83\x6f\x81\x5b\x83\x57\x83\x87\x83\x93 0."),
+                  std::string::npos)
+            << seen.texts;
+        EXPECT_TRUE(IsWindowEnabled(hwnd));
+    }
+}
+
+}  // namespace

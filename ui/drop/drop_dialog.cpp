@@ -1,0 +1,239 @@
+#include "ui/drop/drop_dialog.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "framework/profile.h"
+#include "res/resource.h"
+#include "ui/drop/about_dialog.h"
+
+namespace {
+
+constexpr char kSection[] = "Window";
+constexpr char kKeyX[] = "WindowX";
+constexpr char kKeyY[] = "WindowY";
+constexpr char kKeyOnTop[] = "OnTop";
+
+// The keyboard's menu key delivers this point instead of the pointer's.
+constexpr POINT kKeyboardPoint{-1, -1};
+constexpr int kKeyboardMenuOffset = 5;
+
+HINSTANCE Instance() {
+    return GetModuleHandleA(nullptr);
+}
+
+std::string LoadResourceString(UINT id) {
+    char text[256];
+    const int length = LoadStringA(Instance(), id, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+}  // namespace
+
+CDropDlg::CDropDlg()
+    : CDialog(IDD_DROP),
+      m_messageBox(MessageBoxA),
+      m_hIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_APP))) {}
+
+// A window still open goes while this object is whole, so that its settings
+// are saved and its job is ended by this class's handlers.
+CDropDlg::~CDropDlg() {
+    if (m_hWnd != nullptr) {
+        DestroyWindow(m_hWnd);
+    }
+    AbandonJob();
+}
+
+BOOL CDropDlg::OnInitDialog() {
+    m_icon.Attach(GetItem(IDC_DROP_ICON));
+    AddAboutItem();
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    PlaceWindow();
+    return TRUE;
+}
+
+std::optional<LRESULT> CDropDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CONTEXTMENU:
+            OnContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_PAINT:
+            return OnPaint();
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<LRESULT>(m_hIcon);
+        case WM_DESTROY:
+            OnDestroy();
+            return std::nullopt;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam);
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam));
+        case WM_LBUTTONDOWN:
+            m_bMovePending = 1;
+            return std::nullopt;
+        case WM_LBUTTONUP:
+            m_bMovePending = 0;
+            return std::nullopt;
+        case WM_MOUSEMOVE:
+            OnMouseMove();
+            return std::nullopt;
+        case WM_SETCURSOR:
+            return OnSetCursor(LOWORD(lParam));
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return std::nullopt;
+        case WM_LBUTTONDBLCLK:
+            OnLButtonDblClk();
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void CDropDlg::AddAboutItem() {
+    HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    const std::string text = LoadResourceString(IDS_ABOUT_ITEM);
+    if (text.empty()) {
+        return;
+    }
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_SYSCOMMAND, text.c_str());
+}
+
+// The stored position is kept only when a client-sized rectangle there lies
+// wholly on the primary screen, so a window left on a monitor that is gone
+// comes back to the default place, whose client-sized rectangle ends at the
+// screen's centre.
+void CDropDlg::PlaceWindow() {
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT area;
+    GetClientRect(m_hWnd, &area);
+    const int defX = (screen.right >> 1) - area.right;
+    const int defY = (screen.bottom >> 1) - area.bottom;
+    const int y = ReadProfileInt(kSection, kKeyY, defY);
+    const int x = ReadProfileInt(kSection, kKeyX, defX);
+    OffsetRect(&area, x, y);
+    m_bOnTop = ReadProfileInt(kSection, kKeyOnTop, 1);
+
+    POINT position{x, y};
+    if (!PtInRect(&screen, POINT{area.left, area.top}) ||
+        !PtInRect(&screen, POINT{area.right, area.bottom})) {
+        position = POINT{defX, defY};
+    }
+    SetWindowPos(m_hWnd, m_bOnTop ? HWND_TOPMOST : HWND_TOP, position.x, position.y, 0, 0,
+                 SWP_NOSIZE);
+}
+
+void CDropDlg::OnContextMenu(POINT point) {
+    if (point.x == kKeyboardPoint.x && point.y == kKeyboardPoint.y) {
+        RECT area;
+        GetClientRect(m_hWnd, &area);
+        POINT origin{area.left, area.top};
+        ClientToScreen(m_hWnd, &origin);
+        point = POINT{origin.x + kKeyboardMenuOffset, origin.y + kKeyboardMenuOffset};
+    }
+    HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_DROP_MENU));
+    if (menu == nullptr) {
+        return;
+    }
+    HWND owner = m_hWnd;
+    while ((GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) != 0 && GetParent(owner) != nullptr) {
+        owner = GetParent(owner);
+    }
+    HMENU popup = GetSubMenu(menu, 0);
+    CheckMenuItem(popup, ID_DROP_ON_TOP, MF_BYCOMMAND | (m_bOnTop ? MF_CHECKED : MF_UNCHECKED));
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, owner, nullptr);
+    DestroyMenu(menu);
+}
+
+std::optional<LRESULT> CDropDlg::OnSysCommand(WPARAM command) {
+    if ((command & 0xFFF0) != IDM_ABOUT_SYSCOMMAND) {
+        return std::nullopt;
+    }
+    ShowAbout();
+    return 0;
+}
+
+std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
+    switch (id) {
+        case ID_DROP_ON_TOP:
+            ToggleOnTop();
+            return 0;
+        case ID_DROP_ABOUT:
+            ShowAbout();
+            return 0;
+        case ID_DROP_CLOSE:
+            SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+            return 0;
+    }
+    return std::nullopt;
+}
+
+// Only the stacking changes here; the setting is stored when the window goes.
+void CDropDlg::ToggleOnTop() {
+    m_bOnTop = m_bOnTop ? 0 : 1;
+    SetWindowPos(m_hWnd, m_bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE);
+}
+
+// Owned by this window, so that the box shows above it even while the window
+// stays above all others.
+void CDropDlg::ShowAbout() {
+    CAboutDlg about(m_hWnd);
+    about.DoModal();
+}
+
+void CDropDlg::OnDestroy() {
+    RECT frame;
+    GetWindowRect(m_hWnd, &frame);
+    WriteProfileInt(kSection, kKeyX, frame.left);
+    WriteProfileInt(kSection, kKeyY, frame.top);
+    WriteProfileInt(kSection, kKeyOnTop, m_bOnTop);
+    AbandonJob();
+}
+
+// A press in the client area (the icon takes no mouse input) followed by a
+// move hands the window to the system's interactive move, which returns
+// when the move is over; a click without a move does nothing.
+void CDropDlg::OnMouseMove() {
+    if (m_bMovePending == 1) {
+        SendMessageA(m_hWnd, WM_SYSCOMMAND, SC_MOVE, 0);
+        m_bMovePending = 0;
+    }
+    if (m_bBusyCursor) {
+        ShowBusyCursor();
+    }
+}
+
+std::optional<LRESULT> CDropDlg::OnPaint() {
+    if (!IsIconic(m_hWnd)) {
+        return std::nullopt;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT area;
+    GetClientRect(m_hWnd, &area);
+    const int x = (area.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (area.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+// The system sets the class cursor again whenever the pointer moves; while a
+// job runs the client area keeps the busy one.
+std::optional<LRESULT> CDropDlg::OnSetCursor(WORD hitTest) {
+    if (!m_bBusyCursor || hitTest != HTCLIENT) {
+        return std::nullopt;
+    }
+    ShowBusyCursor();
+    return TRUE;
+}

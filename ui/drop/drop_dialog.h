@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "framework/containers.h"
+#include "framework/controls.h"
+#include "framework/dialog.h"
+#include "framework/worker_thread.h"
+
+// The drop-target window: a tiny tool window showing one icon, by default
+// above all other windows. Files and folders dropped on it become a job that
+// runs on a worker thread while the icon animates; a double-click offers to
+// stop it, and the result window opens when it has ended. The window polls
+// the job with a timer; the worker never sends it anything.
+class CDropDlg : public CDialog {
+public:
+    // Starts a job over the input list on a worker thread and returns the
+    // worker, or null when no thread could be started (the list is then freed).
+    using JobStarter =
+        std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CStringArray> inputs)>;
+    // Runs the result window over the job state, owned by owner; returns when
+    // it has closed.
+    using ResultShower = std::function<void(HWND owner)>;
+    using MessageBoxRunner =
+        std::function<int(HWND owner, const char* text, const char* caption, UINT type)>;
+
+    CDropDlg();
+    ~CDropDlg() override;
+
+    // What the window works with, set by its creator before it runs.
+    JobStarter m_startJob;
+    ResultShower m_showResults;
+    MessageBoxRunner m_messageBox;
+
+protected:
+    BOOL OnInitDialog() override;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // The window itself (drop_dialog.cpp).
+    void AddAboutItem();
+    void PlaceWindow();
+    void OnContextMenu(POINT point);
+    std::optional<LRESULT> OnSysCommand(WPARAM command);
+    std::optional<LRESULT> OnCommand(WORD id);
+    void ToggleOnTop();
+    void ShowAbout();
+    void OnDestroy();
+    void OnMouseMove();
+    std::optional<LRESULT> OnPaint();
+    std::optional<LRESULT> OnSetCursor(WORD hitTest);
+
+    // Drops and the background job (drop_job.cpp).
+    void OnDropFiles(HDROP drop);
+    void StartJob(std::unique_ptr<CStringArray> inputs);
+    void OnTimer(UINT_PTR timerId);
+    void ShowNextFrame();
+    void FinishJob();
+    void OnLButtonDblClk();
+    void AbandonJob();
+    void ShowIcon(int iconId);
+    void ShowBusyCursor();
+    void RemoveBusyCursor();
+
+    int m_bMovePending = 0;
+    int m_nFrame = 0;
+    // The worker of the job that belongs to the window, kept until the
+    // window has handled the end of that job; null while none does.
+    std::unique_ptr<CWorkerThread> m_pWorker;
+    int m_bOnTop = 1;
+    CStatic m_icon;
+    HICON m_hIcon;
+    bool m_bBusyCursor = false;
+};

@@ -1,0 +1,165 @@
+// The drop window's job: a drop becomes an input list that a worker thread
+// checks while the window animates its icon; the window learns of the end by
+// polling g_jobRunning, then shows the results.
+
+#include "ui/drop/drop_dialog.h"
+
+#include <atomic>
+#include <utility>
+
+#include "engine/job_control.h"
+#include "engine/job_messages.h"
+#include "engine/job_state.h"
+#include "framework/application_name.h"
+#include "res/resource.h"
+#include "ui/drop/dropped_items.h"
+
+namespace {
+
+constexpr UINT_PTR kAnimationTimer = 1;
+constexpr UINT kAnimationInterval = 250;  // milliseconds
+constexpr int kFrameCount = 4;
+
+constexpr char kIdleCaption[] = "Varnel";
+constexpr char kRunningCaption[] = "計算中...";
+constexpr char kShowingResultsCaption[] = "完了";
+constexpr char kStopQuestion[] = "停止しますか？";
+constexpr char kCannotStartMessage[] =
+    "チェックを開始できませんでした。しばらくしてからもう一度ドロップしてください。";
+
+bool JobRunning() {
+    // Acquire: a 0 read here makes every list write of the job visible.
+    return g_jobRunning.load(std::memory_order_acquire) != 0;
+}
+
+}  // namespace
+
+void CDropDlg::OnDropFiles(HDROP drop) {
+    if (m_pWorker) {
+        // Drops are refused while a job belongs to the window; one that
+        // arrives all the same must not start a second job.
+        DragFinish(drop);
+        return;
+    }
+    auto inputs = std::make_unique<CStringArray>();
+    g_messageList.RemoveAll();
+    DragAcceptFiles(m_hWnd, FALSE);
+    AddDroppedItems(drop, *inputs);
+    DragFinish(drop);
+    // The failed names of the previous job stay until here, after the
+    // dropped folders have been examined.
+    g_failedList.RemoveAll();
+    g_crcList.RemoveAll();
+    g_nameList.RemoveAll();
+    g_sizeList.RemoveAll();
+    m_nFrame = 1;
+    StartJob(std::move(inputs));
+}
+
+void CDropDlg::StartJob(std::unique_ptr<CStringArray> inputs) {
+    // The job sets these itself as it begins; setting them before its thread
+    // exists as well means the first tick can never take a worker that has
+    // not yet begun for one that has ended.
+    g_stopRequested.store(0);
+    g_jobRunning.store(1, std::memory_order_release);
+    if (m_startJob) {
+        m_pWorker = m_startJob(std::move(inputs));
+    }
+    if (!m_pWorker) {
+        g_jobRunning.store(0, std::memory_order_release);
+        m_messageBox(m_hWnd, kCannotStartMessage, ApplicationName().c_str(), MB_OK | MB_ICONSTOP);
+        DragAcceptFiles(m_hWnd, TRUE);
+        return;
+    }
+    ShowBusyCursor();
+    SetWindowTextA(m_hWnd, kRunningCaption);
+    SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
+}
+
+void CDropDlg::OnTimer(UINT_PTR timerId) {
+    if (timerId != kAnimationTimer || !m_pWorker) {
+        return;
+    }
+    if (JobRunning()) {
+        ShowNextFrame();
+    } else {
+        FinishJob();
+    }
+}
+
+// Starting from phase 1, the frames follow as 145, 146, 143, 144, ...
+void CDropDlg::ShowNextFrame() {
+    m_nFrame = (m_nFrame + 1) % kFrameCount;
+    ShowIcon(IDI_FRAME0 + m_nFrame);
+}
+
+void CDropDlg::FinishJob() {
+    ShowIcon(IDI_IDLE);
+    KillTimer(m_hWnd, kAnimationTimer);
+    RemoveBusyCursor();
+    // The job has stored its last result; what remains is freeing its input.
+    m_pWorker->Join();
+    if (g_messageList.IsEmpty()) {
+        g_messageList.AddTail(kNoErrorsMessage);
+    }
+    SetWindowTextA(m_hWnd, kShowingResultsCaption);
+    if (m_showResults) {
+        m_showResults(m_hWnd);
+    }
+    m_pWorker.reset();
+    if (m_hWnd == nullptr) {
+        return;  // closed while the results were shown
+    }
+    SetWindowTextA(m_hWnd, kIdleCaption);
+    DragAcceptFiles(m_hWnd, TRUE);
+}
+
+// The worker is held at its next checkpoint while the question is open, so
+// the job makes no progress; it is never suspended, which could leave it
+// holding a lock of the heap or the runtime that showing the question needs.
+void CDropDlg::OnLButtonDblClk() {
+    if (!m_pWorker || !JobRunning()) {
+        return;
+    }
+    KillTimer(m_hWnd, kAnimationTimer);
+    RemoveBusyCursor();
+    HoldJob();
+    const int answer = m_messageBox(m_hWnd, kStopQuestion, ApplicationName().c_str(),
+                                    MB_YESNO | MB_ICONEXCLAMATION);
+    if (answer == IDYES) {
+        g_stopRequested.store(1);
+    }
+    ShowBusyCursor();
+    ReleaseJob();
+    SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
+}
+
+// The window is going while a job runs: the job is told to stop and waited
+// for, since the job state it writes goes with the program.
+void CDropDlg::AbandonJob() {
+    if (!m_pWorker) {
+        return;
+    }
+    if (m_hWnd != nullptr) {
+        KillTimer(m_hWnd, kAnimationTimer);
+    }
+    g_stopRequested.store(1);
+    ReleaseJob();
+    m_pWorker->Join();
+    m_pWorker.reset();
+    m_bBusyCursor = false;
+}
+
+void CDropDlg::ShowIcon(int iconId) {
+    m_icon.SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId)));
+}
+
+void CDropDlg::ShowBusyCursor() {
+    m_bBusyCursor = true;
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void CDropDlg::RemoveBusyCursor() {
+    m_bBusyCursor = false;
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+}
