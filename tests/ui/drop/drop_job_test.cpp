@@ -1,0 +1,436 @@
+// Drops on the drop window and the background job they start, run with the
+// real job runner on real files, the window driven on this thread.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/job_control.h"
+#include "engine/job_state.h"
+#include "framework/application_name.h"
+#include "framework/profile.h"
+#include "res/resource.h"
+#include "tests/support/test_files.h"
+#include "tests/ui/drop/drop_test_support.h"
+#include "ui/drop/background_job.h"
+#include "ui/drop/drop_dialog.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// "計算中...", "完了", "停止しますか？"
+constexpr char kRunningCaption[] = "\x8c\x76\x8e\x5a\x92\x86...";
+constexpr char kDoneCaption[] = "\x8a\xae\x97\xb9";
+constexpr char kStopQuestion[] = "\x92\xe2\x8e\x7e\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48";
+// "ファイルがありません：ディレクトリ"
+constexpr char kEmptyFolder[] =
+    "\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x46"
+    "\x83\x66\x83\x42\x83\x8c\x83\x4e\x83\x67\x83\x8a";
+// ":ファイルが開けません"
+constexpr char kCannotOpen[] =
+    ":\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1";
+// "エラーは見つかりませんでした。"
+constexpr char kNoErrors[] =
+    "\x83\x47\x83\x89\x81\x5b\x82\xcd\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1"
+    "\x82\xc5\x82\xb5\x82\xbd\x81\x42";
+// "表": its second byte is a backslash.
+constexpr char kTableFolder[] = "\x95\x5c";
+
+// Lets the job begin only as many inputs as the test allows. A job that is
+// told to stop passes, so that no test can hang on it.
+class JobGate : public JobObserver {
+public:
+    void OnInputStarted(const std::string&) override {
+        std::unique_lock lock(m_mutex);
+        m_waiting = true;
+        while (m_started >= m_allowed && g_stopRequested.load() == 0) {
+            m_changed.wait_for(lock, 10ms);
+        }
+        m_waiting = false;
+        ++m_started;
+    }
+    void OnBytesRead(std::int64_t) override {}
+
+    void Allow(int inputs) {
+        std::lock_guard lock(m_mutex);
+        m_allowed = inputs;
+        m_changed.notify_all();
+    }
+    int Started() {
+        std::lock_guard lock(m_mutex);
+        return m_started;
+    }
+    // True once the job waits to begin input number count + 1.
+    bool WaitingAfter(int count) {
+        std::lock_guard lock(m_mutex);
+        return m_waiting && m_started == count;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_allowed = 1 << 30;
+    int m_started = 0;
+    bool m_waiting = false;
+};
+
+// What the result window would have shown, and the drop window around it.
+struct ShownResults {
+    std::vector<std::string> messages;
+    std::vector<std::string> names;
+    std::vector<std::string> failed;
+    std::string caption;
+    int icon = 0;
+    bool acceptsDrops = false;
+    bool busyCursor = false;
+    HWND owner = nullptr;
+    std::size_t iconsSetWhileOpen = 0;
+};
+
+struct Question {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+template <class T>
+std::vector<T> Items(const CList<T>& list) {
+    return std::vector<T>(list.begin(), list.end());
+}
+
+bool BusyCursor() {
+    return GetCursor() == LoadCursorA(nullptr, IDC_WAIT);
+}
+
+class DropJobTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetProfilePathForTesting(folder.PathOf("VARNEL.INI"));
+        for (CStringList* list : {&g_messageList, &g_nameList, &g_failedList}) {
+            list->RemoveAll();
+        }
+        g_crcList.RemoveAll();
+        g_sizeList.RemoveAll();
+        SetJobObserver(&gate);
+        window.m_startJob = StartBackgroundJob;
+        window.m_showResults = [this](HWND owner) { RecordResults(owner); };
+        window.m_messageBox = [this](HWND owner, const char* text, const char* caption, UINT type) {
+            questions.push_back(Question{owner, text, caption, type});
+            return answer ? answer() : IDOK;
+        };
+        ASSERT_TRUE(window.Create());
+        hwnd = window.GetSafeHwnd();
+        icons = std::make_unique<IconRecorder>(GetDlgItem(hwnd, IDC_DROP_ICON));
+    }
+
+    void TearDown() override {
+        gate.Allow(1 << 30);
+        icons.reset();
+        if (IsWindow(hwnd)) {
+            DestroyWindow(hwnd);
+        }
+        SetJobObserver(nullptr);
+        SetProfilePathForTesting("");
+    }
+
+    // Stands in for the result window: notes what it would show, lets time
+    // pass as its modal loop would, and empties the lists it lays out.
+    void RecordResults(HWND owner) {
+        if (showingResults) {
+            ADD_FAILURE() << "the result window was opened again while it was open";
+            return;
+        }
+        showingResults = true;
+        ShownResults shown;
+        shown.messages = Items(g_messageList);
+        shown.names = Items(g_nameList);
+        shown.failed = Items(g_failedList);
+        shown.caption = WindowCaption(hwnd);
+        shown.icon = ShownIcon();
+        shown.acceptsDrops = AcceptsDrops(hwnd);
+        shown.busyCursor = BusyCursor();
+        shown.owner = owner;
+        const std::size_t before = icons->Shown().size();
+        PumpMessagesFor(resultsOpenFor);
+        shown.iconsSetWhileOpen = icons->Shown().size() - before;
+        results.push_back(shown);
+        showingResults = false;
+        g_messageList.RemoveAll();
+        g_nameList.RemoveAll();
+        g_crcList.RemoveAll();
+        g_sizeList.RemoveAll();
+    }
+
+    void Drop(const std::vector<std::string>& names) {
+        SendMessageA(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle(names)), 0);
+    }
+
+    bool WaitForResults(std::size_t count = 1) {
+        return PumpMessagesUntil([&] { return results.size() >= count; });
+    }
+
+    int ShownIcon() const {
+        return IconId(
+            reinterpret_cast<HICON>(SendDlgItemMessageA(hwnd, IDC_DROP_ICON, STM_GETICON, 0, 0)));
+    }
+
+    // Files "0.bin", "1.bin", ... of a few bytes each, in dropping order.
+    std::vector<std::string> MakeFiles(int count) {
+        std::vector<std::string> paths;
+        for (int n = 0; n < count; ++n) {
+            paths.push_back(folder.Write(std::to_string(n) + ".bin", std::string(100 + n, 'x')));
+        }
+        return paths;
+    }
+
+    void ExpectIdle() {
+        EXPECT_EQ(WindowCaption(hwnd), "Varnel");
+        EXPECT_EQ(ShownIcon(), IDI_IDLE);
+        EXPECT_TRUE(AcceptsDrops(hwnd));
+        EXPECT_FALSE(BusyCursor());
+        const std::size_t shown = icons->Shown().size();
+        PumpMessagesFor(600ms);
+        EXPECT_EQ(icons->Shown().size(), shown) << "the animation timer still runs";
+    }
+
+    TestFolder folder;
+    JobGate gate;
+    CDropDlg window;
+    HWND hwnd = nullptr;
+    std::unique_ptr<IconRecorder> icons;
+    std::vector<ShownResults> results;
+    std::vector<Question> questions;
+    std::function<int()> answer;
+    std::chrono::milliseconds resultsOpenFor{0};
+    bool showingResults = false;
+};
+
+int FrameAfter(int icon) {
+    return IDI_FRAME0 + (icon - IDI_FRAME0 + 1) % 4;
+}
+
+TEST_F(DropJobTest, AJobGoesFromIdleThroughRunningAndTheResultsBackToIdle) {
+    const std::vector<std::string> files = MakeFiles(6);
+    ExpectIdle();
+    g_messageList.AddTail("left from before");
+
+    gate.Allow(0);
+    Drop(files);
+    // Running: the caption in its exact bytes, the idle icon until the first
+    // tick, drops refused, the busy cursor.
+    EXPECT_EQ(WindowCaption(hwnd), kRunningCaption);
+    EXPECT_EQ(ShownIcon(), IDI_IDLE);
+    EXPECT_FALSE(AcceptsDrops(hwnd));
+    EXPECT_TRUE(BusyCursor());
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(BusyCursor());
+
+    ASSERT_TRUE(PumpMessagesUntil([&] { return icons->Shown().size() >= 5; }));
+    EXPECT_EQ(std::vector<int>(icons->Shown().begin(), icons->Shown().begin() + 5),
+              (std::vector<int>{IDI_FRAME2, IDI_FRAME3, IDI_FRAME0, IDI_FRAME1, IDI_FRAME2}));
+    EXPECT_TRUE(results.empty());
+
+    resultsOpenFor = 700ms;
+    gate.Allow(6);
+    ASSERT_TRUE(WaitForResults());
+    const ShownResults& shown = results.front();
+    EXPECT_EQ(shown.caption, kDoneCaption);
+    EXPECT_EQ(shown.icon, IDI_IDLE);
+    EXPECT_FALSE(shown.acceptsDrops);
+    EXPECT_FALSE(shown.busyCursor);
+    EXPECT_EQ(shown.owner, hwnd);
+    EXPECT_EQ(shown.iconsSetWhileOpen, 0u) << "the timer ran while the results were shown";
+    EXPECT_EQ(shown.names,
+              (std::vector<std::string>{"0.bin", "1.bin", "2.bin", "3.bin", "4.bin", "5.bin"}));
+    // Every checksummed file leaves its placeholder, so no "no errors" line.
+    EXPECT_EQ(shown.messages, std::vector<std::string>(6, "@"));
+
+    ExpectIdle();
+}
+
+TEST_F(DropJobTest, AJobShorterThanOneTickShowsNoFrameAndASecondDropRunsAfterTheResults) {
+    const std::vector<std::string> files = MakeFiles(2);
+    Drop({files[0]});
+    // Messages are not dispatched here, so no tick can come before the job
+    // has ended: the window is in its ended state.
+    for (int wait = 0; wait < 500 && g_jobRunning.load(std::memory_order_acquire) != 0; ++wait) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_EQ(g_jobRunning.load(), 0);
+    EXPECT_EQ(WindowCaption(hwnd), kRunningCaption);
+    EXPECT_EQ(ShownIcon(), IDI_IDLE);
+    EXPECT_FALSE(AcceptsDrops(hwnd));
+    EXPECT_TRUE(results.empty());
+
+    ASSERT_TRUE(WaitForResults());
+    EXPECT_EQ(icons->Shown(), std::vector<int>{IDI_IDLE}) << "an animation frame was shown";
+    EXPECT_EQ(results[0].names, std::vector<std::string>{"0.bin"});
+    ExpectIdle();
+
+    const std::string empty = folder.MakeFolder("empty");
+    Drop({empty, files[1]});
+    ASSERT_TRUE(WaitForResults(2));
+    EXPECT_EQ(results[1].names, std::vector<std::string>{"1.bin"});
+    EXPECT_EQ(results[1].messages, (std::vector<std::string>{kEmptyFolder + empty + "\\", "@"}));
+    ExpectIdle();
+}
+
+TEST_F(DropJobTest, FoldersAddTheFilesDirectlyInThemAndFoldersWithoutFilesAMessage) {
+    const std::string table = folder.MakeFolder(kTableFolder);
+    const std::string onlySubfolders = folder.MakeFolder("only-subfolders");
+    folder.MakeFolder("only-subfolders\\inner");
+    folder.Write("only-subfolders\\inner\\deep.bin", "deep");
+    const std::string full = folder.MakeFolder("full");
+    folder.Write("full\\a.bin", "aaa");
+    folder.Write("full\\b.bin", "bbbb");
+    folder.MakeFolder("full\\skipped");
+    folder.Write("full\\skipped\\c.bin", "c");
+    const std::string plain = folder.Write("plain.bin", "plain");
+    const std::string missing = folder.PathOf("missing.bin");
+    // Longer than the 260 bytes a fixed buffer would hold.
+    const std::string longName = folder.PathOf(std::string(280, 'n') + ".bin");
+    g_failedList.AddTail("failed before");
+    g_nameList.AddTail("row before");
+
+    Drop({table, plain, onlySubfolders, full, missing, longName});
+    ASSERT_TRUE(WaitForResults());
+    const ShownResults& shown = results.front();
+    ASSERT_EQ(shown.names.size(), 3u);
+    EXPECT_EQ(shown.names[0], "plain.bin");
+    EXPECT_EQ(std::set<std::string>(shown.names.begin() + 1, shown.names.end()),
+              (std::set<std::string>{"a.bin", "b.bin"}));
+    EXPECT_TRUE(shown.failed.empty());
+    // The folder lines arise while the drop is examined, before the job's own.
+    EXPECT_EQ(shown.messages, (std::vector<std::string>{
+                                  kEmptyFolder + table + "\\",
+                                  kEmptyFolder + onlySubfolders + "\\",
+                                  "@",
+                                  "@",
+                                  "@",
+                                  missing + kCannotOpen,
+                                  longName + kCannotOpen,
+                              }));
+}
+
+TEST_F(DropJobTest, AnsweringNoLetsTheJobGoOnFromTheFrameWhereItHalted) {
+    const std::vector<std::string> files = MakeFiles(8);
+    gate.Allow(2);
+    Drop(files);
+    ASSERT_TRUE(
+        PumpMessagesUntil([&] { return gate.WaitingAfter(2) && icons->Shown().size() >= 2; }));
+
+    int frameAtQuestion = 0;
+    std::size_t iconsAtQuestion = 0;
+    answer = [&] {
+        frameAtQuestion = ShownIcon();
+        iconsAtQuestion = icons->Shown().size();
+        EXPECT_FALSE(BusyCursor());
+        // Two more inputs may begin; the held job must not get to them while
+        // the question is open, however long it stays open.
+        gate.Allow(4);
+        PumpMessagesFor(700ms);
+        EXPECT_LE(gate.Started(), 3) << "the job went on while the question was open";
+        EXPECT_EQ(icons->Shown().size(), iconsAtQuestion) << "the animation went on";
+        return IDNO;
+    };
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].owner, hwnd);
+    EXPECT_EQ(questions[0].text, kStopQuestion);
+    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
+    EXPECT_TRUE(BusyCursor());
+
+    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(4); }));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return icons->Shown().size() > iconsAtQuestion; }));
+    EXPECT_EQ(icons->Shown()[iconsAtQuestion], FrameAfter(frameAtQuestion));
+
+    gate.Allow(8);
+    ASSERT_TRUE(WaitForResults());
+    EXPECT_EQ(results[0].names.size(), 8u);
+    EXPECT_EQ(g_stopRequested.load(), 0);
+}
+
+TEST_F(DropJobTest, AnsweringYesEndsTheJobEarlyWithTheRowsDoneSoFar) {
+    const std::vector<std::string> files = MakeFiles(8);
+    gate.Allow(3);
+    Drop(files);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(3); }));
+    answer = [&] {
+        gate.Allow(8);
+        PumpMessagesFor(300ms);
+        EXPECT_LE(gate.Started(), 4) << "the job went on while the question was open";
+        return IDYES;
+    };
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_EQ(questions.size(), 1u);
+
+    ASSERT_TRUE(WaitForResults());
+    // The input begun before the question is finished; none after it is.
+    EXPECT_EQ(results[0].names, (std::vector<std::string>{"0.bin", "1.bin", "2.bin", "3.bin"}));
+    EXPECT_EQ(results[0].messages, std::vector<std::string>(4, "@"));
+    EXPECT_EQ(results[0].caption, kDoneCaption);
+    ExpectIdle();
+}
+
+TEST_F(DropJobTest, ADoubleClickWithoutARunningJobAsksNothing) {
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    Drop(MakeFiles(1));
+    ASSERT_TRUE(WaitForResults());
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(questions.empty());
+}
+
+TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
+    const std::vector<std::string> files = MakeFiles(2);
+    std::size_t handedOver = 0;
+    window.m_startJob = [&](std::unique_ptr<CStringArray> inputs) {
+        handedOver = inputs->size();
+        return std::unique_ptr<CWorkerThread>();
+    };
+    Drop(files);
+    EXPECT_EQ(handedOver, 2u);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].owner, hwnd);
+    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(g_jobRunning.load(), 0);
+    ExpectIdle();
+    EXPECT_TRUE(results.empty());
+
+    window.m_startJob = StartBackgroundJob;
+    Drop(files);
+    ASSERT_TRUE(WaitForResults());
+    EXPECT_EQ(results[0].names.size(), 2u);
+}
+
+TEST_F(DropJobTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
+    const std::vector<std::string> files = MakeFiles(8);
+    gate.Allow(2);
+    Drop(files);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(2); }));
+
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return !IsWindow(hwnd); }));
+    // The worker has been waited for: the job is over, and it ended early.
+    EXPECT_EQ(g_jobRunning.load(), 0);
+    EXPECT_LE(g_nameList.GetCount(), 3u);
+    EXPECT_TRUE(results.empty());
+}
+
+}  // namespace
