@@ -47,6 +47,7 @@ CDropDlg::~CDropDlg() {
 
 BOOL CDropDlg::OnInitDialog() {
     m_icon.Attach(GetItem(IDC_DROP_ICON));
+    FitIconControl();
     AddAboutItem();
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -92,6 +93,18 @@ std::optional<LRESULT> CDropDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+// The icon control sizes its window to the icon, and then draws the icon
+// stretched into what its sunken edge leaves of it; sized so that the inside
+// holds the whole icon, the icon shows pixel for pixel.
+void CDropDlg::FitIconControl() {
+    HWND control = m_icon.GetSafeHwnd();
+    RECT frame{0, 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)));
+    SetWindowPos(control, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDropDlg::AddAboutItem() {

@@ -44,6 +44,7 @@ protected:
 
 private:
     // The window itself (drop_dialog.cpp).
+    void FitIconControl();
     void AddAboutItem();
     void PlaceWindow();
     void OnContextMenu(POINT point);

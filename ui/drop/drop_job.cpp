@@ -152,6 +152,7 @@ void CDropDlg::AbandonJob() {
 
 void CDropDlg::ShowIcon(int iconId) {
     m_icon.SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId)));
+    FitIconControl();
 }
 
 void CDropDlg::ShowBusyCursor() {
