@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -22,12 +23,20 @@ public:
     static std::unique_ptr<CWorkerThread> Start(Task&& task) {
         std::unique_ptr<CWorkerThread> worker(new CWorkerThread);
         try {
-            worker->m_thread = std::thread(std::forward<Task>(task));
+            worker->m_thread =
+                std::thread([self = worker.get(), task = std::forward<Task>(task)]() mutable {
+                    task();
+                    self->m_finished.store(true, std::memory_order_release);
+                });
         } catch (const std::system_error&) {
             return nullptr;
         }
         return worker;
     }
+
+    // True once the task has returned; everything it did before is then
+    // visible to the caller.
+    bool HasFinished() const { return m_finished.load(std::memory_order_acquire); }
 
     // Waits until the task has returned; at once when it already has.
     void Join() {
@@ -39,5 +48,6 @@ public:
 private:
     CWorkerThread() = default;
 
+    std::atomic<bool> m_finished{false};
     std::thread m_thread;
 };

@@ -57,16 +57,10 @@ void CDropDlg::OnDropFiles(HDROP drop) {
 }
 
 void CDropDlg::StartJob(std::unique_ptr<CStringArray> inputs) {
-    // The job sets these itself as it begins; setting them before its thread
-    // exists as well means the first tick can never take a worker that has
-    // not yet begun for one that has ended.
-    g_stopRequested.store(0);
-    g_jobRunning.store(1, std::memory_order_release);
     if (m_startJob) {
         m_pWorker = m_startJob(std::move(inputs));
     }
     if (!m_pWorker) {
-        g_jobRunning.store(0, std::memory_order_release);
         m_messageBox(m_hWnd, kCannotStartMessage, ApplicationName().c_str(), MB_OK | MB_ICONSTOP);
         DragAcceptFiles(m_hWnd, TRUE);
         return;
@@ -80,7 +74,9 @@ void CDropDlg::OnTimer(UINT_PTR timerId) {
     if (timerId != kAnimationTimer || !m_pWorker) {
         return;
     }
-    if (JobRunning()) {
+    // A worker that has not yet begun the job has not set the flag either;
+    // only one whose task has returned has ended it.
+    if (JobRunning() || !m_pWorker->HasFinished()) {
         ShowNextFrame();
     } else {
         FinishJob();
@@ -97,7 +93,7 @@ void CDropDlg::FinishJob() {
     ShowIcon(IDI_IDLE);
     KillTimer(m_hWnd, kAnimationTimer);
     RemoveBusyCursor();
-    // The job has stored its last result; what remains is freeing its input.
+    // The task has returned; joining only collects its thread.
     m_pWorker->Join();
     if (g_messageList.IsEmpty()) {
         g_messageList.AddTail(kNoErrorsMessage);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -17,7 +18,9 @@
 #include <thread>
 #include <vector>
 
+#include "engine/file_crc.h"
 #include "engine/job_control.h"
+#include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/application_name.h"
 #include "framework/profile.h"
@@ -327,6 +330,42 @@ TEST_F(DropJobTest, FoldersAddTheFilesDirectlyInThemAndFoldersWithoutFilesAMessa
                               }));
 }
 
+std::string DelimitedLine(const std::string& name, std::uint16_t crc, std::size_t size) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%s, %04X, %zu\r\n", name.c_str(), crc, size);
+    return line;
+}
+
+TEST_F(DropJobTest, AListDroppedDirectlyIsVerifiedWhileOneInADroppedFolderIsOnlyChecksummed) {
+    const std::string lists = folder.MakeFolder("lists");
+    const std::string good = folder.Write("lists\\good.bin", "good content");
+    const std::uint16_t crc = ComputeFileCrc(good);
+    const std::string passing = folder.Write("lists\\ok.crc", DelimitedLine("good.bin", crc, 12));
+    const std::string failing = folder.Write(
+        "lists\\bad.crc", DelimitedLine("good.bin", static_cast<std::uint16_t>(crc ^ 1), 12));
+
+    Drop({failing});
+    ASSERT_TRUE(WaitForResults(1));
+    EXPECT_EQ(results[0].failed, std::vector<std::string>{"good.bin"});
+    ASSERT_EQ(results[0].messages.size(), 1u);
+    EXPECT_NE(results[0].messages[0], kNoErrors);
+
+    // The failed names stay until the next drop has examined its items.
+    EXPECT_EQ(g_failedList.GetCount(), 1u);
+    Drop({passing});
+    ASSERT_TRUE(WaitForResults(2));
+    EXPECT_EQ(results[1].names, std::vector<std::string>{"good.bin"});
+    EXPECT_TRUE(results[1].failed.empty());
+    // A verification without any message is the one job that gets the line.
+    EXPECT_EQ(results[1].messages, std::vector<std::string>{kNoErrors});
+
+    Drop({lists});
+    ASSERT_TRUE(WaitForResults(3));
+    EXPECT_EQ(std::set<std::string>(results[2].names.begin(), results[2].names.end()),
+              (std::set<std::string>{"good.bin", "ok.crc", "bad.crc"}));
+    EXPECT_EQ(results[2].messages, std::vector<std::string>(3, "@"));
+}
+
 TEST_F(DropJobTest, AnsweringNoLetsTheJobGoOnFromTheFrameWhereItHalted) {
     const std::vector<std::string> files = MakeFiles(8);
     gate.Allow(2);
@@ -431,6 +470,23 @@ TEST_F(DropJobTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_LE(g_nameList.GetCount(), 3u);
     EXPECT_TRUE(results.empty());
+}
+
+// A worker whose job begins only after a while, as on a busy machine.
+std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CStringArray> inputs) {
+    return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
+        std::this_thread::sleep_for(800ms);
+        RunJob(std::move(inputs));
+    });
+}
+
+TEST_F(DropJobTest, AWorkerSlowToBeginIsNotTakenForOneThatHasEnded) {
+    window.m_startJob = StartLateJob;
+    Drop(MakeFiles(3));
+    ASSERT_TRUE(WaitForResults());
+    EXPECT_EQ(results[0].names.size(), 3u);
+    EXPECT_EQ(results[0].messages, std::vector<std::string>(3, "@"));
+    EXPECT_GE(icons->Shown().size(), 3u) << "no frame while the job had not begun";
 }
 
 }  // namespace
