@@ -1,3 +1,8 @@
 #include "app/drop_mode.h"
 
-void RunDropWindow() {}
+#include "ui/drop/drop_dialog.h"
+
+void RunDropWindow() {
+    CDropDlg window;
+    window.DoModal();
+}

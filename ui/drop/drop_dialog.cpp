@@ -7,6 +7,8 @@
 #include "framework/profile.h"
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
+#include "ui/drop/background_job.h"
+#include "ui/result/job_result.h"
 
 namespace {
 
@@ -33,7 +35,8 @@ std::string LoadResourceString(UINT id) {
 
 CDropDlg::CDropDlg()
     : CDialog(IDD_DROP),
-      m_messageBox(MessageBoxA),
+      m_startJob(StartBackgroundJob),
+      m_showResults(ShowJobResult),
       m_hIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_APP))) {}
 
 // A window still open goes while this object is whole, so that its settings

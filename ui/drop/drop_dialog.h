@@ -27,16 +27,14 @@ public:
     // Runs the result window over the job state, owned by owner; returns when
     // it has closed.
     using ResultShower = std::function<void(HWND owner)>;
-    using MessageBoxRunner =
-        std::function<int(HWND owner, const char* text, const char* caption, UINT type)>;
 
     CDropDlg();
     ~CDropDlg() override;
 
-    // What the window works with, set by its creator before it runs.
+    // The job and the result window: the job runner on a worker thread and
+    // the result window over the job state, unless the creator sets others.
     JobStarter m_startJob;
     ResultShower m_showResults;
-    MessageBoxRunner m_messageBox;
 
 protected:
     BOOL OnInitDialog() override;

@@ -11,6 +11,7 @@
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
 #include "framework/application_name.h"
+#include "framework/message_box.h"
 #include "res/resource.h"
 #include "ui/drop/dropped_items.h"
 
@@ -61,7 +62,7 @@ void CDropDlg::StartJob(std::unique_ptr<CStringArray> inputs) {
         m_pWorker = m_startJob(std::move(inputs));
     }
     if (!m_pWorker) {
-        m_messageBox(m_hWnd, kCannotStartMessage, ApplicationName().c_str(), MB_OK | MB_ICONSTOP);
+        ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName(), MB_OK | MB_ICONSTOP);
         DragAcceptFiles(m_hWnd, TRUE);
         return;
     }
@@ -120,8 +121,8 @@ void CDropDlg::OnLButtonDblClk() {
     KillTimer(m_hWnd, kAnimationTimer);
     RemoveBusyCursor();
     HoldJob();
-    const int answer = m_messageBox(m_hWnd, kStopQuestion, ApplicationName().c_str(),
-                                    MB_YESNO | MB_ICONEXCLAMATION);
+    const int answer =
+        ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName(), MB_YESNO | MB_ICONEXCLAMATION);
     if (answer == IDYES) {
         g_stopRequested.store(1);
     }
