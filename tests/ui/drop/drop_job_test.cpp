@@ -23,9 +23,13 @@
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/application_name.h"
+#include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
+#include "tests/support/drop_handle.h"
 #include "tests/support/test_files.h"
+#include "tests/support/window_capture.h"
+#include "tests/support/window_probe.h"
 #include "tests/ui/drop/drop_test_support.h"
 #include "ui/drop/background_job.h"
 #include "ui/drop/drop_dialog.h"
@@ -129,12 +133,12 @@ protected:
         g_crcList.RemoveAll();
         g_sizeList.RemoveAll();
         SetJobObserver(&gate);
-        window.m_startJob = StartBackgroundJob;
         window.m_showResults = [this](HWND owner) { RecordResults(owner); };
-        window.m_messageBox = [this](HWND owner, const char* text, const char* caption, UINT type) {
-            questions.push_back(Question{owner, text, caption, type});
-            return answer ? answer() : IDOK;
-        };
+        SetMessageBoxHandlerForTesting(
+            [this](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+                questions.push_back(Question{owner, text, caption, type});
+                return answer ? answer() : IDOK;
+            });
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
         icons = std::make_unique<IconRecorder>(GetDlgItem(hwnd, IDC_DROP_ICON));
@@ -147,6 +151,7 @@ protected:
             DestroyWindow(hwnd);
         }
         SetJobObserver(nullptr);
+        SetMessageBoxHandlerForTesting(nullptr);
         SetProfilePathForTesting("");
     }
 
@@ -162,7 +167,7 @@ protected:
         shown.messages = Items(g_messageList);
         shown.names = Items(g_nameList);
         shown.failed = Items(g_failedList);
-        shown.caption = WindowCaption(hwnd);
+        shown.caption = WindowText(hwnd);
         shown.icon = ShownIcon();
         shown.acceptsDrops = AcceptsDrops(hwnd);
         shown.busyCursor = BusyCursor();
@@ -201,7 +206,7 @@ protected:
     }
 
     void ExpectIdle() {
-        EXPECT_EQ(WindowCaption(hwnd), "Varnel");
+        EXPECT_EQ(WindowText(hwnd), "Varnel");
         EXPECT_EQ(ShownIcon(), IDI_IDLE);
         EXPECT_TRUE(AcceptsDrops(hwnd));
         EXPECT_FALSE(BusyCursor());
@@ -235,7 +240,7 @@ TEST_F(DropJobTest, AJobGoesFromIdleThroughRunningAndTheResultsBackToIdle) {
     Drop(files);
     // Running: the caption in its exact bytes, the idle icon until the first
     // tick, drops refused, the busy cursor.
-    EXPECT_EQ(WindowCaption(hwnd), kRunningCaption);
+    EXPECT_EQ(WindowText(hwnd), kRunningCaption);
     EXPECT_EQ(ShownIcon(), IDI_IDLE);
     EXPECT_FALSE(AcceptsDrops(hwnd));
     EXPECT_TRUE(BusyCursor());
@@ -246,6 +251,7 @@ TEST_F(DropJobTest, AJobGoesFromIdleThroughRunningAndTheResultsBackToIdle) {
     ASSERT_TRUE(PumpMessagesUntil([&] { return icons->Shown().size() >= 5; }));
     EXPECT_EQ(std::vector<int>(icons->Shown().begin(), icons->Shown().begin() + 5),
               (std::vector<int>{IDI_FRAME2, IDI_FRAME3, IDI_FRAME0, IDI_FRAME1, IDI_FRAME2}));
+    CaptureScreenshotIfAsked(hwnd, "drop_running");
     EXPECT_TRUE(results.empty());
 
     resultsOpenFor = 700ms;
@@ -275,7 +281,7 @@ TEST_F(DropJobTest, AJobShorterThanOneTickShowsNoFrameAndASecondDropRunsAfterThe
         std::this_thread::sleep_for(10ms);
     }
     ASSERT_EQ(g_jobRunning.load(), 0);
-    EXPECT_EQ(WindowCaption(hwnd), kRunningCaption);
+    EXPECT_EQ(WindowText(hwnd), kRunningCaption);
     EXPECT_EQ(ShownIcon(), IDI_IDLE);
     EXPECT_FALSE(AcceptsDrops(hwnd));
     EXPECT_TRUE(results.empty());

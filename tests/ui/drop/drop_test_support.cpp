@@ -1,35 +1,12 @@
 #include "tests/ui/drop/drop_test_support.h"
 
-#include <shlobj.h>
-
 #include <cstring>
-#include <memory>
-#include <utility>
 
 #include "res/resource.h"
 
-HDROP MakeDropHandle(const std::vector<std::string>& names) {
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const std::string& name : names) {
-        bytes += name.size() + 1;
-    }
-    HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    if (memory == nullptr) {
-        return nullptr;
-    }
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* text = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
-    for (const std::string& name : names) {
-        std::memcpy(text, name.c_str(), name.size() + 1);
-        text += name.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 namespace {
+
+IconRecorder* g_recorder = nullptr;
 
 void DispatchPending() {
     MSG message;
@@ -37,6 +14,17 @@ void DispatchPending() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+BOOL CALLBACK FindMenuWindow(HWND window, LPARAM found) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    // The system's class of pop-up menu windows.
+    if (IsWindowVisible(window) && std::strcmp(name, "#32768") == 0) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
 }
 
 }  // namespace
@@ -62,12 +50,6 @@ bool PumpMessagesUntil(const std::function<bool()>& done, std::chrono::milliseco
     }
 }
 
-std::string WindowCaption(HWND window) {
-    char text[256] = {};
-    const int length = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
-}
-
 bool AcceptsDrops(HWND window) {
     return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
 }
@@ -89,10 +71,6 @@ int IconId(HICON icon) {
     return 0;
 }
 
-namespace {
-IconRecorder* g_recorder = nullptr;
-}  // namespace
-
 IconRecorder::IconRecorder(HWND control)
     : m_control(control),
       m_hook(SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId())) {
@@ -113,47 +91,8 @@ LRESULT CALLBACK IconRecorder::Hook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-namespace {
-
-std::unique_ptr<std::function<void()>> g_soonAction;
-
-void CALLBACK RunSoonTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    auto action = std::move(g_soonAction);
-    if (action) {
-        (*action)();
-    }
-}
-
-}  // namespace
-
-void RunSoon(std::function<void()> action, std::chrono::milliseconds delay) {
-    g_soonAction = std::make_unique<std::function<void()>>(std::move(action));
-    SetTimer(nullptr, 0, static_cast<UINT>(delay.count()), RunSoonTimer);
-}
-
-namespace {
-struct WindowSearch {
-    const char* className;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (window != search->except && IsWindowVisible(window) &&
-        std::strcmp(name, search->className) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
-HWND FindThreadWindow(const char* className, HWND except) {
-    WindowSearch search{className, except, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+HWND FindPopupMenu() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindMenuWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
 }

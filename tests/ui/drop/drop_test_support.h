@@ -2,20 +2,12 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <chrono>
 #include <functional>
-#include <string>
 #include <vector>
 
 // Helpers for driving the drop window inside a test program, on the test's
 // own thread, as the shell and the user would.
-
-// A drop handle as the shell makes one: DROPFILES in global memory followed
-// by the ANSI names, each ending in NUL, and a final NUL. The receiver frees
-// it with DragFinish.
-HDROP MakeDropHandle(const std::vector<std::string>& names);
 
 // Dispatches this thread's messages for the given time.
 void PumpMessagesFor(std::chrono::milliseconds duration);
@@ -23,7 +15,6 @@ void PumpMessagesFor(std::chrono::milliseconds duration);
 bool PumpMessagesUntil(const std::function<bool()>& done,
                        std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
-std::string WindowCaption(HWND window);
 bool AcceptsDrops(HWND window);
 bool StaysOnTop(HWND window);
 // The icon resource of this program with the given id (icons are shared,
@@ -42,7 +33,6 @@ public:
     IconRecorder& operator=(const IconRecorder&) = delete;
 
     const std::vector<int>& Shown() const { return m_shown; }
-    void Clear() { m_shown.clear(); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
@@ -52,11 +42,5 @@ private:
     std::vector<int> m_shown;
 };
 
-// Runs action once, inside whatever modal loop this thread is in after
-// delay (a menu or a modal dialog), from a thread timer.
-void RunSoon(std::function<void()> action,
-             std::chrono::milliseconds delay = std::chrono::milliseconds(100));
-
-// The first visible top-level window of this thread with the given class
-// name other than except, or null.
-HWND FindThreadWindow(const char* className, HWND except = nullptr);
+// The pop-up menu this thread shows at the moment, or null.
+HWND FindPopupMenu();

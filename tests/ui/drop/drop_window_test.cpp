@@ -7,11 +7,12 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "framework/profile.h"
 #include "res/resource.h"
 #include "tests/support/test_files.h"
+#include "tests/support/window_capture.h"
+#include "tests/support/window_probe.h"
 #include "tests/ui/drop/drop_test_support.h"
 #include "ui/drop/drop_dialog.h"
 
@@ -69,7 +70,7 @@ TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
     EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0);
     EXPECT_NE(exStyle & WS_EX_APPWINDOW, 0);
     EXPECT_TRUE(AcceptsDrops(hwnd));
-    EXPECT_EQ(WindowCaption(hwnd), "Varnel");
+    EXPECT_EQ(WindowText(hwnd), "Varnel");
 
     HWND icon = GetDlgItem(hwnd, IDC_DROP_ICON);
     ASSERT_NE(icon, nullptr);
@@ -80,6 +81,7 @@ TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0)), app);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)), app);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0)), app);
+    CaptureScreenshotIfAsked(hwnd, "drop_idle");
 }
 
 TEST_F(DropWindowTest, FirstStartIsAtTheDefaultPlaceAboveAllOtherWindows) {
@@ -177,10 +179,10 @@ struct ShownMenu {
 
 ShownMenu ShowContextMenu(HWND window, LPARAM point) {
     ShownMenu seen;
-    RunSoon([&seen] {
-        HWND popup = FindThreadWindow("#32768");
+    CModalDriver driver([&seen] {
+        HWND popup = FindPopupMenu();
         if (popup == nullptr) {
-            return;
+            return false;
         }
         seen.shown = true;
         GetWindowRect(popup, &seen.frame);
@@ -191,6 +193,7 @@ ShownMenu ShowContextMenu(HWND window, LPARAM point) {
         seen.firstChecked = (GetMenuState(menu, ID_DROP_ON_TOP, MF_BYCOMMAND) & MF_CHECKED) != 0;
         seen.count = GetMenuItemCount(menu);
         EndMenu();
+        return true;
     });
     SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), point);
     return seen;
@@ -239,21 +242,27 @@ struct ShownAbout {
     std::string texts;
 };
 
-ShownAbout OpenAbout(HWND window, UINT message, WPARAM command) {
+ShownAbout OpenAbout(HWND window, UINT message, WPARAM command, const char* screenshot) {
     ShownAbout seen;
-    RunSoon([&] {
-        HWND about = FindThreadWindow("#32770", window);
-        if (about == nullptr) {
-            return;
+    bool busy = false;  // taking the screenshot lets the driver's timer in again
+    CModalDriver driver([&] {
+        HWND about = FindOwnedWindow(window);
+        if (about == nullptr || busy) {
+            return false;
         }
+        busy = true;
         seen.shown = true;
         seen.ownerDisabled = !IsWindowEnabled(window);
-        seen.caption = WindowCaption(about);
+        seen.caption = WindowText(about);
         for (HWND child = GetWindow(about, GW_CHILD); child != nullptr;
              child = GetWindow(child, GW_HWNDNEXT)) {
-            seen.texts += WindowCaption(child) + "\n";
+            seen.texts += WindowText(child) + "\n";
+        }
+        if (screenshot != nullptr) {
+            CaptureScreenshotIfAsked(about, screenshot);
         }
         SendMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
     });
     SendMessageA(window, message, command, 0);
     return seen;
@@ -262,10 +271,15 @@ ShownAbout OpenAbout(HWND window, UINT message, WPARAM command) {
 TEST_F(DropWindowTest, TheAboutBoxOpensFromThePopUpAndTheSystemMenu) {
     auto window = Open();
     HWND hwnd = window->GetSafeHwnd();
-    for (const auto& [message, command] : {std::pair<UINT, WPARAM>{WM_COMMAND, ID_DROP_ABOUT},
-                                           {WM_SYSCOMMAND, IDM_ABOUT_SYSCOMMAND}}) {
-        const ShownAbout seen = OpenAbout(hwnd, message, command);
-        ASSERT_TRUE(seen.shown) << message;
+    struct Way {
+        UINT message;
+        WPARAM command;
+        const char* screenshot;
+    };
+    for (const Way& way : {Way{WM_COMMAND, ID_DROP_ABOUT, "drop_about"},
+                           Way{WM_SYSCOMMAND, IDM_ABOUT_SYSCOMMAND, nullptr}}) {
+        const ShownAbout seen = OpenAbout(hwnd, way.message, way.command, way.screenshot);
+        ASSERT_TRUE(seen.shown) << way.message;
         EXPECT_TRUE(seen.ownerDisabled);
         EXPECT_NE(seen.caption.find("Varnel"), std::string::npos);
         // "バージョン" and the version number.
