@@ -33,6 +33,7 @@
 #include "tests/ui/drop/drop_test_support.h"
 #include "ui/drop/background_job.h"
 #include "ui/drop/drop_dialog.h"
+#include "ui/result/job_result.h"
 
 namespace {
 
@@ -476,6 +477,38 @@ TEST_F(DropJobTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_LE(g_nameList.GetCount(), 3u);
     EXPECT_TRUE(results.empty());
+}
+
+TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcceptedAfterIt) {
+    window.m_showResults = ShowJobResult;
+    const std::vector<std::string> files = MakeFiles(1);
+    bool shown = false;
+    bool dropWindowEnabled = true;
+    std::string caption;
+    std::vector<std::string> lines;
+    const CModalDriver driver([&] {
+        const HWND result = FindOwnedWindow(hwnd);
+        if (result == nullptr) {
+            return false;
+        }
+        shown = true;
+        dropWindowEnabled = IsWindowEnabled(hwnd) != FALSE;
+        caption = WindowText(hwnd);
+        lines = ListBoxLines(GetDlgItem(result, IDC_RESULT_LIST));
+        PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    });
+    Drop(files);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return driver.Done() && AcceptsDrops(hwnd); }));
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(dropWindowEnabled);
+    EXPECT_EQ(caption, kDoneCaption);
+    bool rowShown = false;
+    for (const std::string& line : lines) {
+        rowShown = rowShown || line.rfind("0.bin", 0) == 0;
+    }
+    EXPECT_TRUE(rowShown);
+    ExpectIdle();
 }
 
 // A worker whose job begins only after a while, as on a busy machine.
