@@ -37,7 +37,10 @@ CDropDlg::CDropDlg()
     : CDialog(IDD_DROP),
       m_startJob(StartBackgroundJob),
       m_showResults(ShowJobResult),
-      m_hIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_APP))) {}
+      m_hIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_APP))),
+      m_hSmallIcon(static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0))) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.
@@ -46,6 +49,9 @@ CDropDlg::~CDropDlg() {
         DestroyWindow(m_hWnd);
     }
     AbandonJob();
+    if (m_hSmallIcon != nullptr) {
+        DestroyIcon(m_hSmallIcon);
+    }
 }
 
 BOOL CDropDlg::OnInitDialog() {
@@ -53,7 +59,8 @@ BOOL CDropDlg::OnInitDialog() {
     FitIconControl();
     AddAboutItem();
     SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(m_hSmallIcon != nullptr ? m_hSmallIcon : m_hIcon));
     PlaceWindow();
     return TRUE;
 }

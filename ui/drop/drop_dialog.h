@@ -75,5 +75,8 @@ private:
     int m_bOnTop = 1;
     CStatic m_icon;
     HICON m_hIcon;
+    // The application icon's own 16 x 16 image, for the task bar and the
+    // window's small icon, rather than the large one shrunk.
+    HICON m_hSmallIcon;
     bool m_bBusyCursor = false;
 };

@@ -79,7 +79,14 @@ TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
 
     HICON app = ResourceIcon(IDI_APP);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0)), app);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)), app);
+    ICONINFO small = {};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)),
+                            &small));
+    BITMAP mask = {};
+    GetObjectA(small.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    DeleteObject(small.hbmMask);
+    DeleteObject(small.hbmColor);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0)), app);
     CaptureScreenshotIfAsked(hwnd, "drop_idle");
 }
