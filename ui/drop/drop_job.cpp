@@ -20,6 +20,7 @@ namespace {
 constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kAnimationInterval = 250;  // milliseconds
 constexpr int kFrameCount = 4;
+constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
 
 constexpr char kIdleCaption[] = "Varnel";
 constexpr char kRunningCaption[] = "計算中...";
@@ -140,8 +141,13 @@ void CDropDlg::AbandonJob() {
     if (m_hWnd != nullptr) {
         KillTimer(m_hWnd, kAnimationTimer);
     }
-    g_stopRequested.store(1);
-    ReleaseJob();
+    // The job clears the stop request when it begins, so a worker that had
+    // not reached it yet is told again until it has returned.
+    while (!m_pWorker->HasFinished()) {
+        g_stopRequested.store(1);
+        ReleaseJob();
+        Sleep(kStopRepeatInterval);
+    }
     m_pWorker->Join();
     m_pWorker.reset();
     m_bBusyCursor = false;

@@ -528,4 +528,29 @@ TEST_F(DropJobTest, AWorkerSlowToBeginIsNotTakenForOneThatHasEnded) {
     EXPECT_GE(icons->Shown().size(), 3u) << "no frame while the job had not begun";
 }
 
+TEST_F(DropJobTest, ClosingTheWindowBeforeTheJobHasBegunStillStopsIt) {
+    // Inputs that take a while each, like large files.
+    struct SlowInputs : JobObserver {
+        void OnInputStarted(const std::string&) override { std::this_thread::sleep_for(50ms); }
+        void OnBytesRead(std::int64_t) override {}
+    } slow;
+    SetJobObserver(&slow);
+    // Later than the window takes to go: under Xvfb, Wine spends up to two
+    // seconds hiding a window.
+    window.m_startJob = [](std::unique_ptr<CStringArray> inputs) {
+        return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
+            std::this_thread::sleep_for(3500ms);
+            RunJob(std::move(inputs));
+        });
+    };
+    Drop(MakeFiles(8));
+    // The job begins only after the window is gone, and clears the stop
+    // request when it does; it must still end after at most one input.
+    DestroyWindow(hwnd);
+    EXPECT_EQ(g_jobRunning.load(), 0);
+    EXPECT_LE(g_nameList.GetCount(), 1u);
+    EXPECT_TRUE(results.empty());
+    SetJobObserver(&gate);
+}
+
 }  // namespace
