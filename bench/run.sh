@@ -4,6 +4,12 @@
 # and a native host build in Release without sanitizers (build/bench).
 #   bench/run.sh [wine|host|both] [file size in MiB, default 1024] [rounds, default 5]
 # Close other work first: the file figures need both cores free.
+#   bench/run.sh scale [rounds, default 3] [keep]
+# runs instead the growth benchmark (bench/scale_bench.cpp) under Wine, with
+# Xvfb for its window when no display is set. Its folders of empty files are
+# made here, outside Wine: Wine makes a new file in a large folder slowly (it
+# looks for the name in every entry, ignoring case), 100,000 files in hours.
+# "keep" leaves them for the next run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${VARNEL_BUILD:-$root/build}
@@ -11,6 +17,27 @@ which=${1:-both}
 shift || true
 
 "$root/scripts/setup-deps.sh"
+
+if [ "$which" = scale ]; then
+    source "$root/scripts/display.sh"
+    cmake -S "$root" -B "$out/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$out/win" -j 2 --target scale_bench
+    ensure_display
+    trap stop_display EXIT
+    "$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
+    folders="$out/win/wineprefix/drive_c/users/$(id -un)/Temp/varnel-scale-bench"
+    for count in 25000 50000 100000; do
+        mkdir -p "$folders/$count"
+        if [ "$(find "$folders/$count" -type f | wc -l)" != "$count" ]; then
+            (cd "$folders/$count" && seq -f 'file_%06g.dat' 0 $((count - 1)) | xargs touch)
+        fi
+    done
+    [ "${2:-}" = keep ] || trap 'rm -rf "$folders"; stop_display' EXIT
+    echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) processors)"
+    "$out/win/wine-run" "$out/win/bin/scale_bench.exe" "${1:-3}" keep
+    exit
+fi
 
 if [ "$which" = wine ] || [ "$which" = both ]; then
     echo "== Windows build under Wine"
