@@ -25,6 +25,11 @@ void CListBox::ResetContent() {
     SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);
 }
 
+void CListBox::InitStorage(std::size_t lines) {
+    constexpr std::size_t kBytesPerLine = 64;
+    SendMessageA(m_hWnd, LB_INITSTORAGE, lines, lines * kBytesPerLine);
+}
+
 void CListBox::SetRedraw(bool redraw) {
     SendMessageA(m_hWnd, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
     if (redraw) {

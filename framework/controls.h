@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 // Thin wrappers over a dialog's controls, bound to the control's window once
@@ -24,6 +25,8 @@ public:
     // The line at index, or an empty string past the end.
     std::string GetText(int index) const;
     void ResetContent();
+    // Reserves room for that many more lines before they are added.
+    void InitStorage(std::size_t lines);
     // Switches redrawing off while many lines are added, and back on.
     void SetRedraw(bool redraw);
 };

@@ -81,6 +81,10 @@ void CResultDlg::FillReport() {
         m_pSizeList == nullptr) {
         return;
     }
+    // Reserving the lines up front spares a list box that grows its storage
+    // a few items at a time from copying it over and over.
+    const std::size_t rows = m_pNameList->GetCount();
+    m_resultList.InitStorage(m_pMessageList->GetCount() + (rows > 0 ? rows + 4 : 0));
     m_resultList.SetRedraw(false);
     BuildReportLines(*m_pMessageList, *m_pNameList, *m_pCrcList, *m_pSizeList,
                      [this](const std::string& line) { m_resultList.AddString(line); });
