@@ -29,7 +29,9 @@ public:
         }
         return length;
     }
-    std::uint16_t Crc(const std::string& path) override { return ComputeFileCrc(path); }
+    std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
+        return ComputeFileCrc(path, &bytesRead);
+    }
 };
 
 }  // namespace
