@@ -5,31 +5,47 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/wide_path.h"
 #include "tests/support/test_files.h"
 
 namespace {
 
-std::string CurrentFolder() {
-    char buffer[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    std::string folder(buffer, length);
-    return folder.back() == '\\' ? folder : folder + "\\";
+std::wstring CurrentFolder() {
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
+    std::wstring folder(buffer, length);
+    return folder.back() == L'\\' ? folder : folder + L"\\";
 }
 
-TEST(ExactFilePathTest, OrdinaryNamesKeepTheirPath) {
-    for (const char* path : {"C:\\data\\a.bin", "a.bin", "C:\\data\\nul\\a.bin", "..\\x",
-                             "C:\\data\\.", "\\\\?\\C:\\data\\x.", "\\\\.\\NUL", "C:\\\x95\\"}) {
-        EXPECT_EQ(ExactFilePath(path), path);
+TEST(WidePathTest, OrdinaryPathsAreConvertedAsTheyStand) {
+    EXPECT_EQ(WidePath("C:\\data\\a.bin"), L"C:\\data\\a.bin");
+    EXPECT_EQ(WidePath("..\\x"), L"..\\x");
+    EXPECT_EQ(WidePath("C:\\data\\nul\\a.bin"), L"C:\\data\\nul\\a.bin");
+    EXPECT_EQ(WidePath("\\\\?\\C:\\data\\x."), L"\\\\?\\C:\\data\\x.");
+    EXPECT_EQ(WidePath("\\\\.\\NUL"), L"\\\\.\\NUL");
+    // 表 (0x95 0x5C) and ソ (0x83 0x5C) are one character each.
+    EXPECT_EQ(WidePath("C:\\\x95\x5C\\\x83\x5C.bin"), L"C:\\\u8868\\\u30BD.bin");
+}
+
+TEST(WidePathTest, NamesOrdinaryPathsDoNotReachTakeTheVerbatimForm) {
+    EXPECT_EQ(WidePath("C:\\data\\nul"), L"\\\\?\\C:\\data\\nul");
+    EXPECT_EQ(WidePath("C:/data/./sub/../x."), L"\\\\?\\C:\\data\\x.");
+    EXPECT_EQ(WidePath("\\\\server\\share\\COM1.crc"), L"\\\\?\\UNC\\server\\share\\COM1.crc");
+    EXPECT_EQ(WidePath("y "), L"\\\\?\\" + CurrentFolder() + L"y ");
+    EXPECT_EQ(WidePath("C:\\\x95\x5C\\con.txt"), L"\\\\?\\C:\\\u8868\\con.txt");
+}
+
+TEST(WidePathTest, PathsTooLongForOrdinaryPathsTakeTheVerbatimForm) {
+    const std::string deep = "C:\\" + std::string(250, 'd') + "\\..\\" + std::string(10, 'e');
+    EXPECT_EQ(WidePath(deep), L"\\\\?\\C:\\" + std::wstring(10, L'e'));
+    const std::string wide = "C:\\" + std::string(300, 'f') + "\\*.*";
+    EXPECT_EQ(WidePath(wide), L"\\\\?\\C:\\" + std::wstring(300, L'f') + L"\\*.*");
+    // Characters count, not bytes: 200 double-byte characters are no long path.
+    std::string kanji = "C:\\";
+    for (int i = 0; i < 200; ++i) {
+        kanji += "\x95\x5C";
     }
-}
-
-TEST(ExactFilePathTest, NamesOrdinaryPathsDoNotReachTakeTheVerbatimForm) {
-    EXPECT_EQ(ExactFilePath("C:\\data\\nul"), "\\\\?\\C:\\data\\nul");
-    EXPECT_EQ(ExactFilePath("C:/data/./sub/../x."), "\\\\?\\C:\\data\\x.");
-    EXPECT_EQ(ExactFilePath("\\\\server\\share\\COM1.crc"), "\\\\?\\UNC\\server\\share\\COM1.crc");
-    EXPECT_EQ(ExactFilePath("y "), "\\\\?\\" + CurrentFolder() + "y ");
-    // 表 ends in 0x5C: the folder keeps it whole.
-    EXPECT_EQ(ExactFilePath("C:\\\x95\x5C\\con.txt"), "\\\\?\\C:\\\x95\x5C\\con.txt");
+    EXPECT_EQ(WidePath(kanji), L"C:\\" + std::wstring(200, L'\u8868'));
 }
 
 TEST(OpenFileForReadingTest, OpensFilesAndRefusesDevices) {
