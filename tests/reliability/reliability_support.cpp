@@ -119,10 +119,15 @@ std::string Quoted(const std::string& path) {
 
 ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
                       unsigned long milliseconds) {
-    const std::string outPath = scratch.PathOf("stdout.bin");
-    const std::string errPath = scratch.PathOf("stderr.bin");
+    // Fresh files for each run: a child's handles may outlive the moment
+    // its process is seen to end, and must not leave an earlier run's output.
+    static int runs = 0;
+    const std::string number = std::to_string(++runs);
+    const std::string outPath = scratch.PathOf("stdout" + number + ".bin");
+    const std::string errPath = scratch.PathOf("stderr" + number + ".bin");
     HANDLE out = InheritableFile(outPath);
     HANDLE err = InheritableFile(errPath);
+    EXPECT_TRUE(out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
