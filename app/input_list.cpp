@@ -4,13 +4,15 @@
 
 #include "app/folder_expansion.h"
 #include "app/long_path.h"
+#include "framework/wide_path.h"
 
 namespace {
 
-// GetFileAttributesA rather than the runtime's stat, which refuses a folder
-// written with a trailing backslash (as shells complete it: "data\").
+// GetFileAttributes rather than the runtime's stat, which refuses a folder
+// written with a trailing backslash (as shells complete it: "data\"); the
+// wide form reaches folders deeper than ordinary paths do.
 bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

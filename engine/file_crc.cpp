@@ -1,10 +1,10 @@
 #include "engine/file_crc.h"
 
-#include <fcntl.h>
 #include <io.h>
 
 #include "engine/job_messages.h"
 #include "engine/path_message.h"
+#include "framework/file_open.h"
 #include "res/resource.h"
 
 namespace {
@@ -22,14 +22,11 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
 }
 
 // Other programs may go on reading and writing the file meanwhile; the
-// sequential flag lets the system read ahead of our requests. The C runtime
-// rather than CreateFileA: under Wine CreateFileA refuses paths of MAX_PATH
-// characters and more that _open (through the wide functions) still opens,
-// and the list checks probe listed files with _open too.
+// sequential flag lets the system read ahead of our requests. Opened as the
+// list checks probe listed files: by its exact name, never as a device.
 class OpenFile {
 public:
-    explicit OpenFile(const std::string& path)
-        : m_fd(_open(path.c_str(), _O_RDONLY | _O_BINARY | _O_SEQUENTIAL)) {}
+    explicit OpenFile(const std::string& path) : m_fd(OpenFileForReading(path)) {}
     ~OpenFile() {
         if (m_fd >= 0) {
             _close(m_fd);

@@ -1,6 +1,5 @@
 #include "engine/job_runner.h"
 
-#include <fcntl.h>
 #include <io.h>
 
 #include <new>
@@ -13,6 +12,7 @@
 #include "engine/list_text.h"
 #include "engine/path_message.h"
 #include "framework/cp932.h"
+#include "framework/file_open.h"
 #include "framework/path_parts.h"
 #include "lists/column_list.h"
 #include "lists/delimited_list.h"
@@ -38,7 +38,7 @@ std::string OutOfMemoryMessage(const std::string& path) {
 // Reads a whole list in binary mode into bytes. On failure appends the
 // message naming path and returns false.
 bool ReadListBytes(const std::string& path, std::string& bytes) {
-    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = OpenFileForReading(path);
     if (fd < 0) {
         g_messageList.AddTail(FormatPathMessage(IDS_CANNOT_OPEN, path));
         return false;

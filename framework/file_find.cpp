@@ -2,29 +2,35 @@
 
 #include <windows.h>
 
+#include "framework/wide_path.h"
+
+// The wide functions with the wide form of the pattern: a folder deeper
+// than an ordinary path reaches is searched too, and names come back whole
+// in code page 932, whatever their length.
+
 CFileFind::~CFileFind() {
     Close();
 }
 
 bool CFileFind::FindFile(const std::string& pattern) {
     Close();
-    WIN32_FIND_DATAA entry;
-    HANDLE handle = FindFirstFileA(pattern.c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE handle = FindFirstFileW(WidePath(pattern).c_str(), &entry);
     if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }
     m_handle = handle;
-    m_name = entry.cFileName;
+    m_name = NarrowText(entry.cFileName);
     m_attributes = entry.dwFileAttributes;
     return true;
 }
 
 bool CFileFind::FindNext() {
-    WIN32_FIND_DATAA entry;
-    if (m_handle == nullptr || !FindNextFileA(m_handle, &entry)) {
+    WIN32_FIND_DATAW entry;
+    if (m_handle == nullptr || !FindNextFileW(m_handle, &entry)) {
         return false;
     }
-    m_name = entry.cFileName;
+    m_name = NarrowText(entry.cFileName);
     m_attributes = entry.dwFileAttributes;
     return true;
 }

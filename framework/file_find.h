@@ -4,8 +4,8 @@
 #include <string>
 
 // A search of directory entries by a path pattern (wildcards allowed in the
-// last component), through the ANSI find functions so that names stay code
-// page 932 bytes. The search is closed when the object goes away.
+// last component) of any length; names are code page 932 bytes, as the ANSI
+// functions give them. The search is closed when the object goes away.
 class CFileFind {
 public:
     CFileFind() = default;

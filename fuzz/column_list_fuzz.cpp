@@ -1,7 +1,9 @@
-// Reads arbitrary bytes as a column list file (text mode, cut into lines);
-// checks every entry and the plain join of its path.
+// Reads arbitrary bytes as a column list file (text mode, cut into lines).
+// Entries must come only from the lines between the header's rule line and
+// the next one, and each must be its line read from the end: the size
+// after the last space, the four bytes before the white space in front of
+// it as the CRC, the rest, right-trimmed, as the name.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -9,23 +11,74 @@
 #include "fuzz/list_fuzz_checks.h"
 #include "lists/column_list_parser.h"
 
+namespace {
+
+// True when the CRC's four bytes start on a character of their own, not on
+// the trail byte of a double-byte character.
+bool StartsACharacter(std::string_view text, std::size_t at) {
+    std::size_t i = 0;
+    while (i < at) {
+        i += IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+    }
+    return i == at;
+}
+
+void CheckColumnEntry(const ListEntry& entry, std::string_view line) {
+    CheckEntry(entry);
+    const std::size_t space = line.rfind(' ');
+    if (space == std::string_view::npos) {
+        Expect(entry.fault == EntryFault::NoSize, "a line without a space has a size");
+        return;
+    }
+    const std::string_view before = TrimAsciiSpaceRight(line.substr(0, space));
+    const std::size_t crcStart = before.size() > 4 ? before.size() - 4 : 0;
+    const std::string_view name = TrimAsciiSpaceRight(before.substr(0, crcStart));
+    if (name.empty()) {
+        Expect(entry.fault == EntryFault::NoName, "a line without a name has one");
+        return;
+    }
+    Expect(entry.name == name, "the name is not what stands before the CRC");
+    if (!StartsACharacter(before, crcStart)) {
+        Expect(entry.fault == EntryFault::CrcNotHex, "a CRC read from half a character");
+        return;
+    }
+    CheckFieldValues(entry, before.substr(crcStart), RemoveCommas(line.substr(space + 1)));
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text =
         TextModeContent(std::string_view(reinterpret_cast<const char*>(data), size));
     CStringList lines = CutColumnListLines(text);
+    std::string joined;
+    for (const std::string& line : lines) {
+        Expect(line.find('\n') == std::string::npos, "a line holds a line feed");
+        joined += line + '\n';
+    }
+    Expect(joined == text + '\n', "the lines are not the text");
+
     ColumnListParser parser;
+    int rules = 0;  // rule lines seen after the header
+    bool header = true;
     while (!lines.IsEmpty()) {
         const std::string line = lines.RemoveHead();
+        const bool rule = !header && !line.empty() && line.front() == '-';
+        header = false;
+        rules += rule ? 1 : 0;
         const LineReading reading = parser.Read(line);
+        Expect((reading.step == LineStep::End) == (rules == 2), "the table ends elsewhere");
         if (reading.step == LineStep::End) {
             break;
         }
+        Expect(parser.ReadingEntries() == (rules == 1), "entries are read outside the table");
+        const bool entryLine = rules == 1 && !rule && !IsBlankLine(line);
+        Expect((reading.step == LineStep::Entry) == entryLine,
+               "a line of the table passed over, or another line read as an entry");
         if (reading.step == LineStep::Entry) {
-            CheckEntry(reading.entry);
+            CheckColumnEntry(reading.entry, line);
             const std::string path = PlainJoinPath("C:", "\\d\\", reading.entry.name);
-            if (path != "C:\\d\\" + reading.entry.name) {
-                std::abort();
-            }
+            Expect(path == "C:\\d\\" + reading.entry.name, "the plain join changed the name");
         }
     }
     return 0;

@@ -1,11 +1,11 @@
 #include "lists/column_list.h"
 
-#include <fcntl.h>
 #include <io.h>
 
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/file_open.h"
 #include "framework/path_parts.h"
 #include "framework/text_mode.h"
 #include "lists/column_list_parser.h"
@@ -38,10 +38,7 @@ bool ReadAll(int fd, std::int64_t length, std::string& bytes) {
 
 // Reads the list's bytes; text-mode translation is done on them afterwards.
 ListLoad LoadList(const std::string& path, std::string& bytes) {
-    if (path.find('\0') != std::string::npos) {
-        return ListLoad::CannotOpen;
-    }
-    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = OpenFileForReading(path);
     if (fd < 0) {
         return ListLoad::CannotOpen;
     }

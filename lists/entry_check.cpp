@@ -1,24 +1,20 @@
 #include "lists/entry_check.h"
 
-#include <fcntl.h>
 #include <io.h>
 
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
+#include "framework/file_open.h"
 #include "lists/entry_outcome.h"
 
 namespace {
 
 // The listed file on disk, opened the way ComputeFileCrc opens it: binary,
-// sharing read and write access with other programs.
+// sharing read and write access with other programs, by its exact name.
 class DiskProbe : public ListedFileProbe {
 public:
     std::optional<std::int64_t> Length(const std::string& path) override {
-        // A NUL byte would cut the path short and name some other file.
-        if (path.find('\0') != std::string::npos) {
-            return std::nullopt;
-        }
-        const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+        const int fd = OpenFileForReading(path);
         if (fd < 0) {
             return std::nullopt;
         }
@@ -29,7 +25,9 @@ public:
         }
         return length;
     }
-    std::uint16_t Crc(const std::string& path) override { return ComputeFileCrc(path); }
+    std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
+        return ComputeFileCrc(path, &bytesRead);
+    }
 };
 
 }  // namespace

@@ -33,12 +33,18 @@ EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
         return {kNoCrc, *length, false, SizeMismatchMessage(subject, listedSize, *length)};
     }
     std::uint16_t crc = kNoCrc;
+    std::int64_t bytesRead = 0;
     try {
-        crc = probe.Crc(path);
+        crc = probe.Crc(path, bytesRead);
     } catch (const FileCrcError& error) {
         // Gone since its length was taken, or failing part-way: what was
         // read is not the file, so it is recorded as unreadable.
         return {kNoCrc, 0, false, CrcFailureMessage(error.Failure(), subject)};
+    }
+    if (bytesRead != *length) {
+        // Cut or grown while it was read: its length and its CRC describe
+        // two different files, and neither may stand in the row.
+        return {kNoCrc, 0, false, ReadErrorMessage(subject)};
     }
     if (crc == listedCrc) {
         return {crc, *length, true, {}};

@@ -12,8 +12,9 @@ public:
     virtual ~ListedFileProbe() = default;
     // The file's length in bytes, or nothing when it cannot be opened.
     virtual std::optional<std::int64_t> Length(const std::string& path) = 0;
-    // The file's CRC-16; throws FileCrcError when it cannot be read whole.
-    virtual std::uint16_t Crc(const std::string& path) = 0;
+    // The file's CRC-16 and how many bytes it covers; throws FileCrcError
+    // when the file cannot be read whole.
+    virtual std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) = 0;
 };
 
 // What the check of one entry leaves besides its name: the row's CRC

@@ -13,14 +13,16 @@ struct FakeProbe : ListedFileProbe {
     std::optional<std::int64_t> length;
     std::uint16_t crc = 0;
     std::optional<CrcFailure> failure;
+    std::optional<std::int64_t> bytesRead;  // what the CRC covers, when not the length
     int crcCalls = 0;
 
     std::optional<std::int64_t> Length(const std::string&) override { return length; }
-    std::uint16_t Crc(const std::string& path) override {
+    std::uint16_t Crc(const std::string& path, std::int64_t& read) override {
         ++crcCalls;
         if (failure) {
             throw FileCrcError(*failure, path + ": failed");
         }
+        read = bytesRead.value_or(length.value_or(0));
         return crc;
     }
 };
@@ -44,6 +46,20 @@ TEST(EntryOutcomeTest, AFileThatFailsAfterItsLengthWasTakenIsRecordedAsUnreadabl
         noMemory.failure = CrcFailure::NoBuffer;
         EXPECT_EQ(Compare(noMemory, order),
                   (EntryOutcome{0xFFFF, 0, false, "a.bin:メモリが足りません"}));
+    }
+}
+
+TEST(EntryOutcomeTest, AFileCutOrGrownWhileItIsReadIsRecordedAsUnreadable) {
+    for (CheckOrder order : {CheckOrder::SizeFirst, CheckOrder::CrcFirst}) {
+        for (std::int64_t read : {50, 150}) {
+            // Even a CRC that matches: it is not the CRC of the file measured.
+            FakeProbe probe;
+            probe.length = 100;
+            probe.bytesRead = read;
+            probe.crc = 0x1A2B;
+            EXPECT_EQ(Compare(probe, order),
+                      (EntryOutcome{0xFFFF, 0, false, "a.bin:読み込みエラー"}));
+        }
     }
 }
 

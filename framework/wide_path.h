@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Paths are code page 932 bytes everywhere in the program; the file system
+// is reached through the wide functions with these, so that the limits of
+// ordinary narrow paths do not apply.
+
+// text converted from and to the ANSI code page, as the A functions convert.
+std::wstring WidenText(std::string_view text);
+std::string NarrowText(std::wstring_view text);
+
+// The wide path that reaches exactly the file or folder path names (a
+// search pattern too): path converted as it stands, or, when it is too long
+// for an ordinary path or its final component is a name ordinary paths do
+// not reach as written (a device name, a name ending in a dot or a space;
+// see dos_names.h), its verbatim "\\?\" form, built on its full path.
+std::wstring WidePath(const std::string& path);

@@ -1,0 +1,66 @@
+#include "framework/file_open.h"
+
+#include <io.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/wide_path.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+std::wstring CurrentFolder() {
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
+    std::wstring folder(buffer, length);
+    return folder.back() == L'\\' ? folder : folder + L"\\";
+}
+
+TEST(WidePathTest, OrdinaryPathsAreConvertedAsTheyStand) {
+    EXPECT_EQ(WidePath("C:\\data\\a.bin"), L"C:\\data\\a.bin");
+    EXPECT_EQ(WidePath("..\\x"), L"..\\x");
+    EXPECT_EQ(WidePath("C:\\data\\nul\\a.bin"), L"C:\\data\\nul\\a.bin");
+    EXPECT_EQ(WidePath("\\\\?\\C:\\data\\x."), L"\\\\?\\C:\\data\\x.");
+    EXPECT_EQ(WidePath("\\\\.\\NUL"), L"\\\\.\\NUL");
+    // 表 (0x95 0x5C) and ソ (0x83 0x5C) are one character each.
+    EXPECT_EQ(WidePath("C:\\\x95\x5C\\\x83\x5C.bin"), L"C:\\\u8868\\\u30BD.bin");
+}
+
+TEST(WidePathTest, NamesOrdinaryPathsDoNotReachTakeTheVerbatimForm) {
+    EXPECT_EQ(WidePath("C:\\data\\nul"), L"\\\\?\\C:\\data\\nul");
+    EXPECT_EQ(WidePath("C:/data/./sub/../x."), L"\\\\?\\C:\\data\\x.");
+    EXPECT_EQ(WidePath("\\\\server\\share\\COM1.crc"), L"\\\\?\\UNC\\server\\share\\COM1.crc");
+    EXPECT_EQ(WidePath("y "), L"\\\\?\\" + CurrentFolder() + L"y ");
+    EXPECT_EQ(WidePath("C:\\\x95\x5C\\con.txt"), L"\\\\?\\C:\\\u8868\\con.txt");
+}
+
+TEST(WidePathTest, PathsTooLongForOrdinaryPathsTakeTheVerbatimForm) {
+    const std::string deep = "C:\\" + std::string(250, 'd') + "\\..\\" + std::string(10, 'e');
+    EXPECT_EQ(WidePath(deep), L"\\\\?\\C:\\" + std::wstring(10, L'e'));
+    const std::string wide = "C:\\" + std::string(300, 'f') + "\\*.*";
+    EXPECT_EQ(WidePath(wide), L"\\\\?\\C:\\" + std::wstring(300, L'f') + L"\\*.*");
+    // Characters count, not bytes: 200 double-byte characters are no long path.
+    std::string kanji = "C:\\";
+    for (int i = 0; i < 200; ++i) {
+        kanji += "\x95\x5C";
+    }
+    EXPECT_EQ(WidePath(kanji), L"C:\\" + std::wstring(200, L'\u8868'));
+}
+
+TEST(OpenFileForReadingTest, OpensFilesAndRefusesDevices) {
+    TestFolder folder;
+    const std::string path = folder.Write("a.bin", "abc");
+    const int fd = OpenFileForReading(path);
+    ASSERT_GE(fd, 0);
+    char bytes[4] = {};
+    EXPECT_EQ(_read(fd, bytes, sizeof bytes), 3);
+    _close(fd);
+    for (const char* device : {"NUL", "\\\\.\\NUL", "nul.txt", "CON", "CONIN$"}) {
+        EXPECT_EQ(OpenFileForReading(device), -1) << device;
+    }
+    EXPECT_EQ(OpenFileForReading(path + std::string("\0.txt", 5)), -1);
+    EXPECT_EQ(OpenFileForReading(""), -1);
+}
+
+}  // namespace

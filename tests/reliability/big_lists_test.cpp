@@ -1,0 +1,131 @@
+// Lists of exactly 1,048,575 bytes, the largest the program reads, each
+// holding tens of thousands of entries: every entry verified, in order, the
+// rows parallel, exactly the altered entries failed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "engine/crc16.h"
+#include "tests/lists/list_check_fixture.h"
+#include "tests/reliability/reliability_support.h"
+
+namespace {
+
+constexpr std::size_t kLargestList = 1'048'575;
+constexpr int kFiles = 64;
+
+struct ListedFile {
+    std::string name;
+    std::uint16_t crc;
+    std::int64_t size;
+};
+
+// Fills a list up to exactly kLargestList bytes: line(i) for as long as a
+// whole line fits with the closing text, then the padding that no reader
+// takes for an entry.
+std::string FillList(const std::string& head, const std::function<std::string(int)>& line,
+                     const std::string& closing, char padding, int& entries) {
+    std::string list = head;
+    for (entries = 0;; ++entries) {
+        const std::string next = line(entries);
+        if (list.size() + next.size() + closing.size() > kLargestList) {
+            break;
+        }
+        list += next;
+    }
+    list += closing;
+    list.append(kLargestList - list.size(), padding);
+    return list;
+}
+
+class BigListTest : public ListCheckTest {
+protected:
+    void SetUp() override {
+        ListCheckTest::SetUp();
+        for (int i = 0; i < kFiles; ++i) {
+            char name[16];
+            std::snprintf(name, sizeof name, "f%02d.bin", i);
+            const std::string content = "content of " + std::string(name) + std::string(i, '+');
+            folder.Write(name, content);
+            files.push_back({name, CrcOf(content), static_cast<std::int64_t>(content.size())});
+        }
+    }
+
+    // Every 997th entry lists a wrong CRC.
+    static bool Altered(int entry) { return entry % 997 == 500; }
+    const ListedFile& FileOf(int entry) const { return files[entry % kFiles]; }
+    std::uint16_t ListedCrc(int entry) const {
+        return static_cast<std::uint16_t>(FileOf(entry).crc + (Altered(entry) ? 1 : 0));
+    }
+
+    // Runs the list and checks every row against the entries it holds.
+    void Verify(const std::string& list, int entries) {
+        const auto start = std::chrono::steady_clock::now();
+        RunInputs({list});
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%d entries verified in %.1f s\n", entries, seconds);
+        ASSERT_EQ(ReadFileBytes(list).size(), kLargestList);
+        const std::vector<Row> rows = Rows();
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(entries));
+        std::vector<std::string> failed;
+        for (int i = 0; i < entries; ++i) {
+            const ListedFile& file = FileOf(i);
+            ASSERT_EQ(rows[i], (Row{file.name, file.crc, file.size})) << i;
+            if (Altered(i)) {
+                failed.push_back(file.name);
+            }
+        }
+        EXPECT_EQ(FailedNames(), failed);
+        EXPECT_EQ(Messages().size(), failed.size());
+    }
+
+    std::vector<ListedFile> files;
+};
+
+TEST_F(BigListTest, ADelimitedListOfTheLargestSize) {
+    int entries = 0;
+    const std::string list = FillList(
+        "",
+        [this](int i) {
+            return FileOf(i).name + ", " + FormatCrcHex(ListedCrc(i)) + ", " +
+                   std::to_string(FileOf(i).size) + "\r\n";
+        },
+        "", 'p', entries);
+    ASSERT_GT(entries, 50000);
+    Verify(folder.Write("sums.crc", list), entries);
+}
+
+TEST_F(BigListTest, AReportOfTheLargestSize) {
+    int entries = 0;
+    const std::string list = FillList(
+        "Name     CRC   Bytes\r\n-------  ----  -----\r\n",
+        [this](int i) {
+            char row[64];
+            std::snprintf(row, sizeof row, "%s  %s  %5lld\r\n", FileOf(i).name.c_str(),
+                          FormatCrcHex(ListedCrc(i)).c_str(),
+                          static_cast<long long>(FileOf(i).size));
+            return std::string(row);
+        },
+        "--------------------\r\nTotal  0 Files  0 Bytes\r\n", 'p', entries);
+    ASSERT_GT(entries, 40000);
+    Verify(folder.Write("sums.txt", list), entries);
+}
+
+TEST_F(BigListTest, AColumnListOfTheLargestSize) {
+    int entries = 0;
+    const std::string list = FillList(
+        "FileName  CRC   Size\r\n--------\r\n",
+        [this](int i) {
+            return FileOf(i).name + "  " + FormatCrcHex(ListedCrc(i)) + "  " +
+                   std::to_string(FileOf(i).size) + "\r\n";
+        },
+        "--------\r\n", 'p', entries);
+    ASSERT_GT(entries, 40000);
+    Verify(folder.Write("column.crc", list), entries);
+}
+
+}  // namespace

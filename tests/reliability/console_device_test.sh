@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# varnelc given the console device "CON" on an interactive console: opened
+# as a file, it would wait for the user to type. Run on a pseudo-terminal
+# whose input never comes, it must answer at once with a message.
+#   console_device_test.sh WINE_RUN VARNELC
+set -u
+wine_run=$1
+varnelc=$2
+exec 3< <(sleep 300)
+silence=$!
+output=$(timeout 60 script -qec "'$wine_run' '$varnelc' CON" /dev/null <&3 2>&1)
+status=$?
+kill "$silence" 2>/dev/null
+exec 3<&-
+if [ "$status" = 124 ]; then
+    echo "varnelc CON waits for console input"
+    exit 1
+fi
+if [ "$status" != 1 ] || [[ "$output" != *"CON:ファイルが開けません"* ]]; then
+    echo "varnelc CON ended with status $status and printed:"
+    echo "$output"
+    exit 1
+fi

@@ -1,0 +1,194 @@
+#include "tests/reliability/reliability_support.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+#include "engine/crc16.h"
+#include "engine/job_runner.h"
+#include "engine/job_state.h"
+#include "tests/lists/list_check_fixture.h"
+#include "tests/support/test_files.h"
+#include "ui/result/report_layout.h"
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::wstring VerbatimPath(const std::string& path) {
+    return L"\\\\?\\" + Wide(path);
+}
+
+std::string VarnelcPath() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.rfind('\\') + 1) + "varnelc.exe";
+}
+
+HANDLE InheritableFile(const std::string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// The effect of one zero byte on the register, as 16 columns: column i is
+// the register that bit i alone becomes.
+using Matrix = std::array<std::uint16_t, 16>;
+
+std::uint16_t Apply(const Matrix& matrix, std::uint16_t value) {
+    std::uint16_t result = 0;
+    for (int bit = 0; bit < 16; ++bit) {
+        if (value & (1u << bit)) {
+            result ^= matrix[bit];
+        }
+    }
+    return result;
+}
+
+Matrix Compose(const Matrix& outer, const Matrix& inner) {
+    Matrix result{};
+    for (int bit = 0; bit < 16; ++bit) {
+        result[bit] = Apply(outer, inner[bit]);
+    }
+    return result;
+}
+
+Matrix ZeroByte() {
+    Matrix matrix{};
+    for (int bit = 0; bit < 16; ++bit) {
+        unsigned value = 1u << bit;
+        for (int step = 0; step < 8; ++step) {
+            value = (value & 1) ? (value >> 1) ^ 0x8408 : value >> 1;
+        }
+        matrix[bit] = static_cast<std::uint16_t>(value);
+    }
+    return matrix;
+}
+
+void RemoveTree(const std::wstring& root) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((root + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring child = root + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileW(child.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(root.c_str());
+}
+
+}  // namespace
+
+void RunInputs(const std::vector<std::string>& inputs) {
+    ResetJobState();
+    RunJob(std::make_unique<CStringArray>(inputs.begin(), inputs.end()));
+    EXPECT_EQ(g_jobRunning.load(), 0);
+    EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
+    EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());
+}
+
+std::vector<std::string> TakeReport() {
+    std::vector<std::string> lines;
+    BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
+                     [&lines](const std::string& line) { lines.push_back(line); });
+    return lines;
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
+                      unsigned long milliseconds) {
+    // Fresh files for each run: a child's handles may outlive the moment
+    // its process is seen to end, and must not leave an earlier run's output.
+    static int runs = 0;
+    const std::string number = std::to_string(++runs);
+    const std::string outPath = scratch.PathOf("stdout" + number + ".bin");
+    const std::string errPath = scratch.PathOf("stderr" + number + ".bin");
+    HANDLE out = InheritableFile(outPath);
+    HANDLE err = InheritableFile(errPath);
+    EXPECT_TRUE(out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    std::string commandLine = Quoted(VarnelcPath()) + " " + arguments;
+    PROCESS_INFORMATION process{};
+    ConsoleRun run;
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        run.finished = WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0;
+        if (!run.finished) {
+            TerminateProcess(process.hProcess, 0xDEAD);
+            WaitForSingleObject(process.hProcess, 10000);
+        }
+        GetExitCodeProcess(process.hProcess, &run.status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        ADD_FAILURE() << "cannot start " << VarnelcPath();
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    run.out = ReadFileBytes(outPath);
+    run.err = ReadFileBytes(errPath);
+    return run;
+}
+
+bool WriteVerbatim(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(VerbatimPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+bool MakeFolderVerbatim(const std::string& path) {
+    return CreateDirectoryW(VerbatimPath(path).c_str(), nullptr) != 0;
+}
+
+void RemoveTreeVerbatim(const std::string& path) {
+    RemoveTree(VerbatimPath(path));
+}
+
+std::uint16_t CrcOfZeros(std::uint16_t crc, std::uint64_t count) {
+    Matrix power = ZeroByte();
+    for (; count != 0; count >>= 1) {
+        if (count & 1) {
+            crc = Apply(power, crc);
+        }
+        power = Compose(power, power);
+    }
+    return crc;
+}
+
+std::uint16_t CrcOf(const std::string& bytes) {
+    return UpdateCrcBytewise(kCrcInitial, bytes.data(), bytes.size());
+}
