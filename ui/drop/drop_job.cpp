@@ -124,6 +124,12 @@ void CDropDlg::OnLButtonDblClk() {
     HoldJob();
     const int answer =
         ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName(), MB_YESNO | MB_ICONEXCLAMATION);
+    if (m_hWnd == nullptr) {
+        // Closed while the question was open: the job has been stopped and
+        // waited for, and there is no window left to animate.
+        ReleaseJob();
+        return;
+    }
     if (answer == IDYES) {
         g_stopRequested.store(1);
     }

@@ -479,6 +479,33 @@ TEST_F(DropJobTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
     EXPECT_TRUE(results.empty());
 }
 
+TEST_F(DropJobTest, ClosingTheWindowWhileTheStopQuestionIsOpenEndsTheJobAndLeavesNoTimer) {
+    const std::vector<std::string> files = MakeFiles(8);
+    gate.Allow(2);
+    Drop(files);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(2); }));
+    answer = [&] {
+        SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindow(hwnd); }));
+        return IDYES;
+    };
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(g_jobRunning.load(), 0);
+    EXPECT_LE(g_nameList.GetCount(), 3u);
+    // No animation timer may be started for the window that is gone: it
+    // would tick for the thread, without a window, for as long as it lives.
+    Sleep(600);
+    MSG tick;
+    bool windowlessTick = false;
+    while (PeekMessageA(&tick, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+        windowlessTick = windowlessTick || tick.hwnd == nullptr;
+    }
+    EXPECT_FALSE(windowlessTick);
+    EXPECT_TRUE(results.empty());
+}
+
 TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcceptedAfterIt) {
     window.m_showResults = ShowJobResult;
     const std::vector<std::string> files = MakeFiles(1);
