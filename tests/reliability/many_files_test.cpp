@@ -1,0 +1,104 @@
+// A folder of 100,000 files dropped on the drop window: each file becomes
+// one row of the result window, once, in the order the folder lists them,
+// with its own CRC and size, and nothing is left out or doubled.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/crc16.h"
+#include "framework/wide_path.h"
+#include "tests/reliability/dropped_jobs.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::size_t kFileCount = 100000;
+
+// The folder the test's fixture made on the host (make_many_files.pl), as
+// this program names it, or nothing outside Wine.
+std::string FixtureFolder() {
+    const char* unixPath = std::getenv("VARNEL_MANY_FILES");
+    using ToDos = wchar_t*(CDECL*)(const char*);
+    const auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    if (unixPath == nullptr || toDos == nullptr) {
+        return {};
+    }
+    wchar_t* dos = toDos(unixPath);
+    if (dos == nullptr) {
+        return {};
+    }
+    const std::string folder = NarrowText(dos);
+    HeapFree(GetProcessHeap(), 0, dos);
+    return folder;
+}
+
+// The files of folder in the order an independent search lists them.
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.push_back(entry.cFileName);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+// "f001234.bin" holds "file 001234".
+std::string ContentOf(const std::string& name) {
+    return "file " + name.substr(1, 6);
+}
+
+TEST(ManyFilesTest, AFolderOf100000FilesDroppedGivesEachFileItsRowOnce) {
+    const std::string folder = FixtureFolder();
+    if (folder.empty()) {
+        GTEST_SKIP() << "the folder is made by the test's fixture (make_many_files.pl) under Wine";
+    }
+    BuildCrcTable();
+    const std::vector<std::string> names = Listing(folder);
+    ASSERT_EQ(names.size(), kFileCount);
+    std::vector<std::string> sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "f%06zu.bin", i);
+        ASSERT_EQ(sorted[i], expected) << "the fixture is incomplete";
+    }
+
+    TestFolder scratch;
+    DroppedJobs jobs(scratch);
+    ASSERT_TRUE(jobs.IsOpen());
+    const auto start = std::chrono::steady_clock::now();
+    jobs.Drop({folder});
+    ASSERT_TRUE(jobs.WaitForReport(600s)) << "no report within ten minutes";
+    std::printf("drop to report, %zu files: %.1f s\n", kFileCount,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+
+    const std::vector<std::string>& report = jobs.Reports().front();
+    const std::vector<ReportRow> rows = RowsOf(report);
+    ASSERT_EQ(rows.size(), kFileCount);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i], ExpectedRow(names[i], ContentOf(names[i]))) << "row " << i;
+    }
+    // No message line above the rows, and a total of every file.
+    EXPECT_EQ(report.front().rfind("Name", 0), 0u) << report.front();
+    EXPECT_EQ(report.back(), "Total  100000 Files  1,100,000 Bytes");
+    EXPECT_EQ(report.size(), kFileCount + 4);
+}
+
+}  // namespace
