@@ -13,6 +13,7 @@
 #include "engine/job_state.h"
 #include "framework/profile.h"
 #include "res/resource.h"
+#include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"
@@ -21,17 +22,6 @@ namespace {
 
 // "比較結果" in code page 932: the result window's caption.
 const std::string kResultCaption = "\x94\xE4\x8A\x72\x8C\x8B\x89\xCA";
-
-std::string ProgramPath(const std::string& name) {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.rfind('\\') + 1) + name;
-}
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string bytes;
@@ -57,11 +47,9 @@ PROCESS_INFORMATION Start(const std::string& program, const std::string& argumen
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     }
-    std::string commandLine = Quoted(ProgramPath(program)) + " " + arguments;
+    const std::string commandLine = Quoted(ProgramPath(program)) + " " + arguments;
     PROCESS_INFORMATION process = {};
-    const BOOL started =
-        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, !outputPath.empty(), 0,
-                       nullptr, nullptr, &startup, &process);
+    const bool started = StartProcess(commandLine, !outputPath.empty(), startup, process);
     if (output != INVALID_HANDLE_VALUE) {
         CloseHandle(output);
     }

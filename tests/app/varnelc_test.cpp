@@ -6,6 +6,7 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -16,62 +17,14 @@ const std::string kCannotOpen =
     "\x3a\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1";
 const std::string kCrcMismatch = "\x3a\x43\x52\x43\x95\x73\x88\xea\x92\x76\x28\x4c\x69\x73\x74\x3d";
 
-struct Outcome {
-    DWORD status = 0xFFFFFFFF;
-    std::string out;
-    std::string err;
-};
-
-std::string VarnelcPath() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.rfind('\\') + 1) + "varnelc.exe";
-}
-
-HANDLE InheritableFile(const std::string& path) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-}
+using Outcome = ConsoleRun;
 
 class VarnelcTest : public ::testing::Test {
 protected:
     void SetUp() override { BuildCrcTable(); }
 
     // Starts varnelc with the argument text as typed after its name.
-    Outcome Run(const std::string& arguments) const {
-        const std::string outPath = scratch.PathOf("stdout.bin");
-        const std::string errPath = scratch.PathOf("stderr.bin");
-        HANDLE out = InheritableFile(outPath);
-        HANDLE err = InheritableFile(errPath);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out;
-        startup.hStdError = err;
-        std::string commandLine = Quoted(VarnelcPath());
-        commandLine += " ";
-        commandLine += arguments;
-        PROCESS_INFORMATION process{};
-        Outcome outcome;
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                           &startup, &process)) {
-            WaitForSingleObject(process.hProcess, 120000);
-            GetExitCodeProcess(process.hProcess, &outcome.status);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        } else {
-            ADD_FAILURE() << "cannot start " << VarnelcPath();
-        }
-        CloseHandle(out);
-        CloseHandle(err);
-        outcome.out = ReadFileBytes(outPath);
-        outcome.err = ReadFileBytes(errPath);
-        return outcome;
-    }
-
-    static std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+    Outcome Run(const std::string& arguments) const { return RunVarnelc(arguments, scratch); }
 
     TestFolder scratch;
     TestFolder data;

@@ -28,19 +28,6 @@ std::wstring VerbatimPath(const std::string& path) {
     return L"\\\\?\\" + Wide(path);
 }
 
-std::string VarnelcPath() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.rfind('\\') + 1) + "varnelc.exe";
-}
-
-HANDLE InheritableFile(const std::string& path) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
 // The effect of one zero byte on the register, as 16 columns: column i is
 // the register that bit i alone becomes.
 using Matrix = std::array<std::uint16_t, 16>;
@@ -111,49 +98,6 @@ std::vector<std::string> TakeReport() {
     BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
                      [&lines](const std::string& line) { lines.push_back(line); });
     return lines;
-}
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
-                      unsigned long milliseconds) {
-    // Fresh files for each run: a child's handles may outlive the moment
-    // its process is seen to end, and must not leave an earlier run's output.
-    static int runs = 0;
-    const std::string number = std::to_string(++runs);
-    const std::string outPath = scratch.PathOf("stdout" + number + ".bin");
-    const std::string errPath = scratch.PathOf("stderr" + number + ".bin");
-    HANDLE out = InheritableFile(outPath);
-    HANDLE err = InheritableFile(errPath);
-    EXPECT_TRUE(out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    std::string commandLine = Quoted(VarnelcPath()) + " " + arguments;
-    PROCESS_INFORMATION process{};
-    ConsoleRun run;
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        run.finished = WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0;
-        if (!run.finished) {
-            TerminateProcess(process.hProcess, 0xDEAD);
-            WaitForSingleObject(process.hProcess, 10000);
-        }
-        GetExitCodeProcess(process.hProcess, &run.status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    } else {
-        ADD_FAILURE() << "cannot start " << VarnelcPath();
-    }
-    CloseHandle(out);
-    CloseHandle(err);
-    run.out = ReadFileBytes(outPath);
-    run.err = ReadFileBytes(errPath);
-    return run;
 }
 
 bool WriteVerbatim(const std::string& path, const std::string& bytes) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/child_process.h"
+
 class TestFolder;
 
 // Runs a job over the inputs as the command-line mode does, on this thread,
@@ -13,18 +15,6 @@ void RunInputs(const std::vector<std::string>& inputs);
 // The report of the job state, as the result window shows it, one string
 // per line. Consumes the messages and rows.
 std::vector<std::string> TakeReport();
-
-// varnelc.exe, run as a user's script runs it: a separate process with its
-// output redirected to files.
-struct ConsoleRun {
-    bool finished = false;  // false: killed after the time allowed
-    unsigned long status = 0xFFFFFFFF;
-    std::string out;
-    std::string err;
-};
-ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
-                      unsigned long milliseconds = 120000);
-std::string Quoted(const std::string& path);
 
 // Files and folders made through the verbatim ("\\?\") form of their path,
 // so that names ordinary paths do not reach can be made too ("x.", "nul",
