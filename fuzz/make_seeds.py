@@ -4,6 +4,10 @@
 The seeds are committed; run this again after changing it. Japanese text is
 written in code page 932, as the program reads and writes it; several names
 hold double-byte characters whose trail byte is 0x5C (表, ソ, 能).
+
+The files named by a hash beside them come from long runs (fuzz/run-long.sh),
+merged in with libFuzzer's -set_cover_merge=1 for the coverage they add, so
+that the short runs of the test command start where the long ones got to.
 """
 import os
 import struct
