@@ -9,6 +9,7 @@
 #include "engine/crc16.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
+#include "tests/support/folder_listing.h"
 #include "ui/result/report_layout.h"
 
 namespace {
@@ -67,16 +68,12 @@ TEST_F(LargeFileTest, ASparseFilePastFourGibibytesIsMeasuredAndVerified) {
     CStringList names;
     CCrcList crcs;
     CSizeList sizes;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder.Path() + "\\*.bin").c_str(), &entry);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    do {
-        const bool isBig = std::string(entry.cFileName) == "big.bin";
-        names.AddTail(entry.cFileName);
+    for (const std::string& name : FileNamesIn(folder.Path(), "*.bin")) {
+        const bool isBig = name == "big.bin";
+        names.AddTail(name);
         crcs.AddTail(isBig ? crc : 0x6F91);
         sizes.AddTail(isBig ? size : 9);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
+    }
     std::string expected;
     BuildReportLines(messages, names, crcs, sizes,
                      [&expected](const std::string& line) { expected += line + "\r\n"; });

@@ -15,6 +15,7 @@
 #include "engine/crc16.h"
 #include "framework/wide_path.h"
 #include "tests/reliability/dropped_jobs.h"
+#include "tests/support/folder_listing.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -42,23 +43,6 @@ std::string FixtureFolder() {
     return folder;
 }
 
-// The files of folder in the order an independent search lists them.
-std::vector<std::string> Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            names.push_back(entry.cFileName);
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return names;
-}
-
 // "f001234.bin" holds "file 001234".
 std::string ContentOf(const std::string& name) {
     return "file " + name.substr(1, 6);
@@ -70,7 +54,7 @@ TEST(ManyFilesTest, AFolderOf100000FilesDroppedGivesEachFileItsRowOnce) {
         GTEST_SKIP() << "the folder is made by the test's fixture (make_many_files.pl) under Wine";
     }
     BuildCrcTable();
-    const std::vector<std::string> names = Listing(folder);
+    const std::vector<std::string> names = FileNamesIn(folder);
     ASSERT_EQ(names.size(), kFileCount);
     std::vector<std::string> sorted = names;
     std::sort(sorted.begin(), sorted.end());

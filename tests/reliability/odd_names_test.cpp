@@ -18,6 +18,7 @@
 #include "lists/path_rules.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
+#include "tests/support/folder_listing.h"
 #include "ui/result/report_layout.h"
 
 namespace {
@@ -183,20 +184,16 @@ TEST_F(OddNamesTest, FilesNamedLikeDevicesOrEndingInADotOrSpaceAreReadThemselves
     CStringList names;
     CCrcList crcs;
     CSizeList sizes;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder.Path() + "\\*").c_str(), &entry);
-    ASSERT_NE(find, INVALID_HANDLE_VALUE);
-    do {
-        const auto file = std::find_if(files.begin(), files.end(), [&entry](const auto& file) {
-            return file.first == entry.cFileName;
+    for (const std::string& listed : FileNamesIn(folder.Path())) {
+        const auto file = std::find_if(files.begin(), files.end(), [&listed](const auto& file) {
+            return file.first == listed;
         });
         if (file != files.end()) {
             names.AddTail(file->first);
             crcs.AddTail(CrcOf(file->second));
             sizes.AddTail(static_cast<std::int64_t>(file->second.size()));
         }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
+    }
     ASSERT_EQ(names.GetCount(), made.size());
     std::string expected;
     CStringList noMessages;

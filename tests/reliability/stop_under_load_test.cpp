@@ -26,9 +26,9 @@
 #include "engine/job_state.h"
 #include "framework/message_box.h"
 #include "tests/reliability/dropped_jobs.h"
+#include "tests/reliability/reliability_support.h"
 #include "tests/support/test_files.h"
 #include "tests/ui/drop/drop_test_support.h"
-#include "ui/result/report_layout.h"
 
 namespace {
 
@@ -266,17 +266,9 @@ void StopUnderLoadTest::RunIteration(int iteration, std::chrono::milliseconds jo
         EXPECT_FALSE(jobs->IsOpen());
         EXPECT_TRUE(action == Action::Close || (action == Action::CloseDuringQuestion && asked));
         EXPECT_EQ(g_jobRunning.load(), 0);
-        std::vector<ReportRow> rows;
-        auto crc = g_crcList.begin();
-        auto size = g_sizeList.begin();
         ASSERT_EQ(g_crcList.GetCount(), g_nameList.GetCount());
         ASSERT_EQ(g_sizeList.GetCount(), g_nameList.GetCount());
-        for (const std::string& name : g_nameList) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "%04X", *crc++);
-            rows.push_back(ReportRow{name, hex, GroupThousands(*size++)});
-        }
-        ExpectRowsOfFinishedFiles(rows, false);
+        ExpectRowsOfFinishedFiles(RowsOf(TakeReport()), false);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "framework/application_name.h"
 #include "res/resource.h"
+#include "tests/support/folder_listing.h"
 #include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"
 
@@ -38,19 +39,6 @@ std::string ExpectedBytes(const CResultDlg& dialog) {
     return bytes;
 }
 
-std::size_t FilesIn(const std::string& folder) {
-    std::size_t count = 0;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            count += (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    return count;
-}
-
 TEST_F(ResultSaveTest, WritesEveryLineWithCrLfInCodePage932) {
     const std::string path = folder.PathOf("結果.txt");
     Save(path);
@@ -68,7 +56,7 @@ TEST_F(ResultSaveTest, SavingOverALongerFileLeavesNoTraceOfIt) {
     const std::string path = folder.Write("report.txt", std::string(100000, 'x'));
     Save(path);
     EXPECT_EQ(ReadFileBytes(path), ExpectedBytes(*dialog));
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 1u);
 }
 
 TEST_F(ResultSaveTest, OnlyCommand32SavesLowBitsIgnored) {
@@ -81,7 +69,7 @@ TEST_F(ResultSaveTest, OnlyCommand32SavesLowBitsIgnored) {
 TEST_F(ResultSaveTest, CancellingWritesNothingAndSaysNothing) {
     Save(std::nullopt);
     EXPECT_EQ(dialog->saveQuestions, 1);
-    EXPECT_EQ(FilesIn(folder.Path()), 0u);
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 0u);
     EXPECT_TRUE(shown.empty());
 }
 
@@ -106,14 +94,14 @@ TEST_F(ResultSaveTest, AFailedSaveKeepsTheEarlierFileWhole) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_EQ(ReadFileBytes(path), earlier);
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);  // no temporary file left behind
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 1u);  // no temporary file left behind
 }
 
 TEST_F(ResultSaveTest, AFolderInTheWayIsReportedAndNoTemporaryFileStays) {
     const std::string path = folder.MakeFolder("report.txt");
     Save(path);
     EXPECT_EQ(shown.size(), 1u);
-    EXPECT_EQ(FilesIn(folder.Path()), 0u);
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 0u);
     EXPECT_NE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
@@ -121,7 +109,7 @@ TEST_F(ResultSaveTest, APathBeyondThePlatformLimitIsReportedAndNothingWritten) {
     const std::string path = folder.PathOf(std::string(MAX_PATH, 'n') + ".txt");
     Save(path);
     EXPECT_EQ(shown.size(), 1u);
-    EXPECT_EQ(FilesIn(folder.Path()), 0u);
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 0u);
 }
 
 // The real box, found among the thread's windows while it waits for an answer.

@@ -7,6 +7,7 @@
 
 #include "engine/job_state.h"
 #include "tests/support/drop_handle.h"
+#include "tests/support/folder_listing.h"
 #include "tests/ui/result/result_window_fixture.h"
 
 namespace {
@@ -155,16 +156,7 @@ TEST_F(UrlListDropTest, AnExtractPathBeyondThePlatformLimitWritesNothing) {
     ASSERT_EQ(ReadFileBytes(list), "x/a.zip\r\n");
     Drop({list});
     ExpectOneError(kCannotWrite);
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA(folder.PathOf("*").c_str(), &entry);
-    std::vector<std::string> files;
-    do {
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            files.push_back(entry.cFileName);
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    EXPECT_EQ(files, (std::vector<std::string>{name + ".txt"}));
+    EXPECT_EQ(FileNamesIn(folder.Path()), (std::vector<std::string>{name + ".txt"}));
 }
 
 TEST_F(UrlListDropTest, ListsWithDoubleByteNamesAndAPathOfAnyLength) {
