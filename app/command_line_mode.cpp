@@ -2,10 +2,12 @@
 
 #include "app/command_line.h"
 #include "app/input_list.h"
+#include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::string_view argumentText) {
     RunJob(BuildInputList(SplitArguments(argumentText)));
+    AddNoErrorsMessageIfNone();
     ShowJobResult(nullptr);
 }

@@ -53,7 +53,7 @@ std::string ReportText() {
 
 int RunCheck(const std::vector<std::string>& paths, const CConsoleStream& out,
              const CConsoleStream& err) {
-    std::unique_ptr<CStringArray> inputs = BuildInputList(paths);
+    std::unique_ptr<CInputList> inputs = BuildInputList(paths);
     CConsoleProgress progress(err, inputs->size());
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
@@ -62,9 +62,7 @@ int RunCheck(const std::vector<std::string>& paths, const CConsoleStream& out,
     SetJobObserver(nullptr);
     progress.Finish();
 
-    if (g_messageList.IsEmpty()) {
-        g_messageList.AddTail(kNoErrorsMessage);
-    }
+    AddNoErrorsMessageIfNone();
     const int status = ReportExitStatus(g_messageList);
     out.Write(ReportText());
     return status;

@@ -4,7 +4,7 @@
 #include "framework/cp932.h"
 #include "framework/file_find.h"
 
-std::size_t AddFolderFiles(const std::string& folder, CStringArray& inputs) {
+std::size_t AddFolderFiles(const std::string& folder, CInputList& inputs) {
     std::string prefix = folder;
     // The test steps over double-byte characters, so "表" (0x95 0x5C) does
     // not pass for a trailing backslash.
@@ -18,7 +18,7 @@ std::size_t AddFolderFiles(const std::string& folder, CStringArray& inputs) {
         if (finder.IsDirectory()) {
             continue;
         }
-        inputs.push_back(MarkFolderEntry(prefix + finder.GetFileName()));
+        inputs.push_back({prefix + finder.GetFileName(), true});
         ++added;
     }
     return added;

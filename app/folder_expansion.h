@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "framework/containers.h"
+#include "engine/job_state.h"
 
 // Appends the files lying directly in folder (no subfolders, one level) to
-// inputs as folder entries ("@" and the full path), in the order the search
-// returns them. Returns how many were added.
-std::size_t AddFolderFiles(const std::string& folder, CStringArray& inputs);
+// inputs as files found in a folder, by their full paths, in the order the
+// search returns them. Returns how many were added.
+std::size_t AddFolderFiles(const std::string& folder, CInputList& inputs);

@@ -85,7 +85,7 @@ std::string FolderFileName(std::size_t index) {
 }
 
 std::size_t CountFolderFiles(const std::string& folder) {
-    CStringArray found;
+    CInputList found;
     return AddFolderFiles(folder, found);
 }
 
@@ -109,7 +109,7 @@ bool MakeFolderOfFiles(const std::string& folder, std::size_t count) {
 }
 
 void RemoveFolderOfFiles(const std::string& folder) {
-    CStringArray files;
+    std::vector<std::string> files;
     CFileFind finder;
     for (bool found = finder.FindFile(folder + "\\*.*"); found; found = finder.FindNext()) {
         if (!finder.IsDirectory()) {
@@ -143,10 +143,10 @@ bool BenchFolderExpansion(std::size_t largest, int rounds, bool keep) {
         CScaleTable table("Folder expansion, AddFolderFiles of one folder", "files");
         for (const auto& [count, folder] : folders) {
             CountFolderFiles(folder);  // the first listing warms the file system's caches
-            CStringArray inputs;
+            CInputList inputs;
             std::size_t added = 0;
             const double seconds = MedianSeconds(
-                rounds, [&] { inputs = CStringArray(); },
+                rounds, [&] { inputs = CInputList(); },
                 [&] { added = AddFolderFiles(folder, inputs); });
             table.Row(count, seconds, added == count ? "" : "  WRONG COUNT");
             made = made && added == count;

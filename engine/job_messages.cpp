@@ -1,5 +1,21 @@
 #include "engine/job_messages.h"
 
+#include "engine/job_state.h"
+
+void AddNoErrorsMessageIfNone() {
+    if (g_messageList.IsEmpty()) {
+        g_messageList.AddTail(kNoErrorsMessage);
+    }
+}
+
 std::string ReadErrorMessage(const std::string& subject) {
     return subject + ":読み込みエラー";
+}
+
+std::string NoMemoryMessage(const std::string& subject) {
+    return subject + ":メモリが足りません";
+}
+
+std::string UnexpectedErrorMessage(const std::string& subject) {
+    return subject + ":予期しないエラーのため確認できませんでした";
 }

@@ -6,11 +6,20 @@
 
 // Left in the message list for every file that was only checksummed; never shown.
 inline constexpr char kPlaceholderMessage[] = "@";
-// Added after a job when no message line exists.
+// Added after a job that left no message line at all.
 inline constexpr char kNoErrorsMessage[] = "エラーは見つかりませんでした。";
 // The input list had no entry.
 inline constexpr char kNoInputMessage[] =
     "CRCを計算するファイルがありません。未対応のCRC形式である可能性があります。";
 
+// After a job: adds the no-errors line when the job left no message line
+// at all (each file only checksummed leaves a placeholder). Every way of
+// showing a report calls this once, before the report is laid out.
+void AddNoErrorsMessageIfNone();
+
 // The file named by subject could not be opened or read to its end.
 std::string ReadErrorMessage(const std::string& subject);
+// No memory was left for handling subject.
+std::string NoMemoryMessage(const std::string& subject);
+// Handling subject failed in a way the job did not foresee; it was not checked.
+std::string UnexpectedErrorMessage(const std::string& subject);

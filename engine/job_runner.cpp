@@ -1,18 +1,16 @@
 #include "engine/job_runner.h"
 
-#include <io.h>
-
 #include <new>
+#include <optional>
 
 #include "engine/crc16.h"
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
-#include "engine/job_state.h"
+#include "engine/list_file.h"
 #include "engine/list_text.h"
 #include "engine/path_message.h"
 #include "framework/cp932.h"
-#include "framework/file_open.h"
 #include "framework/path_parts.h"
 #include "lists/column_list.h"
 #include "lists/delimited_list.h"
@@ -25,44 +23,34 @@ std::string Sfv32Message(const std::string& path) {
     return FinalComponent(path) + ":現バージョンではSFV-32などの32BitCRCには対応しておりません。";
 }
 
-// A ".txt" list without a single non-empty line has nothing to verify;
-// saying so keeps the report from claiming that no error was found.
+// A list without a single non-empty line has nothing to verify; saying so
+// keeps the report from claiming that no error was found.
 std::string EmptyListMessage(const std::string& path) {
     return path + ":リストが空です。";
 }
 
-std::string OutOfMemoryMessage(const std::string& path) {
-    return path + ":メモリが足りません";
+// Neither is a list whose lines hold no entry the reader could take.
+std::string NoEntryMessage(const std::string& path) {
+    return path + ":リストに照合できる行がありません。";
 }
 
-// Reads a whole list in binary mode into bytes. On failure appends the
-// message naming path and returns false.
-bool ReadListBytes(const std::string& path, std::string& bytes) {
-    const int fd = OpenFileForReading(path);
-    if (fd < 0) {
-        g_messageList.AddTail(FormatPathMessage(IDS_CANNOT_OPEN, path));
-        return false;
+// The bytes of a list, or nothing after a message naming path.
+std::optional<std::string> ReadListBytes(const std::string& path) {
+    ListFile list = ReadListFile(path);
+    switch (list.status) {
+        case ListRead::Read:
+            return std::move(list.bytes);
+        case ListRead::CannotOpen:
+            g_messageList.AddTail(FormatPathMessage(IDS_CANNOT_OPEN, path));
+            break;
+        case ListRead::TooLarge:
+            g_messageList.AddTail(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
+            break;
+        case ListRead::ReadFailed:
+            g_messageList.AddTail(ReadErrorMessage(path));
+            break;
     }
-    const std::int64_t length = _filelengthi64(fd);
-    if (length >= kListSizeLimit) {
-        _close(fd);
-        g_messageList.AddTail(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
-        return false;
-    }
-    bytes.assign(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-    std::size_t done = 0;
-    int count = 0;
-    while (done < bytes.size() && (count = _read(fd, bytes.data() + done,
-                                                 static_cast<unsigned>(bytes.size() - done))) > 0) {
-        done += static_cast<std::size_t>(count);
-    }
-    _close(fd);
-    if (length < 0 || count < 0) {
-        g_messageList.AddTail(ReadErrorMessage(path));
-        return false;
-    }
-    bytes.resize(done);  // the file may have shrunk since its length was taken
-    return true;
+    return std::nullopt;
 }
 
 // A file that is only checksummed: one row and a placeholder, or one message.
@@ -82,11 +70,11 @@ void ChecksumFile(const std::string& path) {
 }
 
 void CheckTextList(const std::string& path) {
-    std::string bytes;
-    if (!ReadListBytes(path, bytes)) {
+    const std::optional<std::string> bytes = ReadListBytes(path);
+    if (!bytes) {
         return;
     }
-    CStringList lines = TextListLines(bytes);
+    CStringList lines = TextListLines(*bytes);
     if (lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
@@ -101,20 +89,35 @@ void CheckTextList(const std::string& path) {
 }
 
 void CheckCrcList(const std::string& path) {
-    std::string bytes;
-    if (!ReadListBytes(path, bytes)) {
+    const std::optional<std::string> bytes = ReadListBytes(path);
+    if (!bytes) {
         return;
     }
-    if (IsColumnList(bytes)) {
+    if (IsColumnList(*bytes)) {
         VerifyColumnList(path);
         return;
     }
-    CStringList lines = CrcListLines(bytes);
+    CStringList lines = CrcListLines(*bytes);
     if (lines.IsEmpty()) {
+        g_messageList.AddTail(EmptyListMessage(path));
         return;
     }
     const PathParts parts = SplitPath(path);
     VerifyDelimitedList(lines, parts.drive, parts.dir);
+}
+
+// A list that leaves neither a row nor a message was read to its end
+// without an entry (a report without its rule line, a line of other text):
+// the user must hear of it, or the report would say that no error was found.
+template <class Check>
+void CheckList(const std::string& path, Check check) {
+    const std::size_t rows = g_nameList.GetCount();
+    const std::size_t messages = g_messageList.GetCount();
+    check(path);
+    if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
+        g_stopRequested.load() == 0) {
+        g_messageList.AddTail(NoEntryMessage(path));
+    }
 }
 
 // A row interrupted between its name and its values is completed as "not
@@ -130,45 +133,45 @@ void CompleteLastRow() {
 
 }  // namespace
 
-void CheckInput(const std::string& entry) {
-    const std::string path = FolderEntryPath(entry);
+void CheckInput(const InputEntry& entry) {
+    const std::string& path = entry.path;
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
     JobInputCheckpoint(path);
     if (g_stopRequested.load() != 0) {
         return;
     }
-    if (IsFolderEntry(entry)) {
+    if (entry.inFolder) {
         ChecksumFile(path);
         return;
     }
     const std::string extension = SplitPath(path).ext;
     if (EqualsIgnoreAsciiCase(extension, ".txt")) {
-        CheckTextList(path);
+        CheckList(path, CheckTextList);
     } else if (EqualsIgnoreAsciiCase(extension, ".crc")) {
-        CheckCrcList(path);
+        CheckList(path, CheckCrcList);
     } else {
         ChecksumFile(path);
     }
 }
 
-unsigned RunJob(std::unique_ptr<CStringArray> inputs) {
+unsigned RunJob(std::unique_ptr<CInputList> inputs) {
     g_jobRunning.store(1);
     g_stopRequested.store(0);
     if (!inputs || inputs->empty()) {
         g_messageList.AddTail(kNoInputMessage);
     } else {
-        for (const std::string& entry : *inputs) {
-            // Nothing one input meets may end the job or its thread: a list
-            // too large for the memory left, or a file failure that a
-            // reader let through.
+        for (const InputEntry& entry : *inputs) {
+            // Nothing one input meets may end the job or its thread, nor
+            // pass unreported: a list too large for the memory left, or any
+            // failure no step foresaw, leaves a message naming the input.
             try {
                 CheckInput(entry);
             } catch (const std::bad_alloc&) {
-                g_messageList.AddTail(OutOfMemoryMessage(FolderEntryPath(entry)));
+                g_messageList.AddTail(NoMemoryMessage(entry.path));
                 CompleteLastRow();
-            } catch (const FileCrcError& error) {
-                g_messageList.AddTail(error.what());
+            } catch (...) {
+                g_messageList.AddTail(UnexpectedErrorMessage(entry.path));
                 CompleteLastRow();
             }
         }

@@ -9,18 +9,6 @@ CStringList g_failedList;
 std::atomic<int> g_jobRunning{0};
 std::atomic<int> g_stopRequested{0};
 
-std::string MarkFolderEntry(const std::string& fullPath) {
-    return kFolderEntryMarker + fullPath;
-}
-
-bool IsFolderEntry(const std::string& entry) {
-    return !entry.empty() && entry.front() == kFolderEntryMarker;
-}
-
-std::string FolderEntryPath(const std::string& entry) {
-    return IsFolderEntry(entry) ? entry.substr(1) : entry;
-}
-
 void AppendRow(const std::string& name, std::uint16_t crc, std::int64_t size) {
     g_nameList.AddTail(name);
     g_crcList.AddTail(crc);

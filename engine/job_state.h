@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/containers.h"
 
@@ -17,12 +19,20 @@ extern CStringList g_failedList;   // listed files whose check did not end in a 
 extern std::atomic<int> g_jobRunning;     // 1 while RunJob runs
 extern std::atomic<int> g_stopRequested;  // 1 once the user confirmed stopping
 
-// An input-list entry for a file found by folder expansion: "@" and its full
-// path. Such an entry is always checksummed, never read as a list.
-inline constexpr char kFolderEntryMarker = '@';
-std::string MarkFolderEntry(const std::string& fullPath);
-bool IsFolderEntry(const std::string& entry);
-std::string FolderEntryPath(const std::string& entry);
+// One input of a job. A path the user named is examined by its extension
+// (a ".txt" or ".crc" list is verified); a file found in a folder the user
+// named is always checksummed, never read as a list. The flag is kept apart
+// from the path, so that no path, whatever its first character, can pass
+// for a file found in a folder.
+struct InputEntry {
+    // A path alone is one the user named.
+    InputEntry(std::string path, bool inFolder = false)
+        : path(std::move(path)), inFolder(inFolder) {}
+    std::string path;
+    bool inFolder;
+    bool operator==(const InputEntry&) const = default;
+};
+using CInputList = std::vector<InputEntry>;
 
 // Appends one report row; the three row lists stay parallel.
 void AppendRow(const std::string& name, std::uint16_t crc, std::int64_t size);

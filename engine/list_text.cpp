@@ -1,32 +1,30 @@
 #include "engine/list_text.h"
 
+#include <algorithm>
 #include <string>
 
-#include "framework/text_mode.h"
-
 namespace {
+constexpr char kCtrlZ = 0x1A;
+}
 
-// Every line of text that ends in delimiter; what follows the last one is no line.
-CStringList CutLines(std::string_view text, std::string_view delimiter) {
+CStringList CutListLines(std::string_view text) {
     CStringList lines;
-    for (std::size_t end = text.find(delimiter); end != std::string_view::npos;
-         end = text.find(delimiter)) {
-        lines.AddTail(std::string(text.substr(0, end)));
-        text.remove_prefix(end + delimiter.size());
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        if (end > 0) {
+            lines.AddTail(std::string(text.substr(0, end)));
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
     }
     return lines;
 }
 
-}  // namespace
-
 CStringList TextListLines(std::string_view bytes) {
-    std::string text = TextModeContent(bytes);
-    text += '\n';
-    CStringList lines = CutLines(text, "\n");
-    while (!lines.IsEmpty() && lines.GetHead().empty()) {
-        lines.RemoveHead();
-    }
-    return lines;
+    return CutListLines(bytes.substr(0, bytes.find(kCtrlZ)));
+}
+
+CStringList CrcListLines(std::string_view bytes) {
+    return CutListLines(bytes);
 }
 
 bool IsSfv32List(const CStringList& lines) {
@@ -35,9 +33,4 @@ bool IsSfv32List(const CStringList& lines) {
 
 bool IsColumnList(std::string_view bytes) {
     return bytes.starts_with("FileName");
-}
-
-CStringList CrcListLines(std::string_view bytes) {
-    const bool hasBlankLine = bytes.find("\n\r") != std::string_view::npos;
-    return CutLines(bytes, hasBlankLine ? "\n\r" : "\r\n");
 }

@@ -12,11 +12,19 @@
 // A list is read whole into memory, so it must stay below this size.
 inline constexpr std::int64_t kListSizeLimit = 1048576;
 
-// The lines of a ".txt" list: the text that text-mode reading yields (CR LF
-// as LF, ending at a first Ctrl-Z) with one LF appended, cut at every LF,
-// without the empty lines at its head. A text ending in a line break thus
-// keeps one empty last line.
+// The lines of a list's text. Every CR and every LF ends a line, so that a
+// list reads the same whichever convention it was written in (CR LF, LF,
+// LF CR); a last line needs no line end. Empty lines are left out: no list
+// form gives them a meaning, and no file name can hold a line end.
+CStringList CutListLines(std::string_view text);
+
+// The lines of a ".txt" list or a column ".crc" list, which are text: a
+// first Ctrl-Z ends them.
 CStringList TextListLines(std::string_view bytes);
+
+// The lines of a delimited ".crc" list, which is read as bytes: a Ctrl-Z
+// is data like any other byte.
+CStringList CrcListLines(std::string_view bytes);
 
 // True when the first line of a ".txt" list marks it as an SFV-32 list,
 // which holds 32-bit CRCs this program does not verify.
@@ -24,9 +32,3 @@ bool IsSfv32List(const CStringList& lines);
 
 // True when a ".crc" list is in column form: its first 8 bytes are "FileName".
 bool IsColumnList(std::string_view bytes);
-
-// The lines of a delimited ".crc" list. When the bytes hold an LF CR pair
-// (a blank line in a CR LF file), every LF CR ends a line; otherwise every
-// CR LF does. What follows the last pair is no line. Lines are kept as they
-// are, empty ones included.
-CStringList CrcListLines(std::string_view bytes);

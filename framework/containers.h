@@ -6,7 +6,6 @@
 #include <deque>
 #include <string>
 #include <utility>
-#include <vector>
 
 // The list the job state is made of: append at the tail, take off the head or
 // the tail, empty, count, and append all of another list. Taking from an
@@ -55,5 +54,3 @@ using CStringList = CList<std::string>;
 using CCrcList = CList<std::uint16_t>;
 // A size in bytes per report row; 64-bit, since files of 2 GiB and more are ordinary.
 using CSizeList = CList<std::int64_t>;
-// The input list of a job, built by start-up or the drop handling.
-using CStringArray = std::vector<std::string>;

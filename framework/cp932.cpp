@@ -1,13 +1,5 @@
 #include "framework/cp932.h"
 
-namespace {
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
-
 std::size_t FindLastSeparator(std::string_view path) {
     std::size_t last = std::string_view::npos;
     for (std::size_t i = 0; i < path.size(); ++i) {
@@ -45,7 +37,7 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) {
             return false;
         }
     }
@@ -60,4 +52,22 @@ bool EndsWithIgnoreAsciiCase(std::string_view text, std::string_view suffix) {
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string VisibleText(std::string_view text) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string visible;
+    visible.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            visible += '<';
+            visible += kHex[byte >> 4];
+            visible += kHex[byte & 0x0F];
+            visible += '>';
+        } else {
+            visible += c;
+        }
+    }
+    return visible;
 }

@@ -31,8 +31,20 @@ inline bool IsAsciiSpace(char c) {
 std::string_view TrimAsciiSpace(std::string_view text);
 std::string_view TrimAsciiSpaceRight(std::string_view text);
 
+// The byte with A-Z mapped to a-z; every other byte, those of double-byte
+// characters included, unchanged.
+inline char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Comparisons that ignore the case of the ASCII letters A-Z only, byte by
 // byte (the bytes of double-byte characters included).
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoreAsciiCase(std::string_view text, std::string_view suffix);
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
+
+// text with every control byte (0x00-0x1F and 0x7F, never part of a
+// double-byte character) written as "<XX>" in hexadecimal: CR LF becomes
+// "<0D><0A>". No file name holds such a byte, and '<' and '>' are no
+// characters of a file name either, so the result names no other file.
+std::string VisibleText(std::string_view text);

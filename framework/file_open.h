@@ -1,10 +1,39 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+// Why a file could not be opened.
+enum class OpenFailure {
+    None,
+    CannotOpen,   // missing, no access, a folder, a device, ...
+    PathTooLong,  // the system refused the path for its length
+};
 
 // Opens the file path names for reading in binary mode, front to back,
 // sharing read and write access with other programs, as _open does, by its
 // exact name and whatever its length (see WidePath). Returns its descriptor,
 // or -1 when it cannot be opened or is no file on a disk: a device or a pipe
-// would yield no checksum of a file, and may never end.
-int OpenFileForReading(const std::string& path);
+// would yield no checksum of a file, and may never end. failure, when
+// given, receives why.
+int OpenFileForReading(const std::string& path, OpenFailure* failure = nullptr);
+
+// A file opened by OpenFileForReading, closed when the object goes.
+class CReadFile {
+public:
+    explicit CReadFile(const std::string& path) : m_fd(OpenFileForReading(path, &m_failure)) {}
+    ~CReadFile();
+    CReadFile(const CReadFile&) = delete;
+    CReadFile& operator=(const CReadFile&) = delete;
+
+    bool IsOpen() const { return m_fd >= 0; }
+    OpenFailure Failure() const { return m_failure; }
+    // The length in bytes, or -1 when it cannot be had.
+    std::int64_t Length() const;
+    // Up to capacity bytes: their count, 0 at the end, or -1 on a read error.
+    std::int64_t Read(void* buffer, std::size_t capacity) const;
+
+private:
+    OpenFailure m_failure = OpenFailure::None;
+    int m_fd;
+};

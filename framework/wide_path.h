@@ -13,7 +13,8 @@ std::string NarrowText(std::wstring_view text);
 
 // The wide path that reaches exactly the file or folder path names (a
 // search pattern too): path converted as it stands, or, when it is too long
-// for an ordinary path or its final component is a name ordinary paths do
-// not reach as written (a device name, a name ending in a dot or a space;
-// see dos_names.h), its verbatim "\\?\" form, built on its full path.
+// for an ordinary path or one of its components is a name ordinary paths
+// do not reach as written (a folder or file name ending in a dot or a
+// space, a final name that is a device name; see dos_names.h), its verbatim
+// "\\?\" form, built on its full path.
 std::wstring WidePath(const std::string& path);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/text_mode.h"
+#include "engine/list_text.h"
 #include "fuzz/list_fuzz_checks.h"
 #include "lists/column_list_parser.h"
 
@@ -48,15 +48,7 @@ void CheckColumnEntry(const ListEntry& entry, std::string_view line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text =
-        TextModeContent(std::string_view(reinterpret_cast<const char*>(data), size));
-    CStringList lines = CutColumnListLines(text);
-    std::string joined;
-    for (const std::string& line : lines) {
-        Expect(line.find('\n') == std::string::npos, "a line holds a line feed");
-        joined += line + '\n';
-    }
-    Expect(joined == text + '\n', "the lines are not the text");
+    CStringList lines = TextListLines(std::string_view(reinterpret_cast<const char*>(data), size));
 
     ColumnListParser parser;
     int rules = 0;  // rule lines seen after the header

@@ -19,20 +19,6 @@ bool IsCharacterBoundary(std::string_view text, std::size_t position) {
 
 }  // namespace
 
-CStringList CutColumnListLines(std::string_view text) {
-    // A line feed is added after the text, so what follows the last line
-    // feed of the text is a line too, even when it is empty.
-    CStringList lines;
-    for (;;) {
-        const std::size_t end = text.find('\n');
-        lines.AddTail(std::string(text.substr(0, end)));
-        if (end == std::string_view::npos) {
-            return lines;
-        }
-        text.remove_prefix(end + 1);
-    }
-}
-
 ListEntry ReadColumnEntry(std::string_view line) {
     const std::size_t space = line.rfind(' ');
     if (space == std::string_view::npos) {

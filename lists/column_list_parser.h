@@ -5,10 +5,6 @@
 #include "framework/containers.h"
 #include "lists/list_entry.h"
 
-// The lines of a column list's text (as text-mode reading gives it): the
-// text with one line feed added, cut at every line feed.
-CStringList CutColumnListLines(std::string_view text);
-
 // Reads a column list line by line: a header line beginning with "FileName",
 // lines of any content up to and including a first line that begins with
 // '-', then entry lines up to the next such line. An entry line is read from

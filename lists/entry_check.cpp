@@ -1,9 +1,8 @@
 #include "lists/entry_check.h"
 
-#include <io.h>
-
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
+#include "framework/cp932.h"
 #include "framework/file_open.h"
 #include "lists/entry_outcome.h"
 
@@ -13,17 +12,16 @@ namespace {
 // sharing read and write access with other programs, by its exact name.
 class DiskProbe : public ListedFileProbe {
 public:
-    std::optional<std::int64_t> Length(const std::string& path) override {
-        const int fd = OpenFileForReading(path);
-        if (fd < 0) {
-            return std::nullopt;
+    ProbedLength Length(const std::string& path) override {
+        const CReadFile file(path);
+        if (!file.IsOpen()) {
+            return {std::nullopt, file.Failure()};
         }
-        const std::int64_t length = _filelengthi64(fd);
-        _close(fd);
+        const std::int64_t length = file.Length();
         if (length < 0) {
-            return std::nullopt;
+            return {std::nullopt, OpenFailure::CannotOpen};
         }
-        return length;
+        return {length, OpenFailure::None};
     }
     std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
         return ComputeFileCrc(path, &bytesRead);
@@ -36,14 +34,21 @@ void CheckListedFile(const std::string& name, std::uint16_t listedCrc, std::int6
                      const std::string& path, CheckOrder order, const std::string& subject) {
     JobInputCheckpoint(path);
     DiskProbe disk;
-    RecordEntry(name, CompareListedFile(disk, name, listedCrc, listedSize, path, order, subject));
+    const std::optional<EntryOutcome> outcome =
+        CompareListedFile(disk, name, listedCrc, listedSize, path, order, subject);
+    if (outcome) {
+        RecordEntry(name, *outcome);
+    }
 }
 
+// Names come from list text, which may hold anything: shown with their
+// control bytes made visible, they can never break a report line in two.
 void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
                     const std::string& subject) {
+    const std::string name = VisibleText(entry.name);
     if (entry.fault == EntryFault::None) {
-        CheckListedFile(entry.name, entry.crc, entry.size, path, order, subject);
+        CheckListedFile(name, entry.crc, entry.size, path, order, VisibleText(subject));
     } else {
-        RecordEntry(entry.name, FaultyEntryOutcome(entry, subject));
+        RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, VisibleText(subject)));
     }
 }

@@ -46,10 +46,6 @@ std::string PathTooLongMessage(const std::string& subject) {
     return subject + ":パスが長すぎて開けません";
 }
 
-std::string NoMemoryMessage(const std::string& subject) {
-    return subject + ":メモリが足りません";
-}
-
 std::string EntryFaultMessage(EntryFault fault, const std::string& subject) {
     return subject + ":" + EntryFaultReason(fault);
 }

@@ -17,15 +17,9 @@ std::string SizeMismatchMessage(const std::string& subject, std::int64_t listedS
 std::string CrcMismatchMessage(const std::string& name, std::uint16_t listedCrc,
                                std::uint16_t fileCrc);
 
-// A path of this many bytes or more may be past what the file system takes.
-inline constexpr std::size_t kShortPathLimit = 260;
-
 // "<subject>:パスが長すぎて開けません": given instead of the read error
-// when a long path could not be opened.
+// when the system refused the path for its length.
 std::string PathTooLongMessage(const std::string& subject);
-
-// "<subject>:メモリが足りません": no read buffer for the CRC could be had.
-std::string NoMemoryMessage(const std::string& subject);
 
 // The message for an entry whose line could not be read whole, e.g.
 // "<subject>:サイズの欄が数値ではありません". fault must not be None.

@@ -9,10 +9,9 @@ namespace {
 
 constexpr std::uint16_t kNoCrc = 0xFFFF;
 
-std::string CannotOpenMessage(const std::string& path, const std::string& subject) {
-    // Past the classic path limit the length is the likely cause, and the
-    // bare read error would leave the user guessing.
-    return path.size() >= kShortPathLimit ? PathTooLongMessage(subject) : ReadErrorMessage(subject);
+std::string CannotOpenMessage(OpenFailure failure, const std::string& subject) {
+    return failure == OpenFailure::PathTooLong ? PathTooLongMessage(subject)
+                                               : ReadErrorMessage(subject);
 }
 
 std::string CrcFailureMessage(CrcFailure failure, const std::string& subject) {
@@ -21,16 +20,18 @@ std::string CrcFailureMessage(CrcFailure failure, const std::string& subject) {
 
 }  // namespace
 
-EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
-                               std::uint16_t listedCrc, std::int64_t listedSize,
-                               const std::string& path, CheckOrder order,
-                               const std::string& subject) {
-    const std::optional<std::int64_t> length = probe.Length(path);
-    if (!length) {
-        return {kNoCrc, 0, false, CannotOpenMessage(path, subject)};
+std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std::string& name,
+                                              std::uint16_t listedCrc, std::int64_t listedSize,
+                                              const std::string& path, CheckOrder order,
+                                              const std::string& subject) {
+    const ProbedLength probed = probe.Length(path);
+    if (!probed.bytes) {
+        return EntryOutcome{kNoCrc, 0, false, CannotOpenMessage(probed.failure, subject)};
     }
-    if (order == CheckOrder::SizeFirst && *length != listedSize) {
-        return {kNoCrc, *length, false, SizeMismatchMessage(subject, listedSize, *length)};
+    const std::int64_t length = *probed.bytes;
+    if (order == CheckOrder::SizeFirst && length != listedSize) {
+        return EntryOutcome{kNoCrc, length, false,
+                            SizeMismatchMessage(subject, listedSize, length)};
     }
     std::uint16_t crc = kNoCrc;
     std::int64_t bytesRead = 0;
@@ -39,20 +40,20 @@ EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
     } catch (const FileCrcError& error) {
         // Gone since its length was taken, or failing part-way: what was
         // read is not the file, so it is recorded as unreadable.
-        return {kNoCrc, 0, false, CrcFailureMessage(error.Failure(), subject)};
+        return EntryOutcome{kNoCrc, 0, false, CrcFailureMessage(error.Failure(), subject)};
     }
-    if (bytesRead != *length) {
+    if (bytesRead != length) {
         // Cut or grown while it was read: its length and its CRC describe
         // two different files, and neither may stand in the row.
-        return {kNoCrc, 0, false, ReadErrorMessage(subject)};
+        return EntryOutcome{kNoCrc, 0, false, ReadErrorMessage(subject)};
     }
     if (crc == listedCrc) {
-        return {crc, *length, true, {}};
+        return EntryOutcome{crc, length, true, {}};
     }
-    if (order == CheckOrder::CrcFirst && *length != listedSize) {
-        return {crc, *length, false, SizeMismatchMessage(subject, listedSize, *length)};
+    if (order == CheckOrder::CrcFirst && length != listedSize) {
+        return EntryOutcome{crc, length, false, SizeMismatchMessage(subject, listedSize, length)};
     }
-    return {crc, *length, false, CrcMismatchMessage(name, listedCrc, crc)};
+    return EntryOutcome{crc, length, false, CrcMismatchMessage(name, listedCrc, crc)};
 }
 
 EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subject) {

@@ -4,14 +4,20 @@
 #include <optional>
 #include <string>
 
+#include "framework/file_open.h"
 #include "lists/list_entry.h"
+
+// The length of a listed file, or why it could not be opened.
+struct ProbedLength {
+    std::optional<std::int64_t> bytes;  // nothing when the file cannot be opened
+    OpenFailure failure = OpenFailure::CannotOpen;
+};
 
 // How the check of a listed file reaches the file.
 class ListedFileProbe {
 public:
     virtual ~ListedFileProbe() = default;
-    // The file's length in bytes, or nothing when it cannot be opened.
-    virtual std::optional<std::int64_t> Length(const std::string& path) = 0;
+    virtual ProbedLength Length(const std::string& path) = 0;
     // The file's CRC-16 and how many bytes it covers; throws FileCrcError
     // when the file cannot be read whole.
     virtual std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) = 0;
@@ -30,10 +36,12 @@ struct EntryOutcome {
 
 // Compares the file at path with its listed CRC and size in the given
 // order. subject names the file in the read-error and size messages.
-EntryOutcome CompareListedFile(ListedFileProbe& probe, const std::string& name,
-                               std::uint16_t listedCrc, std::int64_t listedSize,
-                               const std::string& path, CheckOrder order,
-                               const std::string& subject);
+// Nothing when the job was stopped while the file was being read: the
+// entry is then not recorded at all.
+std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std::string& name,
+                                              std::uint16_t listedCrc, std::int64_t listedSize,
+                                              const std::string& path, CheckOrder order,
+                                              const std::string& subject);
 
 // The outcome of an entry whose line could not be read whole: failed, with
 // no CRC, size 0 and the message that says what is wrong with the line.

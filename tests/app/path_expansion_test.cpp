@@ -21,6 +21,22 @@ std::vector<std::string> Sorted(std::vector<std::string> entries) {
     return entries;
 }
 
+// A path marked as found in a folder, for comparing sorted entries.
+std::string Found(const std::string& path) {
+    std::string marked(1, '+');
+    marked += path;
+    return marked;
+}
+
+// The paths of entries, each marked when it was found in a folder.
+std::vector<std::string> Sorted(CInputList::const_iterator first, CInputList::const_iterator last) {
+    std::vector<std::string> paths;
+    for (; first != last; ++first) {
+        paths.push_back(first->inFolder ? Found(first->path) : first->path);
+    }
+    return Sorted(paths);
+}
+
 // The folder of a test in its long form, as the file system stores it.
 std::string LongFolder(const TestFolder& folder) {
     char buffer[4096];
@@ -34,22 +50,22 @@ TEST(AddFolderFilesTest, AddsTheFilesOfOneLevelAsFolderEntries) {
     folder.Write("b.crc", "y");
     folder.MakeFolder("SUB");
     folder.Write("SUB\\deeper.bin", "z");
-    CStringArray inputs{"earlier.bin"};
+    CInputList inputs{InputEntry("earlier.bin")};
 
     EXPECT_EQ(AddFolderFiles(folder.Path(), inputs), 2u);
 
     ASSERT_EQ(inputs.size(), 3u);
-    EXPECT_EQ(inputs[0], "earlier.bin");
-    EXPECT_EQ(Sorted({inputs[1], inputs[2]}), Sorted({std::string("@") + folder.PathOf("a.txt"),
-                                                      std::string("@") + folder.PathOf("b.crc")}));
+    EXPECT_EQ(inputs[0], InputEntry("earlier.bin"));
+    EXPECT_EQ(Sorted(inputs.begin() + 1, inputs.end()),
+              Sorted({Found(folder.PathOf("a.txt")), Found(folder.PathOf("b.crc"))}));
 }
 
 TEST(AddFolderFilesTest, ATrailingBackslashIsNotDoubled) {
     TestFolder folder;
     folder.Write("a.bin", "x");
-    CStringArray inputs;
+    CInputList inputs;
     EXPECT_EQ(AddFolderFiles(folder.Path() + "\\", inputs), 1u);
-    EXPECT_EQ(inputs, CStringArray{std::string("@") + folder.PathOf("a.bin")});
+    EXPECT_EQ(inputs, (CInputList{{folder.PathOf("a.bin"), true}}));
 }
 
 TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator) {
@@ -57,15 +73,15 @@ TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator)
     for (const std::string& name : {kSo, kHyou + "示", kNou + kSo}) {
         const std::string sub = folder.MakeFolder(name);
         folder.Write(name + "\\" + kHyou + ".bin", "x");
-        CStringArray inputs;
+        CInputList inputs;
         EXPECT_EQ(AddFolderFiles(sub, inputs), 1u) << name;
-        EXPECT_EQ(inputs, CStringArray{std::string("@") + sub + "\\" + kHyou + ".bin"});
+        EXPECT_EQ(inputs, (CInputList{{sub + "\\" + kHyou + ".bin", true}}));
     }
 }
 
 TEST(AddFolderFilesTest, EmptyOrMissingFoldersAddNothing) {
     TestFolder folder;
-    CStringArray inputs;
+    CInputList inputs;
     EXPECT_EQ(AddFolderFiles(folder.MakeFolder("empty"), inputs), 0u);
     EXPECT_EQ(AddFolderFiles(folder.PathOf("missing"), inputs), 0u);
     EXPECT_TRUE(inputs.empty());
@@ -168,20 +184,19 @@ TEST(BuildInputListTest, FoldersGiveTheirFilesOtherArgumentsOneEntry) {
         {folder.PathOf("list.CRC"), data, folder.PathOf("none.bin"), data + "\\", "C:\\"});
 
     ASSERT_GE(inputs->size(), 6u);
-    EXPECT_EQ((*inputs)[0], longFolder + "\\List.crc");
-    EXPECT_EQ(Sorted({(*inputs)[1], (*inputs)[2]}),
-              Sorted({std::string("@") + longFolder + "\\DATA\\a.txt",
-                      std::string("@") + longFolder + "\\DATA\\b.crc"}));
+    EXPECT_EQ((*inputs)[0], InputEntry(longFolder + "\\List.crc"));
+    EXPECT_EQ(Sorted(inputs->begin() + 1, inputs->begin() + 3),
+              Sorted({Found(longFolder + "\\DATA\\a.txt"), Found(longFolder + "\\DATA\\b.crc")}));
     // A missing file is queued as typed, so that the report names it.
-    EXPECT_EQ((*inputs)[3], folder.PathOf("none.bin"));
+    EXPECT_EQ((*inputs)[3], InputEntry(folder.PathOf("none.bin")));
     // A folder written with a trailing backslash is still a folder.
-    EXPECT_EQ(Sorted({(*inputs)[4], (*inputs)[5]}),
-              Sorted({std::string("@") + data + "\\a.txt", std::string("@") + data + "\\b.crc"}));
+    EXPECT_EQ(Sorted(inputs->begin() + 4, inputs->begin() + 6),
+              Sorted({Found(data + "\\a.txt"), Found(data + "\\b.crc")}));
     // A drive's root has no long form but is a folder: only its files follow.
     for (std::size_t i = 6; i < inputs->size(); ++i) {
-        EXPECT_EQ((*inputs)[i].rfind("@C:\\", 0), 0u) << (*inputs)[i];
+        EXPECT_TRUE((*inputs)[i].inFolder && (*inputs)[i].path.rfind("C:\\", 0) == 0)
+            << (*inputs)[i].path;
     }
-    EXPECT_EQ(std::count(inputs->begin(), inputs->end(), "C:\\"), 0);
 }
 
 }  // namespace

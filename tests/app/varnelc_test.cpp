@@ -78,6 +78,37 @@ TEST_F(VarnelcTest, UsageErrorsHelpAndVersion) {
     EXPECT_EQ(version.out, "varnelc " VARNEL_VERSION "\r\n");
 }
 
+// What a user gives is what is checked, every listed file is checked or
+// reported, and no report line comes from list text that was not a row.
+TEST_F(VarnelcTest, NeverReportsCleanWhatItDidNotCheck) {
+    data.Write("@a.bin", "abc");
+    data.Write("a.bin", "123456789");
+    data.Write("x.bin", "123456789");
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    ASSERT_TRUE(SetCurrentDirectoryA(data.Path().c_str()));
+    const Outcome at = Run("@a.bin");
+    SetCurrentDirectoryA(folder);
+    EXPECT_EQ(at.status, 0u);
+    EXPECT_NE(at.out.find("\r\n@a.bin  61DA      3\r\n"), std::string::npos) << at.out;
+
+    const std::string missing =
+        "missing.bin:\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B\r\n";
+    for (const char* list :
+         {"x.bin, 6F91, 9\r\nmissing.bin, 0000, 5\r\n\r\n",
+          "x.bin, 6F91, 9\r\nmissing.bin, 0000, 5", "x.bin, 6F91, 9\nmissing.bin, 0000, 5\n"}) {
+        const Outcome outcome = Run(Quoted(data.Write("list.crc", list)));
+        EXPECT_EQ(outcome.status, 1u) << list;
+        EXPECT_EQ(outcome.out.rfind(missing, 0), 0u) << outcome.out;
+    }
+
+    const Outcome forged =
+        Run(Quoted(data.Write("list.crc", " x, 1A2B, 5\r\ny.bin, 1A2B, 5\r\n\r\n")));
+    EXPECT_EQ(forged.status, 1u);
+    EXPECT_EQ(forged.out.find("\ny.bin, 1A2B"), std::string::npos) << forged.out;
+    EXPECT_NE(forged.out.find("\r\ny.bin       FFFF"), std::string::npos) << forged.out;
+}
+
 // The promise: a saved report verifies clean while nothing changed,
 // and names exactly the changed file after one byte of it changed.
 TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {

@@ -69,8 +69,8 @@ protected:
     }
     void TearDown() override { SetJobObserver(nullptr); }
 
-    static void Run(const CStringArray& inputs) {
-        RunJob(std::make_unique<CStringArray>(inputs));
+    static void Run(const CInputList& inputs) {
+        RunJob(std::make_unique<CInputList>(inputs));
         EXPECT_EQ(g_jobRunning.load(), 0);
     }
 
@@ -116,7 +116,7 @@ TEST_F(JobRunnerTest, PlainFilesGiveRowsWithBareNamesAndPlaceholders) {
 TEST_F(JobRunnerTest, AFolderEntryIsChecksummedEvenWhenItIsAList) {
     WriteX();
     const std::string content = "x.bin, 6F91, 9\r\n";
-    Run({std::string("@") + folder.Write("list.crc", content)});
+    Run({{folder.Write("list.crc", content), true}});
     EXPECT_EQ(TakeRows(), (Rows{{"list.crc", CrcOf(content), 16}}));
     EXPECT_EQ(Messages(), Lines{"@"});
 }
@@ -152,10 +152,10 @@ TEST_F(JobRunnerTest, TheSfv32MarkerCountsInTheFirstNonEmptyLineOnly) {
 
 TEST_F(JobRunnerTest, ListsOfOneMebibyteAndMoreAreRefusedOneByteLessIsRead) {
     WriteX();
-    // The padding after the total line, or after the last CR LF, is never an entry.
+    // Padding after the total line is never read; a line of blanks is no entry.
     const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), 'p');
     const std::string delimited =
-        std::string("x.bin, 6F91, 9\r\n") + std::string(kLimit - 1 - 16, 'p');
+        std::string("x.bin, 6F91, 9\r\n") + std::string(kLimit - 1 - 16, ' ');
     const std::string bigReport = folder.Write("big.txt", report + "p");
     const std::string bigDelimited = folder.Write("big.crc", delimited + "p");
     Run({folder.Write("max.txt", report), folder.Write("max.crc", delimited), bigReport,
@@ -178,32 +178,82 @@ TEST_F(JobRunnerTest, OnlyAnExactFileNameHeaderMakesAColumnList) {
     EXPECT_EQ(rows[1], (Row{"x.bin", 0x6F91, 9}));
 }
 
-TEST_F(JobRunnerTest, DelimitedListsAreCutAtCrLfOrAtLfCrWhenTheyHaveABlankLine) {
+// Each list below names two files, one of them missing: whatever the line
+// ends, every entry is checked, and the missing one is reported.
+TEST_F(JobRunnerTest, EveryEntryOfADelimitedListIsCheckedWhateverItsLineEnds) {
     WriteX();
-    folder.Write("abc.bin", "abc");
-    // CR LF: the last line, without its CR LF, is lost.
-    Run({folder.Write("crlf.crc", "x.bin, 6F91, 9\r\nabc.bin, 61DA, 3")});
-    EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}}));
-    // The blank line makes an LF CR pair: only such pairs end a line, so
-    // everything after the first one is the unfinished rest.
-    Run({folder.Write("blank.crc", "x.bin, 6F91, 9\r\n\r\nabc.bin, 61DA, 3\r\n")});
-    EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}}));
-    EXPECT_TRUE(Messages().empty());
+    for (const char* text : {
+             "x.bin, 6F91, 9\r\nmissing.bin, 0000, 5\r\n\r\n",  // a blank line after
+             "x.bin, 6F91, 9\r\nmissing.bin, 0000, 5",          // no last line end
+             "x.bin, 6F91, 9\nmissing.bin, 0000, 5\n",          // LF only
+             "x.bin, 6F91, 9\n\rmissing.bin, 0000, 5\n\r",      // LF CR, as before
+         }) {
+        SCOPED_TRACE(text);
+        g_messageList.RemoveAll();
+        Run({folder.Write("list.crc", text)});
+        EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"missing.bin", 0xFFFF, 0}}));
+        EXPECT_EQ(Messages(), Lines{ReadErrorMessage("missing.bin")});
+    }
 }
 
-TEST_F(JobRunnerTest, ADelimitedListWithoutALineEndGivesNothing) {
-    WriteX();
-    Run({folder.Write("single.crc", "x.bin, 6F91, 9"), folder.Write("empty.crc", "")});
-    EXPECT_TRUE(TakeRows().empty());
-    EXPECT_TRUE(Messages().empty());
+// No line of the report may look like a row of a file that was not
+// checked: list text comes into the report one line for one line.
+TEST_F(JobRunnerTest, ALineThatCannotBeReadNeverCarriesTheNextIntoTheReport) {
+    Run({folder.Write("list.crc", " x, 1A2B, 5\r\ny.bin, 1A2B, 5\r\n\r\n"),
+         folder.Write("ctrl.crc", "a\x1b[2Jb, 1A2B, 5\r\n")});
+    // "名前の欄がありません"
+    EXPECT_EQ(Messages(),
+              (Lines{"x, 1A2B, 5:\x96\xBC\x91\x4F\x82\xCC\x97\x93\x82\xAA\x82\xA0\x82\xE8\x82\xDC"
+                     "\x82\xB9\x82\xF1",
+                     ReadErrorMessage("y.bin"), ReadErrorMessage("a<1B>[2Jb")}));
+    EXPECT_EQ(TakeRows(),
+              (Rows{{"x, 1A2B, 5", 0xFFFF, 0}, {"y.bin", 0xFFFF, 0}, {"a<1B>[2Jb", 0xFFFF, 0}}));
 }
 
-TEST_F(JobRunnerTest, ATextListWithoutAnyLineIsNamedInAMessage) {
+// A file whose name begins with "@" is that file, never another one.
+TEST_F(JobRunnerTest, APathBeginningWithAnAtSignIsTheFileItNames) {
+    WriteX();
+    const std::string at = folder.Write("@x.bin", "abc");
+    Run({at, {at, true}});
+    EXPECT_EQ(TakeRows(), (Rows{{"@x.bin", 0x61DA, 3}, {"@x.bin", 0x61DA, 3}}));
+    EXPECT_EQ(Messages(), (Lines{"@", "@"}));
+}
+
+TEST_F(JobRunnerTest, AListWithoutAnyEntryIsNamedInAMessage) {
     const std::string empty = folder.Write("empty.txt", "");
-    const std::string blank = folder.Write("blank.txt", "\r\n\r\n\n");
-    Run({empty, blank, WriteX()});
-    EXPECT_EQ(Messages(), (Lines{empty + kEmptyList, blank + kEmptyList, "@"}));
+    const std::string blank = folder.Write("blank.crc", "\r\n\r\n\n");
+    const std::string noRule = folder.Write("notes.txt", "x.bin  6F91      9\r\n");
+    const std::string spaces = folder.Write("spaces.crc", "  \r\n\t\r\n");
+    const std::string noColumns = folder.Write("column.crc", "FileName  CRC  Size\r\nx.bin 6F91 9");
+    Run({empty, blank, noRule, spaces, noColumns, WriteX()});
+    // "リストが空です。", "リストに照合できる行がありません。"
+    const std::string noEntry =
+        ":\x83\x8a\x83\x58\x83\x67\x82\xc9\x8f\xc6\x8d\x87\x82\xc5\x82\xab\x82\xe9"
+        "\x8d\x73\x82\xaa\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42";
+    EXPECT_EQ(Messages(), (Lines{empty + kEmptyList, blank + kEmptyList, noRule + noEntry,
+                                 spaces + noEntry, noColumns + noEntry, "@"}));
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}}));
+}
+
+// Whatever fails while one input is handled, the job names that input and
+// goes on: it can never end up reported as clean.
+TEST_F(JobRunnerTest, AnUnforeseenFailureIsNamedAndTheJobGoesOn) {
+    struct ThrowAtSecond : JobObserver {
+        int inputs = 0;
+        void OnInputStarted(const std::string&) override {
+            if (++inputs == 2) {
+                throw 42;
+            }
+        }
+        void OnBytesRead(std::int64_t) override {}
+    } observer;
+    SetJobObserver(&observer);
+    const std::string a = folder.Write("a.bin", "abc");
+    const std::string list = folder.Write("list.crc", "a.bin, 61DA, 3\r\n");
+    // The second checkpoint is the listed file's, inside the list.
+    Run({list, a, WriteX()});
+    EXPECT_EQ(Messages(), (Lines{UnexpectedErrorMessage(list), "@", "@"}));
+    EXPECT_EQ(TakeRows(), (Rows{{"a.bin", 0x61DA, 3}, {"x.bin", 0x6F91, 9}}));
 }
 
 TEST_F(JobRunnerTest, WhatCannotBeOpenedLeavesItsPathAndNoRow) {
@@ -212,7 +262,7 @@ TEST_F(JobRunnerTest, WhatCannotBeOpenedLeavesItsPathAndNoRow) {
     const std::string missingCrc = folder.PathOf("missing.crc");
     // A folder whose name looks like a list cannot be opened as one.
     const std::string folderList = folder.MakeFolder("folder.txt");
-    Run({missing, "@" + missing, missingList, missingCrc, folderList});
+    Run({missing, {missing, true}, missingList, missingCrc, folderList});
     EXPECT_EQ(Messages(),
               (Lines{missing + kCannotOpen, missing + kCannotOpen, missingList + kCannotOpen,
                      missingCrc + kCannotOpen, folderList + kCannotOpen}));
@@ -253,7 +303,7 @@ TEST_F(JobRunnerTest, AStopDuringAFolderSkipsItsRemainingFiles) {
     const std::string a = folder.Write("a.bin", "abc");
     const std::string b = folder.Write("b.bin", "abc");
     const std::string c = folder.Write("c.bin", "abc");
-    Run({"@" + a, "@" + b, "@" + c, WriteX()});
+    Run({{a, true}, {b, true}, {c, true}, WriteX()});
     EXPECT_EQ(TakeRows(), (Rows{{"a.bin", 0x61DA, 3}}));
     EXPECT_EQ(Messages(), Lines{"@"});
     // Each input passed its checkpoint, under its path without the marker.

@@ -41,14 +41,4 @@ TEST(JobStateTest, FlagsStartAtZero) {
     EXPECT_EQ(g_stopRequested.load(), 0);
 }
 
-TEST(InputListTest, FolderEntriesCarryTheMarkerBeforeTheFullPath) {
-    const std::string entry = MarkFolderEntry("C:\\DATA\\b.crc");
-    EXPECT_EQ(entry, "@C:\\DATA\\b.crc");
-    EXPECT_TRUE(IsFolderEntry(entry));
-    EXPECT_EQ(FolderEntryPath(entry), "C:\\DATA\\b.crc");
-    EXPECT_FALSE(IsFolderEntry("C:\\DATA\\b.crc"));
-    EXPECT_FALSE(IsFolderEntry(""));
-    EXPECT_EQ(FolderEntryPath("C:\\a.txt"), "C:\\a.txt");
-}
-
 }  // namespace

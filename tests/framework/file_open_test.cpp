@@ -33,6 +33,8 @@ TEST(WidePathTest, NamesOrdinaryPathsDoNotReachTakeTheVerbatimForm) {
     EXPECT_EQ(WidePath("\\\\server\\share\\COM1.crc"), L"\\\\?\\UNC\\server\\share\\COM1.crc");
     EXPECT_EQ(WidePath("y "), L"\\\\?\\" + CurrentFolder() + L"y ");
     EXPECT_EQ(WidePath("C:\\\x95\x5C\\con.txt"), L"\\\\?\\C:\\\u8868\\con.txt");
+    // A folder ending in a dot or a space is kept whole, wherever it stands.
+    EXPECT_EQ(WidePath("C:\\d.\\x \\..\\.\\*.*"), L"\\\\?\\C:\\d.\\*.*");
 }
 
 TEST(WidePathTest, PathsTooLongForOrdinaryPathsTakeTheVerbatimForm) {

@@ -8,15 +8,19 @@
 namespace {
 
 // A listed file as the probe reports it: its length (none: cannot be
-// opened), and its CRC or the failure that computing it meets.
+// opened, for openFailure), and its CRC or the failure that computing it
+// meets.
 struct FakeProbe : ListedFileProbe {
     std::optional<std::int64_t> length;
+    OpenFailure openFailure = OpenFailure::CannotOpen;
     std::uint16_t crc = 0;
     std::optional<CrcFailure> failure;
     std::optional<std::int64_t> bytesRead;  // what the CRC covers, when not the length
     int crcCalls = 0;
 
-    std::optional<std::int64_t> Length(const std::string&) override { return length; }
+    ProbedLength Length(const std::string&) override {
+        return {length, length ? OpenFailure::None : openFailure};
+    }
     std::uint16_t Crc(const std::string& path, std::int64_t& read) override {
         ++crcCalls;
         if (failure) {
@@ -27,8 +31,8 @@ struct FakeProbe : ListedFileProbe {
     }
 };
 
-EntryOutcome Compare(FakeProbe& probe, CheckOrder order, const std::string& path = "d\\a.bin") {
-    return CompareListedFile(probe, "a.bin", 0x1A2B, 100, path, order, "a.bin");
+EntryOutcome Compare(FakeProbe& probe, CheckOrder order) {
+    return CompareListedFile(probe, "a.bin", 0x1A2B, 100, "d\\a.bin", order, "a.bin").value();
 }
 
 TEST(EntryOutcomeTest, AFileThatFailsAfterItsLengthWasTakenIsRecordedAsUnreadable) {
@@ -79,17 +83,12 @@ TEST(EntryOutcomeTest, OnlyTheCrcFirstOrderReadsAFileOfAnotherLength) {
               (EntryOutcome{0x1A2B, 4'294'967'396, true, ""}));
 }
 
-TEST(EntryOutcomeTest, ALongPathIsTriedAndNamedTooLongOnlyWhenItFails) {
-    const std::string shortPath(259, 'p');
-    const std::string longPath(260, 'p');
+TEST(EntryOutcomeTest, APathIsNamedTooLongOnlyWhenTheSystemRefusedItsLength) {
     FakeProbe missing;
-    EXPECT_EQ(Compare(missing, CheckOrder::SizeFirst, shortPath).message, "a.bin:読み込みエラー");
-    EXPECT_EQ(Compare(missing, CheckOrder::SizeFirst, longPath).message,
-              "a.bin:パスが長すぎて開けません");
-    FakeProbe present;
-    present.length = 100;
-    present.crc = 0x1A2B;
-    EXPECT_TRUE(Compare(present, CheckOrder::SizeFirst, longPath).matched);
+    EXPECT_EQ(Compare(missing, CheckOrder::SizeFirst).message, "a.bin:読み込みエラー");
+    FakeProbe refused;
+    refused.openFailure = OpenFailure::PathTooLong;
+    EXPECT_EQ(Compare(refused, CheckOrder::CrcFirst).message, "a.bin:パスが長すぎて開けません");
 }
 
 TEST(EntryOutcomeTest, FaultyEntriesNameWhatIsWrongWithTheLine) {

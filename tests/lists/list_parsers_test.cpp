@@ -166,16 +166,6 @@ TEST(DelimitedListParserTest, FieldsAreRefusedPastTheirLimits) {
     EXPECT_EQ(ReadDelimitedLine(std::string(1 << 20, 'x')).entry.fault, EntryFault::NameTooLong);
 }
 
-TEST(ColumnListParserTest, CutsTheTextAtEveryLineFeed) {
-    auto cut = [](std::string_view text) {
-        CStringList lines = CutColumnListLines(text);
-        return std::vector<std::string>(lines.begin(), lines.end());
-    };
-    EXPECT_EQ(cut("a\nb"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(cut("a\n\nb\n"), (std::vector<std::string>{"a", "", "b", ""}));
-    EXPECT_EQ(cut(""), (std::vector<std::string>{""}));
-}
-
 TEST(ColumnListParserTest, ReadsEntriesBetweenTheRulesFromTheLinesEnd) {
     EXPECT_EQ(
         ReadColumns({

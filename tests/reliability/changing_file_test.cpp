@@ -122,15 +122,15 @@ TEST_F(ChangingFileTest, AFileDeletedWhileItIsReadIsReadToItsEnd) {
 // disk's, but deleting the file once its length is taken.
 TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnreadable) {
     struct VanishingDisk : ListedFileProbe {
-        std::optional<std::int64_t> Length(const std::string& path) override {
+        ProbedLength Length(const std::string& path) override {
             const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
             if (fd < 0) {
-                return std::nullopt;
+                return {};
             }
             const std::int64_t length = _filelengthi64(fd);
             _close(fd);
             EXPECT_TRUE(DeleteFileA(path.c_str()));
-            return length;
+            return {length, OpenFailure::None};
         }
         std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
             return ComputeFileCrc(path, &bytesRead);
@@ -138,7 +138,8 @@ TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnrea
     } disk;
     for (CheckOrder order : {CheckOrder::SizeFirst, CheckOrder::CrcFirst}) {
         const std::string path = folder.Write("a.bin", "123456789");
-        RecordEntry("a.bin", CompareListedFile(disk, "a.bin", 0x6F91, 9, path, order, "a.bin"));
+        RecordEntry("a.bin",
+                    CompareListedFile(disk, "a.bin", 0x6F91, 9, path, order, "a.bin").value());
     }
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0xFFFF, 0}, {"a.bin", 0xFFFF, 0}}));
     EXPECT_EQ(Messages(), (std::vector<std::string>{"a.bin" + kReadError, "a.bin" + kReadError}));

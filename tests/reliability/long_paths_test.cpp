@@ -98,9 +98,9 @@ TEST_F(LongPathsTest, FilesAtPathsOf259To261Bytes) {
             ExpectRowOrWholeMessage(file, kCannotOpen);
 
             // Found in its folder: never skipped in silence.
-            CStringArray inputs;
+            CInputList inputs;
             EXPECT_EQ(AddFolderFiles(file.folder, inputs), 1u);
-            EXPECT_EQ(inputs, CStringArray{"@" + file.path});
+            EXPECT_EQ(inputs, (CInputList{{file.path, true}}));
 
             // Named by a list beside it, itself at a long path.
             const std::string list = file.folder + "\\s.crc";
@@ -151,9 +151,9 @@ TEST_F(LongPathsTest, FoldersAtPathsOf256To261BytesGiveTheirFiles) {
             ASSERT_EQ(deep.size(), length);
             const std::string path = deep + "\\a.bin";
             ASSERT_TRUE(WriteVerbatim(path, kContent));
-            CStringArray inputs;
+            CInputList inputs;
             EXPECT_EQ(AddFolderFiles(deep, inputs), 1u);
-            EXPECT_EQ(inputs, CStringArray{"@" + path});
+            EXPECT_EQ(inputs, (CInputList{{path, true}}));
 
             const ConsoleRun run = RunVarnelc(Quoted(deep), scratch);
             if (run.status == 0) {

@@ -1,6 +1,8 @@
-// A folder of 100,000 files dropped on the drop window: each file becomes
-// one row of the result window, once, in the order the folder lists them,
-// with its own CRC and size, and nothing is left out or doubled.
+// Folders dropped on the drop window. One of 100,000 files: each file
+// becomes one row of the result window, once, in the order the folder lists
+// them, with its own CRC and size, and nothing is left out or doubled.
+// Folders that ordinary paths do not reach: their files, as on the command
+// line.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 #include "engine/crc16.h"
 #include "framework/wide_path.h"
 #include "tests/reliability/dropped_jobs.h"
+#include "tests/reliability/reliability_support.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/test_files.h"
 
@@ -83,6 +86,48 @@ TEST(ManyFilesTest, AFolderOf100000FilesDroppedGivesEachFileItsRowOnce) {
     EXPECT_EQ(report.front().rfind("Name", 0), 0u) << report.front();
     EXPECT_EQ(report.back(), "Total  100000 Files  1,100,000 Bytes");
     EXPECT_EQ(report.size(), kFileCount + 4);
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// A path of 260 bytes or more, or a name ending in a dot, is reached only
+// through the wide functions; dropped, such a folder gives its files exactly
+// as the same path given to the console checker does.
+TEST(DroppedFoldersTest, FoldersOrdinaryPathsDoNotReachGiveTheirFilesAsOnTheCommandLine) {
+    BuildCrcTable();
+    TestFolder root;
+    TestFolder scratch;
+    const std::string dotted = root.Path() + "\\dotted.";
+    std::string deep = root.Path();
+    while (deep.size() < 262) {
+        deep.append(1, '\\').append(std::min<std::size_t>(60, 262 - deep.size()), 'd');
+        ASSERT_TRUE(MakeFolderVerbatim(deep)) << deep.size();
+    }
+    ASSERT_TRUE(MakeFolderVerbatim(dotted));
+    ASSERT_TRUE(WriteVerbatim(dotted + "\\a.bin", "123456789"));
+    ASSERT_TRUE(WriteVerbatim(deep + "\\b.bin", "abc"));
+
+    DroppedJobs jobs(scratch);
+    ASSERT_TRUE(jobs.IsOpen());
+    jobs.Drop({dotted, deep});
+    ASSERT_TRUE(jobs.WaitForReport(60s));
+    const std::vector<std::string>& shown = jobs.Reports().front();
+    EXPECT_EQ(RowsOf(shown), (std::vector<ReportRow>{ExpectedRow("a.bin", "123456789"),
+                                                     ExpectedRow("b.bin", "abc")}));
+    EXPECT_EQ(shown.front().rfind("Name", 0), 0u) << shown.front();
+
+    const ConsoleRun run = RunVarnelc(Quoted(dotted) + " " + Quoted(deep), scratch);
+    EXPECT_EQ(run.status, 0u);
+    EXPECT_EQ(LinesOf(run.out), shown);
+    RemoveTreeVerbatim(root.Path());
 }
 
 }  // namespace

@@ -85,9 +85,9 @@ void RemoveTree(const std::wstring& root) {
 
 }  // namespace
 
-void RunInputs(const std::vector<std::string>& inputs) {
+void RunInputs(const CInputList& inputs) {
     ResetJobState();
-    RunJob(std::make_unique<CStringArray>(inputs.begin(), inputs.end()));
+    RunJob(std::make_unique<CInputList>(inputs));
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
     EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());

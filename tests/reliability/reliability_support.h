@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/job_state.h"
 #include "tests/support/child_process.h"
 
 class TestFolder;
 
 // Runs a job over the inputs as the command-line mode does, on this thread,
 // with a fresh job state.
-void RunInputs(const std::vector<std::string>& inputs);
+void RunInputs(const CInputList& inputs);
 
 // The report of the job state, as the result window shows it, one string
 // per line. Consumes the messages and rows.

@@ -4,21 +4,25 @@
 
 #include <cstring>
 
+#include "framework/wide_path.h"
+
+// The shell hands over wide names; the receiver may query either form.
 HDROP MakeDropHandle(const std::vector<std::string>& paths) {
-    std::string names;
+    std::wstring names;
     for (const std::string& path : paths) {
-        names += path;
-        names += '\0';
+        names += WidenText(path);
+        names += L'\0';
     }
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    names += L'\0';
+    const std::size_t bytes = names.size() * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     if (memory == nullptr) {
         return nullptr;
     }
     auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
     files->pFiles = sizeof(DROPFILES);
-    files->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
+    files->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), bytes);
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }

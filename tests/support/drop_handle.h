@@ -8,6 +8,6 @@
 #include <vector>
 
 // A drop handle as the shell hands one to WM_DROPFILES: a DROPFILES block in
-// movable global memory with the paths as ANSI strings, for the receiving
+// movable global memory with the paths as wide strings, for the receiving
 // window to query and release with DragFinish.
 HDROP MakeDropHandle(const std::vector<std::string>& paths);

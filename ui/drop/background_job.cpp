@@ -6,7 +6,7 @@
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
 
-std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CStringArray> inputs) {
+std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
         try {
             RunJob(std::move(inputs));

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "framework/containers.h"
+#include "engine/job_state.h"
 #include "framework/worker_thread.h"
 
 // Starts the job runner over inputs on a worker thread: the drop window's
 // job. Returns null when no thread could be started; inputs are then freed.
-std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CStringArray> inputs);
+std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CInputList> inputs);

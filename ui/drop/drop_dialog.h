@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "framework/containers.h"
+#include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/worker_thread.h"
@@ -23,7 +23,7 @@ public:
     // Starts a job over the input list on a worker thread and returns the
     // worker, or null when no thread could be started (the list is then freed).
     using JobStarter =
-        std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CStringArray> inputs)>;
+        std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CInputList> inputs)>;
     // Runs the result window over the job state, owned by owner; returns when
     // it has closed.
     using ResultShower = std::function<void(HWND owner)>;
@@ -57,7 +57,7 @@ private:
 
     // Drops and the background job (drop_job.cpp).
     void OnDropFiles(HDROP drop);
-    void StartJob(std::unique_ptr<CStringArray> inputs);
+    void StartJob(std::unique_ptr<CInputList> inputs);
     void OnTimer(UINT_PTR timerId);
     void ShowNextFrame();
     void FinishJob();

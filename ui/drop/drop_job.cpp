@@ -43,7 +43,7 @@ void CDropDlg::OnDropFiles(HDROP drop) {
         DragFinish(drop);
         return;
     }
-    auto inputs = std::make_unique<CStringArray>();
+    auto inputs = std::make_unique<CInputList>();
     g_messageList.RemoveAll();
     DragAcceptFiles(m_hWnd, FALSE);
     AddDroppedItems(drop, *inputs);
@@ -58,7 +58,7 @@ void CDropDlg::OnDropFiles(HDROP drop) {
     StartJob(std::move(inputs));
 }
 
-void CDropDlg::StartJob(std::unique_ptr<CStringArray> inputs) {
+void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
     if (m_startJob) {
         m_pWorker = m_startJob(std::move(inputs));
     }
@@ -97,9 +97,7 @@ void CDropDlg::FinishJob() {
     RemoveBusyCursor();
     // The task has returned; joining only collects its thread.
     m_pWorker->Join();
-    if (g_messageList.IsEmpty()) {
-        g_messageList.AddTail(kNoErrorsMessage);
-    }
+    AddNoErrorsMessageIfNone();
     SetWindowTextA(m_hWnd, kShowingResultsCaption);
     if (m_showResults) {
         m_showResults(m_hWnd);

@@ -6,17 +6,17 @@
 
 #include <string>
 
-#include "framework/containers.h"
+#include "engine/job_state.h"
 
 // Starts the message line for a dropped folder that yields no file to check.
 inline constexpr char kEmptyFolderMessage[] = "ファイルがありません：ディレクトリ";
 
 // Appends the items of a shell drop to inputs, in the order dropped: a
-// folder as the files lying directly in it (folder entries), anything else
-// as a plain entry, exactly as the shell named it. A folder that adds no
-// file adds its message line to g_messageList instead. The drop handle stays
-// open.
-void AddDroppedItems(HDROP drop, CStringArray& inputs);
+// folder as the files lying directly in it, anything else as a path the
+// user named, exactly as the shell named it. Folders are told and searched
+// as on the command line. A folder that adds no file adds its message line
+// to g_messageList instead. The drop handle stays open.
+void AddDroppedItems(HDROP drop, CInputList& inputs);
 
 // The message line for a dropped folder without files: the folder's path
 // follows the text and ends in a backslash.

@@ -1,13 +1,9 @@
 #include "ui/result/job_result.h"
 
-#include "engine/job_messages.h"
 #include "engine/job_state.h"
 #include "ui/result/result_dialog.h"
 
 void ShowJobResult(HWND parent) {
-    if (g_messageList.IsEmpty()) {
-        g_messageList.AddTail(kNoErrorsMessage);
-    }
     CResultDlg dialog(parent);
     dialog.m_pMessageList = &g_messageList;
     dialog.m_pNameList = &g_nameList;

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 // Shows the report of the job that has just ended, until the user closes it:
-// adds the no-errors line when the job left no message at all, then runs a
-// result window over the job state modally. The report empties the job
+// runs a result window over the job state modally. The report empties the job
 // state's message and row lists; the failed names stay for URL lists.
 void ShowJobResult(HWND parent);

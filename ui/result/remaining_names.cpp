@@ -1,10 +1,11 @@
 #include "ui/result/remaining_names.h"
 
+#include "framework/cp932.h"
+
 namespace {
 
-unsigned char LowerAscii(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+unsigned char LowerByte(char c) {
+    return static_cast<unsigned char>(ToLowerAscii(c));
 }
 
 }  // namespace
@@ -20,7 +21,7 @@ CRemainingNames::CRemainingNames(const CStringList& names) : m_nodes(1) {
 void CRemainingNames::Insert(std::string_view name, std::uint32_t position) {
     std::uint32_t node = 0;
     for (auto it = name.rbegin(); it != name.rend(); ++it) {
-        const unsigned char byte = LowerAscii(*it);
+        const unsigned char byte = LowerByte(*it);
         const std::uint32_t child = Child(node, byte);
         node = child != kNone ? child : AddChild(node, byte);
     }
@@ -68,7 +69,7 @@ bool CRemainingNames::TakeFirstMatch(std::string_view text) {
     std::uint32_t bestPosition = FirstUnused(0);
     std::uint32_t node = 0;
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        node = Child(node, LowerAscii(*it));
+        node = Child(node, LowerByte(*it));
         if (node == kNone) {
             break;
         }

@@ -445,7 +445,7 @@ TEST_F(DropJobTest, ADoubleClickWithoutARunningJobAsksNothing) {
 TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
     const std::vector<std::string> files = MakeFiles(2);
     std::size_t handedOver = 0;
-    window.m_startJob = [&](std::unique_ptr<CStringArray> inputs) {
+    window.m_startJob = [&](std::unique_ptr<CInputList> inputs) {
         handedOver = inputs->size();
         return std::unique_ptr<CWorkerThread>();
     };
@@ -539,7 +539,7 @@ TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcce
 }
 
 // A worker whose job begins only after a while, as on a busy machine.
-std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CStringArray> inputs) {
+std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
         std::this_thread::sleep_for(800ms);
         RunJob(std::move(inputs));
@@ -564,7 +564,7 @@ TEST_F(DropJobTest, ClosingTheWindowBeforeTheJobHasBegunStillStopsIt) {
     SetJobObserver(&slow);
     // Later than the window takes to go: under Xvfb, Wine spends up to two
     // seconds hiding a window.
-    window.m_startJob = [](std::unique_ptr<CStringArray> inputs) {
+    window.m_startJob = [](std::unique_ptr<CInputList> inputs) {
         return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
             std::this_thread::sleep_for(3500ms);
             RunJob(std::move(inputs));

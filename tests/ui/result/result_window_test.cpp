@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/job_messages.h"
 #include "engine/job_state.h"
 #include "res/resource.h"
 #include "tests/support/window_capture.h"
@@ -200,6 +201,7 @@ TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
+        AddNoErrorsMessageIfNone();
         ShowJobResult(nullptr);
         EXPECT_TRUE(driver.Done());
     }
