@@ -1,6 +1,7 @@
 #include "engine/file_crc.h"
 
 #include "engine/job_messages.h"
+#include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/file_open.h"
 #include "res/resource.h"
@@ -14,6 +15,7 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
         case CrcFailure::NoBuffer:
             return NoMemoryMessage(path);
         case CrcFailure::ReadFailed:
+        case CrcFailure::Stopped:
             break;
     }
     return ReadErrorMessage(path);
@@ -29,9 +31,18 @@ std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
     if (!file.IsOpen()) {
         throw FileCrcError(CrcFailure::CannotOpen, FailureMessage(CrcFailure::CannotOpen, path));
     }
-    const StreamCrcResult result =
-        ComputeStreamCrc([&file](unsigned char* buffer, std::size_t capacity) {
-            return file.Read(buffer, capacity);
+    // A stop takes effect before the next chunk, whatever the file's size,
+    // but never once every byte has been read: the file is then finished.
+    const std::int64_t length = file.Length();
+    std::int64_t offset = 0;
+    const StreamCrcResult result = ComputeStreamCrc(
+        [&file, &offset, length](unsigned char* buffer, std::size_t capacity) -> std::int64_t {
+            if ((length < 0 || offset < length) && StopTakesEffect()) {
+                return kReadStopped;
+            }
+            const std::int64_t count = file.Read(buffer, capacity);
+            offset += count > 0 ? count : 0;
+            return count;
         });
     if (!result.ok) {
         throw FileCrcError(result.failure, FailureMessage(result.failure, path));

@@ -20,6 +20,7 @@ private:
 // The CRC-16 of a whole file, read in binary mode in 1 MiB chunks without
 // denying other processes read or write access. Throws FileCrcError when the
 // file cannot be opened ("<path>:ファイルが開けません"), when reading fails
-// part-way ("<path>:読み込みエラー"), or when no read buffer can be had.
+// part-way ("<path>:読み込みエラー"), when no read buffer can be had, or
+// (CrcFailure::Stopped) when the job is stopped before its last byte.
 // bytesRead, when given, receives the number of bytes the CRC covers.
 std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr);

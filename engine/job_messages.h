@@ -8,6 +8,8 @@
 inline constexpr char kPlaceholderMessage[] = "@";
 // Added after a job that left no message line at all.
 inline constexpr char kNoErrorsMessage[] = "エラーは見つかりませんでした。";
+// The user stopped the job before its end.
+inline constexpr char kStoppedMessage[] = "停止したため、残りのファイルは確認していません。";
 // The input list had no entry.
 inline constexpr char kNoInputMessage[] =
     "CRCを計算するファイルがありません。未対応のCRC形式である可能性があります。";

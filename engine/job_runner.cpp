@@ -60,7 +60,10 @@ void ChecksumFile(const std::string& path) {
     try {
         crc = ComputeFileCrc(path, &size);
     } catch (const FileCrcError& error) {
-        g_messageList.AddTail(error.what());
+        // A file left half read at a stop has no row; the stop has its line.
+        if (error.Failure() != CrcFailure::Stopped) {
+            g_messageList.AddTail(error.what());
+        }
         return;
     }
     // The size is the count of bytes the CRC covers, so that the row
@@ -115,7 +118,7 @@ void CheckList(const std::string& path, Check check) {
     const std::size_t messages = g_messageList.GetCount();
     check(path);
     if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
-        g_stopRequested.load() == 0) {
+        !JobStoppedEarly()) {
         g_messageList.AddTail(NoEntryMessage(path));
     }
 }
@@ -138,7 +141,7 @@ void CheckInput(const InputEntry& entry) {
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
     JobInputCheckpoint(path);
-    if (g_stopRequested.load() != 0) {
+    if (StopTakesEffect()) {
         return;
     }
     if (entry.inFolder) {
@@ -156,8 +159,7 @@ void CheckInput(const InputEntry& entry) {
 }
 
 unsigned RunJob(std::unique_ptr<CInputList> inputs) {
-    g_jobRunning.store(1);
-    g_stopRequested.store(0);
+    BeginJobFlags();
     if (!inputs || inputs->empty()) {
         g_messageList.AddTail(kNoInputMessage);
     } else {
@@ -175,6 +177,9 @@ unsigned RunJob(std::unique_ptr<CInputList> inputs) {
                 CompleteLastRow();
             }
         }
+    }
+    if (JobStoppedEarly()) {
+        g_messageList.AddTail(kStoppedMessage);
     }
     g_jobRunning.store(0, std::memory_order_release);
     inputs.reset();

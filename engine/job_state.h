@@ -19,6 +19,15 @@ extern CStringList g_failedList;   // listed files whose check did not end in a 
 extern std::atomic<int> g_jobRunning;     // 1 while RunJob runs
 extern std::atomic<int> g_stopRequested;  // 1 once the user confirmed stopping
 
+// Asked by every step of a job that can end early (an input, a list line, a
+// chunk of a file): true once the user has confirmed stopping. The job then
+// counts as stopped before its end, so that its report can say so.
+bool StopTakesEffect();
+// Whether the job that runs, or ran last, ended early at a stop.
+bool JobStoppedEarly();
+// Sets the flags for a job that begins: running, not stopped.
+void BeginJobFlags();
+
 // One input of a job. A path the user named is examined by its extension
 // (a ".txt" or ".crc" list is verified); a file found in a folder the user
 // named is always checksummed, never read as a list. The flag is kept apart

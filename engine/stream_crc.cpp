@@ -29,6 +29,11 @@ StreamCrcResult Failed(CrcFailure failure) {
     return result;
 }
 
+// The end of a computation at a count that holds no chunk.
+StreamCrcResult FailedAt(std::int64_t count) {
+    return Failed(count == kReadStopped ? CrcFailure::Stopped : CrcFailure::ReadFailed);
+}
+
 // The CRC of the chunks taken so far, with a job checkpoint after each.
 class RunningCrc {
 public:
@@ -63,7 +68,7 @@ StreamCrcResult HashInTurn(const ChunkReader& read, unsigned char* buffer, std::
                            RunningCrc& crc) {
     for (; count != 0; count = ReadChunk(read, buffer, kCrcChunkSize)) {
         if (!IsChunk(count, kCrcChunkSize)) {
-            return Failed(CrcFailure::ReadFailed);
+            return FailedAt(count);
         }
         crc.Hash(buffer, count);
     }
@@ -84,7 +89,7 @@ StreamCrcResult HashAlternately(const ChunkReader& read, unsigned char* own, uns
         crc.Hash(own, count);
         const std::int64_t otherCount = next.WaitForRead();
         if (!IsChunk(otherCount, kCrcChunkSize)) {
-            return otherCount == 0 ? crc.Result() : Failed(CrcFailure::ReadFailed);
+            return otherCount == 0 ? crc.Result() : FailedAt(otherCount);
         }
         count = ReadChunk(read, own, kCrcChunkSize);
         crc.Join(next.WaitForCrc(), otherCount);

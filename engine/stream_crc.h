@@ -9,14 +9,18 @@ enum class CrcFailure {
     CannotOpen,  // the file could not be opened
     ReadFailed,  // reading failed part-way: the bytes read so far are not the file
     NoBuffer,    // the read buffer could not be obtained
+    Stopped,     // the job was stopped before the end of the file
 };
 
 // Files are read through one buffer of this size, whatever their length.
 inline constexpr std::size_t kCrcChunkSize = 1 << 20;
 
+// A reader gives this instead of a chunk when the job is being stopped.
+inline constexpr std::int64_t kReadStopped = -2;
+
 // Reads up to capacity bytes into buffer: a count above 0, 0 at the end of the
-// data, or a negative value when reading failed (an exception counts as a
-// failed read). After the first chunk it may be called on another thread,
+// data, kReadStopped, or another negative value when reading failed (an
+// exception counts as a failed read). After the first chunk it may be called on another thread,
 // one call at a time, in order.
 using ChunkReader = std::function<std::int64_t(unsigned char* buffer, std::size_t capacity)>;
 

@@ -31,7 +31,7 @@ void VerifyLines(CStringList& lines, const PathParts& listParts) {
     while (!lines.IsEmpty()) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();
-        if (parser.ReadingEntries() && g_stopRequested.load() == 1) {
+        if (parser.ReadingEntries() && StopTakesEffect()) {
             return;
         }
         const LineReading reading = parser.Read(line);

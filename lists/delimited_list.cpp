@@ -13,7 +13,7 @@ void VerifyDelimitedList(CStringList& lines, const std::string& drive, const std
         if (line.empty()) {
             continue;
         }
-        if (g_stopRequested.load() == 1) {
+        if (StopTakesEffect()) {
             return;
         }
         const LineReading reading = ReadDelimitedLine(line);

@@ -38,6 +38,9 @@ std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std:
     try {
         crc = probe.Crc(path, bytesRead);
     } catch (const FileCrcError& error) {
+        if (error.Failure() == CrcFailure::Stopped) {
+            return std::nullopt;
+        }
         // Gone since its length was taken, or failing part-way: what was
         // read is not the file, so it is recorded as unreadable.
         return EntryOutcome{kNoCrc, 0, false, CrcFailureMessage(error.Failure(), subject)};

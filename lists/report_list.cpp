@@ -11,7 +11,7 @@ void VerifyReportList(CStringList& lines, const std::string& drive, const std::s
     while (!lines.IsEmpty()) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();
-        if (g_stopRequested.load() == 1) {
+        if (StopTakesEffect()) {
             return;
         }
         const LineReading reading = parser.Read(line);

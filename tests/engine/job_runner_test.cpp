@@ -305,8 +305,8 @@ TEST_F(JobRunnerTest, AStopDuringAFolderSkipsItsRemainingFiles) {
     const std::string c = folder.Write("c.bin", "abc");
     Run({{a, true}, {b, true}, {c, true}, WriteX()});
     EXPECT_EQ(TakeRows(), (Rows{{"a.bin", 0x61DA, 3}}));
-    EXPECT_EQ(Messages(), Lines{"@"});
-    // Each input passed its checkpoint, under its path without the marker.
+    EXPECT_EQ(Messages(), (Lines{"@", kStoppedMessage}));
+    // Each input passed its checkpoint.
     EXPECT_EQ(observer.inputs, (Lines{a, b, c, folder.PathOf("x.bin")}));
     EXPECT_EQ(g_stopRequested.load(), 1);
 }

@@ -29,8 +29,8 @@ CStringList LinesOf(const std::vector<std::string>& lines) {
     return list;
 }
 
-// Stops the job when the given entry's check begins; that entry is still
-// finished, the next line ends the list.
+// Stops the job when the given entry's check begins: its file is left
+// unread and gets no row, and the list ends there.
 struct StopAtEntry : JobObserver {
     explicit StopAtEntry(int entry) : stopAt(entry) {}
     int stopAt;
@@ -126,7 +126,7 @@ TEST_F(ReportListTest, DoubleByteNamesInADoubleByteFolder) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ReportListTest, AStopEndsTheListAfterTheEntryBeingChecked) {
+TEST_F(ReportListTest, AStopEndsTheListAtTheEntryBeingChecked) {
     std::vector<std::string> lines = {"-----  ----  -----"};
     for (const char* name : {"1.bin", "2.bin", "3.bin", "4.bin"}) {
         folder.Write(name, ContentWithCrc(5, 0x1A2B));
@@ -135,7 +135,7 @@ TEST_F(ReportListTest, AStopEndsTheListAfterTheEntryBeingChecked) {
     StopAtEntry stop(2);
     SetJobObserver(&stop);
     Verify(lines);
-    EXPECT_EQ(Rows(), (std::vector<Row>{{"1.bin", 0x1A2B, 5}, {"2.bin", 0x1A2B, 5}}));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"1.bin", 0x1A2B, 5}}));
     EXPECT_EQ(stop.started, 2);
 }
 
@@ -185,12 +185,12 @@ TEST_F(DelimitedListTest, DoubleByteNamesInADoubleByteFolder) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(DelimitedListTest, AStopEndsTheListAfterTheEntryBeingChecked) {
+TEST_F(DelimitedListTest, AStopEndsTheListAtTheEntryBeingChecked) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
     StopAtEntry stop(2);
     SetJobObserver(&stop);
     Verify({"a.bin, 1A2B, 5", "", "a.bin, 1A2B, 5", "", "a.bin, 1A2B, 5"});
-    EXPECT_EQ(Rows().size(), 2u);
+    EXPECT_EQ(Rows().size(), 1u);
 }
 
 class ColumnListTest : public ListCheckTest {
@@ -308,14 +308,14 @@ TEST_F(ColumnListTest, LinesThatCannotBeCutAreRecordedAsFailed) {
                                                    ":サイズの欄がありません"});
 }
 
-TEST_F(ColumnListTest, AStopEndsTheListAfterTheEntryBeingChecked) {
+TEST_F(ColumnListTest, AStopEndsTheListAtTheEntryBeingChecked) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
     const std::string list = folder.Write(
         "list.crc", ColumnList({"a.bin  1A2B  5", "a.bin  1A2B  5", "a.bin  1A2B  5"}));
     StopAtEntry stop(2);
     SetJobObserver(&stop);
     VerifyColumnList(list);
-    EXPECT_EQ(Rows().size(), 2u);
+    EXPECT_EQ(Rows().size(), 1u);
 }
 
 }  // namespace

@@ -16,10 +16,10 @@
 
 #include "engine/crc16.h"
 #include "framework/wide_path.h"
-#include "tests/reliability/dropped_jobs.h"
 #include "tests/reliability/reliability_support.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/test_files.h"
+#include "tests/ui/drop/dropped_jobs.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ TEST(ManyFilesTest, AFolderOf100000FilesDroppedGivesEachFileItsRowOnce) {
     std::printf("drop to report, %zu files: %.1f s\n", kFileCount,
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 
-    const std::vector<std::string>& report = jobs.Reports().front();
+    const std::vector<std::string> report = jobs.Reports().front();
     const std::vector<ReportRow> rows = RowsOf(report);
     ASSERT_EQ(rows.size(), kFileCount);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -119,7 +119,7 @@ TEST(DroppedFoldersTest, FoldersOrdinaryPathsDoNotReachGiveTheirFilesAsOnTheComm
     ASSERT_TRUE(jobs.IsOpen());
     jobs.Drop({dotted, deep});
     ASSERT_TRUE(jobs.WaitForReport(60s));
-    const std::vector<std::string>& shown = jobs.Reports().front();
+    const std::vector<std::string> shown = jobs.Reports().front();
     EXPECT_EQ(RowsOf(shown), (std::vector<ReportRow>{ExpectedRow("a.bin", "123456789"),
                                                      ExpectedRow("b.bin", "abc")}));
     EXPECT_EQ(shown.front().rfind("Name", 0), 0u) << shown.front();

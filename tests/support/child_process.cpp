@@ -46,6 +46,11 @@ bool StartProcess(std::string commandLine, bool inheritHandles, STARTUPINFOA& st
 
 ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
                       unsigned long milliseconds) {
+    return RunProgram(Quoted(ProgramPath("varnelc.exe")) + " " + arguments, scratch, milliseconds);
+}
+
+ConsoleRun RunProgram(const std::string& commandLine, const TestFolder& scratch,
+                      unsigned long milliseconds) {
     // Fresh files for each run: a child's handles may outlive the moment
     // its process is seen to end, and must not leave an earlier run's output.
     static int runs = 0;
@@ -60,10 +65,9 @@ ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = out;
     startup.hStdError = err;
-    const std::string program = ProgramPath("varnelc.exe");
     PROCESS_INFORMATION process{};
     ConsoleRun run;
-    if (StartProcess(Quoted(program) + " " + arguments, true, startup, process)) {
+    if (StartProcess(commandLine, true, startup, process)) {
         run.finished = WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0;
         if (!run.finished) {
             TerminateProcess(process.hProcess, 0xDEAD);
@@ -73,7 +77,7 @@ ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     } else {
-        ADD_FAILURE() << "cannot start " << program;
+        ADD_FAILURE() << "cannot start " << commandLine;
     }
     CloseHandle(out);
     CloseHandle(err);

@@ -26,3 +26,6 @@ struct ConsoleRun {
 };
 ConsoleRun RunVarnelc(const std::string& arguments, const TestFolder& scratch,
                       unsigned long milliseconds = 120000);
+// Any program of this build, run the same way; commandLine names it.
+ConsoleRun RunProgram(const std::string& commandLine, const TestFolder& scratch,
+                      unsigned long milliseconds);

@@ -39,6 +39,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Enter, Esc and the close box end the window, and with it the job.
+    void OnOK() override;
+    void OnCancel() override;
 
 private:
     // The window itself (drop_dialog.cpp).
@@ -62,6 +65,7 @@ private:
     void ShowNextFrame();
     void FinishJob();
     void OnLButtonDblClk();
+    void StopJobForClose();
     void AbandonJob();
     void ShowIcon(int iconId);
     void ShowBusyCursor();
@@ -79,4 +83,6 @@ private:
     // window's small icon, rather than the large one shrunk.
     HICON m_hSmallIcon;
     bool m_bBusyCursor = false;
+    // When a window being closed stops waiting for its job (GetTickCount64).
+    ULONGLONG m_abandonDeadline = 0;
 };

@@ -21,6 +21,8 @@ constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kAnimationInterval = 250;  // milliseconds
 constexpr int kFrameCount = 4;
 constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
+// How long a window that is closed waits for its job to stop.
+constexpr ULONGLONG kAbandonWait = 1000;  // milliseconds
 
 constexpr char kIdleCaption[] = "Varnel";
 constexpr char kRunningCaption[] = "計算中...";
@@ -136,8 +138,33 @@ void CDropDlg::OnLButtonDblClk() {
     SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
 }
 
+void CDropDlg::OnOK() {
+    StopJobForClose();
+    CDialog::OnOK();
+}
+
+void CDropDlg::OnCancel() {
+    StopJobForClose();
+    CDialog::OnCancel();
+}
+
+// The job is told to stop as soon as the user closes the window, while the
+// window is still being taken down; the wait for it counts from here.
+void CDropDlg::StopJobForClose() {
+    if (!m_pWorker || m_abandonDeadline != 0) {
+        return;
+    }
+    m_abandonDeadline = GetTickCount64() + kAbandonWait;
+    g_stopRequested.store(1);
+    ReleaseJob();
+}
+
 // The window is going while a job runs: the job is told to stop and waited
-// for, since the job state it writes goes with the program.
+// for, since the job state it writes goes with the program. A job stops
+// within a chunk of its file; one that does not within a second is stuck in
+// a read that does not return (a share that stopped answering), and would
+// keep a process without a window alive: the process ends at once then.
+// Its results are discarded either way, and the settings are already saved.
 void CDropDlg::AbandonJob() {
     if (!m_pWorker) {
         return;
@@ -147,7 +174,12 @@ void CDropDlg::AbandonJob() {
     }
     // The job clears the stop request when it begins, so a worker that had
     // not reached it yet is told again until it has returned.
+    const ULONGLONG deadline =
+        m_abandonDeadline != 0 ? m_abandonDeadline : GetTickCount64() + kAbandonWait;
     while (!m_pWorker->HasFinished()) {
+        if (GetTickCount64() > deadline) {
+            TerminateProcess(GetCurrentProcess(), 0);
+        }
         g_stopRequested.store(1);
         ReleaseJob();
         Sleep(kStopRepeatInterval);
@@ -155,6 +187,7 @@ void CDropDlg::AbandonJob() {
     m_pWorker->Join();
     m_pWorker.reset();
     m_bBusyCursor = false;
+    m_abandonDeadline = 0;
 }
 
 void CDropDlg::ShowIcon(int iconId) {

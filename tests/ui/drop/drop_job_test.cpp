@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -20,17 +21,20 @@
 
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
+#include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/application_name.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
+#include "tests/support/child_process.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"
 #include "tests/ui/drop/drop_test_support.h"
+#include "tests/ui/drop/dropped_jobs.h"
 #include "ui/drop/background_job.h"
 #include "ui/drop/drop_dialog.h"
 #include "ui/result/job_result.h"
@@ -427,9 +431,10 @@ TEST_F(DropJobTest, AnsweringYesEndsTheJobEarlyWithTheRowsDoneSoFar) {
     ASSERT_EQ(questions.size(), 1u);
 
     ASSERT_TRUE(WaitForResults());
-    // The input begun before the question is finished; none after it is.
+    // The input begun before the question is finished; none after it is,
+    // and the report says that the job was stopped.
     EXPECT_EQ(results[0].names, (std::vector<std::string>{"0.bin", "1.bin", "2.bin", "3.bin"}));
-    EXPECT_EQ(results[0].messages, std::vector<std::string>(4, "@"));
+    EXPECT_EQ(results[0].messages, (std::vector<std::string>{"@", "@", "@", "@", kStoppedMessage}));
     EXPECT_EQ(results[0].caption, kDoneCaption);
     ExpectIdle();
 }
@@ -465,45 +470,63 @@ TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
     EXPECT_EQ(results[0].names.size(), 2u);
 }
 
-TEST_F(DropJobTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
-    const std::vector<std::string> files = MakeFiles(8);
-    gate.Allow(2);
-    Drop(files);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(2); }));
+// Closed as the program shows it (modally), during a job or while the stop
+// question is open, the window stops the job and waits for it: the job is
+// over once the window has gone, and no result window was shown.
+class ClosingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (CStringList* list : {&g_messageList, &g_nameList, &g_failedList}) {
+            list->RemoveAll();
+        }
+        g_crcList.RemoveAll();
+        g_sizeList.RemoveAll();
+        SetJobObserver(&gate);
+        for (int n = 0; n < 8; ++n) {
+            files.push_back(folder.Write(std::to_string(n) + ".bin", "file"));
+        }
+        gate.Allow(2);
+    }
+    void TearDown() override {
+        gate.Allow(1 << 30);
+        SetJobObserver(nullptr);
+        SetMessageBoxHandlerForTesting(nullptr);
+    }
+    void ExpectStoppedAndGone(DroppedJobs& jobs) {
+        ASSERT_TRUE(jobs.WaitUntilClosed(20s));
+        EXPECT_EQ(g_jobRunning.load(), 0);
+        // The input waiting when the stop came was skipped.
+        EXPECT_EQ(g_nameList.GetCount(), 2u);
+        EXPECT_TRUE(jobs.Reports().empty());
+    }
 
-    SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return !IsWindow(hwnd); }));
-    // The worker has been waited for: the job is over, and it ended early.
-    EXPECT_EQ(g_jobRunning.load(), 0);
-    EXPECT_LE(g_nameList.GetCount(), 3u);
-    EXPECT_TRUE(results.empty());
+    TestFolder folder;
+    JobGate gate;
+    std::vector<std::string> files;
+};
+
+TEST_F(ClosingTest, ClosingTheWindowDuringAJobStopsTheJobAndWaitsForIt) {
+    DroppedJobs jobs(folder);
+    jobs.Drop(files);
+    ASSERT_TRUE(WaitUntil([&] { return gate.WaitingAfter(2); }, 20s));
+    jobs.Close();
+    ExpectStoppedAndGone(jobs);
 }
 
-TEST_F(DropJobTest, ClosingTheWindowWhileTheStopQuestionIsOpenEndsTheJobAndLeavesNoTimer) {
-    const std::vector<std::string> files = MakeFiles(8);
-    gate.Allow(2);
-    Drop(files);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return gate.WaitingAfter(2); }));
-    answer = [&] {
-        SendMessageA(hwnd, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindow(hwnd); }));
-        return IDYES;
-    };
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(g_jobRunning.load(), 0);
-    EXPECT_LE(g_nameList.GetCount(), 3u);
-    // No animation timer may be started for the window that is gone: it
-    // would tick for the thread, without a window, for as long as it lives.
-    Sleep(600);
-    MSG tick;
-    bool windowlessTick = false;
-    while (PeekMessageA(&tick, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-        windowlessTick = windowlessTick || tick.hwnd == nullptr;
-    }
-    EXPECT_FALSE(windowlessTick);
-    EXPECT_TRUE(results.empty());
+TEST_F(ClosingTest, ClosingTheWindowWhileTheStopQuestionIsOpenEndsTheJob) {
+    std::atomic<int> asked{0};
+    SetMessageBoxHandlerForTesting([&](HWND owner, const std::string&, const std::string&, UINT) {
+        ++asked;
+        PostMessageA(owner, WM_CLOSE, 0, 0);
+        PumpMessagesFor(200ms);
+        return IDNO;
+    });
+    DroppedJobs jobs(folder);
+    jobs.Drop(files);
+    ASSERT_TRUE(WaitUntil([&] { return gate.WaitingAfter(2); }, 20s));
+    jobs.DoubleClick();
+    ExpectStoppedAndGone(jobs);
+    EXPECT_EQ(asked.load(), 1);
 }
 
 TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcceptedAfterIt) {
@@ -555,29 +578,117 @@ TEST_F(DropJobTest, AWorkerSlowToBeginIsNotTakenForOneThatHasEnded) {
     EXPECT_GE(icons->Shown().size(), 3u) << "no frame while the job had not begun";
 }
 
-TEST_F(DropJobTest, ClosingTheWindowBeforeTheJobHasBegunStillStopsIt) {
-    // Inputs that take a while each, like large files.
-    struct SlowInputs : JobObserver {
-        void OnInputStarted(const std::string&) override { std::this_thread::sleep_for(50ms); }
-        void OnBytesRead(std::int64_t) override {}
-    } slow;
-    SetJobObserver(&slow);
-    // Later than the window takes to go: under Xvfb, Wine spends up to two
-    // seconds hiding a window.
-    window.m_startJob = [](std::unique_ptr<CInputList> inputs) {
-        return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
-            std::this_thread::sleep_for(3500ms);
-            RunJob(std::move(inputs));
-        });
-    };
-    Drop(MakeFiles(8));
-    // The job begins only after the window is gone, and clears the stop
-    // request when it does; it must still end after at most one input.
-    DestroyWindow(hwnd);
-    EXPECT_EQ(g_jobRunning.load(), 0);
-    EXPECT_LE(g_nameList.GetCount(), 1u);
-    EXPECT_TRUE(results.empty());
-    SetJobObserver(&gate);
+// A file of 4 GiB (sparse where the disk allows), read as from a slow disk:
+// read whole it would take minutes. A stop ends the job within a chunk, and
+// the file left half read gets no row.
+TEST_F(DropJobTest, AStopTakesEffectWithinTheFileBeingRead) {
+    struct SlowDisk : JobObserver {
+        std::atomic<std::int64_t> bytes{0};
+        void OnInputStarted(const std::string&) override {}
+        void OnBytesRead(std::int64_t bytesOfFile) override {
+            bytes = bytesOfFile;
+            std::this_thread::sleep_for(20ms);
+        }
+    } disk;
+    SetJobObserver(&disk);
+    constexpr std::int64_t kBig = std::int64_t{4} << 30;
+    const std::string big = folder.PathOf("big.bin");
+    HANDLE file = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER end;
+    end.QuadPart = kBig;
+    ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+
+    Drop({MakeFiles(1)[0], big, folder.Write("after.bin", "after")});
+    ASSERT_TRUE(PumpMessagesUntil([&] { return disk.bytes >= (8 << 20); }));
+    answer = [] { return IDYES; };
+    const auto asked = std::chrono::steady_clock::now();
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitForResults());
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - asked);
+    std::printf("stopped %lld MiB into a file of 4 GiB; results %lld ms after the answer\n",
+                static_cast<long long>(disk.bytes >> 20), static_cast<long long>(took.count()));
+    EXPECT_LT(took, 10s);
+    EXPECT_LT(disk.bytes, kBig);
+    EXPECT_EQ(results[0].names, std::vector<std::string>{"0.bin"});
+    EXPECT_EQ(results[0].messages, (std::vector<std::string>{"@", kStoppedMessage}));
+    DeleteFileA(big.c_str());
+}
+
+// The drop window as the program shows it (modally), in a child process of
+// this test, over a job stuck in a read that never returns. Closed, the
+// window must take the process with it, after saving its settings.
+constexpr char kStuckProfile[] = "VARNEL_STUCK_JOB_PROFILE";
+constexpr char kStuckFile[] = "VARNEL_STUCK_JOB_FILE";
+
+std::string Environment(const char* name) {
+    char value[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length < sizeof value ? std::string(value, length) : std::string();
+}
+
+void RunWindowOverAStuckJob() {
+    struct StuckRead : JobObserver {
+        std::atomic<bool> reading{false};
+        void OnInputStarted(const std::string&) override {}
+        void OnBytesRead(std::int64_t) override {
+            reading = true;
+            std::this_thread::sleep_for(60s);
+        }
+    } stuck;
+    SetProfilePathForTesting(Environment(kStuckProfile));
+    SetJobObserver(&stuck);
+    CDropDlg window;
+    bool dropped = false;
+    const CModalDriver driver([&] {
+        const HWND hwnd = window.GetSafeHwnd();
+        if (hwnd == nullptr || (dropped && !stuck.reading)) {
+            return false;
+        }
+        if (!dropped) {
+            dropped = true;
+            PostMessageA(hwnd, WM_DROPFILES,
+                         reinterpret_cast<WPARAM>(MakeDropHandle({Environment(kStuckFile)})), 0);
+            return false;
+        }
+        std::printf("closing at %llu\n", GetTickCount64());
+        std::fflush(stdout);
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return true;
+    });
+    window.DoModal();
+    std::printf("the process went on after its window had closed\n");
+}
+
+TEST(DropWindowProcessTest, ClosingTheWindowEndsTheProcessWhileItsJobIsStuckInARead) {
+    if (!Environment(kStuckProfile).empty()) {
+        RunWindowOverAStuckJob();
+        return;
+    }
+    TestFolder folder;
+    const std::string profile = folder.PathOf("VARNEL.INI");
+    SetEnvironmentVariableA(kStuckProfile, profile.c_str());
+    SetEnvironmentVariableA(kStuckFile, folder.Write("stuck.bin", std::string(4096, 's')).c_str());
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const ConsoleRun run =
+        RunProgram(Quoted(self) + " --gtest_filter=DropWindowProcessTest.*", folder, 60000);
+    const ULONGLONG ended = GetTickCount64();
+    SetEnvironmentVariableA(kStuckProfile, nullptr);
+    SetEnvironmentVariableA(kStuckFile, nullptr);
+
+    ASSERT_TRUE(run.finished) << "the process outlived its window: " << run.out;
+    EXPECT_EQ(run.status, 0u);
+    const std::size_t at = run.out.find("closing at ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const ULONGLONG closed = std::strtoull(run.out.c_str() + at + 11, nullptr, 10);
+    std::printf("the process ended %llu ms after its window was closed\n", ended - closed);
+    EXPECT_LT(ended - closed, 10000u);
+    SetProfilePathForTesting(profile);
+    EXPECT_EQ(ReadProfileInt("Window", "OnTop", -1), 1) << "the settings were not saved";
 }
 
 }  // namespace
