@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the Windows programs and their tests
 # under Wine (code page 932, a private prefix, Xvfb for the windows), the
-# Windows-free modules on the host under ASan and UBSan, and a bounded fuzz run.
+# Windows-free modules on the host under ASan and UBSan, the release package,
+# and a bounded fuzz run.
 #   VARNEL_BUILD         build folder (default: build/ in the source tree)
 #   VARNEL_FUZZ_SECONDS  seconds per fuzz target (default 15; 0 skips fuzzing)
 set -euo pipefail
@@ -27,6 +28,9 @@ WINEPREFIX="$prefix" wineserver -p || true  # already running: fine
 "$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; stop_display' EXIT
 (cd "$out/win" && ctest --output-on-failure -j "$jobs" --timeout 600)
+
+echo "== Package, built twice alike, run where a user unpacks it"
+VARNEL_BUILD="$out" "$root/tests/package/package_test.sh"
 
 echo "== Host build of the Windows-free modules, ASan and UBSan"
 cmake -S "$root" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -8,6 +8,8 @@
 #include "engine/job_state.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/folder_listing.h"
+#include "tests/support/window_capture.h"
+#include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"
 
 namespace {
@@ -134,6 +136,36 @@ TEST_F(UrlListDropTest, AnUnreadableListKeepsTheEarlierExtract) {
     EXPECT_EQ(ReadFileBytes(earlier), "earlier/a.zip\r\n");
     Drop({folder.PathOf("absent.wrg")});
     EXPECT_FALSE(Exists("absent_.wrg"));
+}
+
+// The real box, found among the thread's windows while it waits for an answer.
+TEST_F(UrlListDropTest, TheRealErrorBoxIsOwnedByTheWindowWhichTakesNoDropsUntilItIsAnswered) {
+    SetMessageBoxHandlerForTesting(nullptr);
+    Fail({"a.zip"});
+    std::string caption;
+    std::string text;
+    bool acceptedDrops = true;
+    bool busy = false;  // taking the screenshot lets the driver's timer in again
+    const HWND owner = dialog->GetSafeHwnd();
+    const CModalDriver driver([&] {
+        const HWND box = FindOwnedWindow(owner);
+        if (box == nullptr || busy) {
+            return false;
+        }
+        busy = true;
+        caption = WindowText(box);
+        text = WindowText(GetDlgItem(box, 0xFFFF));
+        acceptedDrops = AcceptsDrops();
+        CaptureScreenshotIfAsked(box, "url_list_error");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    Drop({folder.PathOf("gone.txt")});
+    EXPECT_TRUE(driver.Done());
+    EXPECT_EQ(caption, kCaption);
+    EXPECT_EQ(text, kCannotRead);
+    EXPECT_FALSE(acceptedDrops);
+    EXPECT_TRUE(AcceptsDrops());
 }
 
 TEST_F(UrlListDropTest, AnExtractThatCannotBeWrittenKeepsTheEarlierOne) {
