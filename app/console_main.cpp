@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -39,16 +40,24 @@ constexpr char kUsage[] =
     "終了コード (exit status): 0 メッセージなし (no message), 1 メッセージあり (messages),\r\n"
     "2 使い方の誤り (usage error)\r\n";
 
+// Pieces of the report are written as they fill up, so that a report of
+// many rows never stands in memory twice.
+constexpr std::size_t kReportPiece = 1 << 20;
+
 // The report laid out from the job state, each line ending in CR LF: the
 // bytes the result window saves.
-std::string ReportText() {
-    std::string text;
+void WriteReport(const CConsoleStream& out) {
+    std::string piece;
     BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
-                     [&text](const std::string& line) {
-                         text += line;
-                         text += "\r\n";
+                     [&](const std::string& line) {
+                         piece += line;
+                         piece += "\r\n";
+                         if (piece.size() >= kReportPiece) {
+                             out.Write(piece);
+                             piece.clear();
+                         }
                      });
-    return text;
+    out.Write(piece);
 }
 
 int RunCheck(const std::vector<std::string>& paths, const CConsoleStream& out,
@@ -64,7 +73,7 @@ int RunCheck(const std::vector<std::string>& paths, const CConsoleStream& out,
 
     AddNoErrorsMessageIfNone();
     const int status = ReportExitStatus(g_messageList);
-    out.Write(ReportText());
+    WriteReport(out);
     return status;
 }
 
@@ -90,5 +99,12 @@ int main() {
         case ConsoleRequest::Action::Check:
             break;
     }
-    return RunCheck(request.paths, out, err);
+    // The job names an input that memory ran out for and goes on; here the
+    // report itself could not be made.
+    try {
+        return RunCheck(request.paths, out, err);
+    } catch (const std::bad_alloc&) {
+        err.Write(NoMemoryMessage("varnelc") + "\r\n");
+        return kExitMessages;
+    }
 }

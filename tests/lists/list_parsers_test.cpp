@@ -64,9 +64,11 @@ TEST(ReportListParserTest, ReadsBackWhatTheReportLayoutWrites) {
     CStringList messages, names;
     CCrcList crcs;
     CSizeList sizes;
+    // A name past the name column's cap is written whole in its own row.
     const std::vector<ListEntry> rows = {
         Entry("表示.bin", 0x5C5C, 6'442'450'945), Entry("  ソフト 能力.txt", 0x0001, 0),
-        Entry("Name.txt", 0xABCD, 1000), Entry("x", 0xFFFF, 2'147'483'648)};
+        Entry(std::string(300, 'n') + "  1A2B  5.bin", 0x1A2B, 5), Entry("Name.txt", 0xABCD, 1000),
+        Entry("x", 0xFFFF, 2'147'483'648)};
     for (const ListEntry& row : rows) {
         names.AddTail(row.name);
         crcs.AddTail(row.crc);

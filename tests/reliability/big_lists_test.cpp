@@ -128,4 +128,33 @@ TEST_F(BigListTest, AColumnListOfTheLargestSize) {
     Verify(folder.Write("column.crc", list), entries);
 }
 
+// A list well within the limit whose first name is 600,000 bytes long,
+// followed by 20,000 entries of missing files: every entry has its row, yet
+// the report stays a few megabytes and comes at once, since no row is
+// widened for the long name.
+TEST_F(BigListTest, AListWithAHugeNameGivesAReportBoundedByTheList) {
+    std::string list(600000, 'n');
+    list += ", 0000, 0\r\n";
+    for (int i = 0; i < 20000; ++i) {
+        list += "a, 0000, 0\r\n";
+    }
+    TestFolder scratch;
+    const auto start = std::chrono::steady_clock::now();
+    const ConsoleRun run = RunVarnelc(Quoted(folder.Write("hostile.crc", list)), scratch);
+    std::printf("a list of %zu bytes: report of %zu bytes in %.1f s\n", list.size(), run.out.size(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.status, 1u);
+    EXPECT_LT(run.out.size(), std::size_t{4} << 20);
+    std::size_t rows = 0;
+    for (std::size_t at = 0;
+         (at = run.out.find("\r\na     FFFF      0\r\n", at)) != std::string::npos; at += 2) {
+        ++rows;
+    }
+    EXPECT_EQ(rows, 20000u);
+    EXPECT_NE(run.out.find("\r\n" + std::string(600000, 'n') + "  FFFF      0\r\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\r\nTotal  20001 Files  0 Bytes\r\n"), std::string::npos);
+}
+
 }  // namespace

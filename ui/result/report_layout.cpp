@@ -14,7 +14,9 @@ constexpr std::size_t kMinSizeWidth = 5;  // "Bytes"
 std::size_t NameWidth(const CStringList& names) {
     std::size_t width = kMinNameWidth;
     for (const std::string& name : names) {
-        width = std::max(width, name.size());
+        if (name.size() <= kNameColumnCap) {
+            width = std::max(width, name.size());
+        }
     }
     return width;
 }

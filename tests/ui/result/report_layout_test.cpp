@@ -54,6 +54,17 @@ TEST_F(ReportLayoutTest, WorkedExampleLineForLine) {
     EXPECT_TRUE(sizes.IsEmpty());
 }
 
+TEST_F(ReportLayoutTest, ANameLongerThanTheCapHasItsOwnRowAndWidensNoOther) {
+    const std::string capped(kNameColumnCap, 'c');
+    const std::string longer(kNameColumnCap + 1, 'l');
+    const auto lines = Layout({}, {{"a.bin", 0x1A2B, 5}, {longer, 0x00FF, 7}, {capped, 0, 0}});
+    const std::string pad(kNameColumnCap - 5, ' ');
+    EXPECT_EQ(lines[2], "a.bin" + pad + "  1A2B      5");
+    EXPECT_EQ(lines[3], longer + "  00FF      7");
+    EXPECT_EQ(lines[4], capped + "  0000      0");
+    EXPECT_EQ(lines[5], std::string(kNameColumnCap + 13, '-'));
+}
+
 TEST_F(ReportLayoutTest, MessagesOnlyGiveNoTableAndLeaveTheRowValuesAlone) {
     crcs.AddTail(0x1234);
     sizes.AddTail(7);
