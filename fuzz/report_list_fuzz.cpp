@@ -1,7 +1,8 @@
 // Reads arbitrary text as a saved report, line by line, as the report
-// reader does. Every entry must come from a line between the first two rule
-// lines that fits the layout the first rule line gives, and must hold what
-// the C library reads from its fixed columns.
+// reader does. Every line between the first two rule lines but a blank one
+// must give an entry: a row, holding what the C library reads from the
+// columns the first rule line gives, or a line named as no row.
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -11,8 +12,10 @@
 
 namespace {
 
-// The report as a reader outside the parser sees it: where the table is
-// and how wide its name column is.
+// Where the table of a report stands (after its first rule line, up to the
+// next), how wide its name column is, and, when the rule has the report's
+// own shape (the name's dashes, "  ----  ", the size's dashes), how wide a
+// row of it is.
 class ReportModel {
 public:
     // Returns false once the closing rule line is reached.
@@ -23,30 +26,47 @@ public:
         if (m_width != 0) {
             return false;
         }
-        m_width = line.find_first_not_of('-');
-        if (m_width == std::string_view::npos) {
-            m_width = line.size();
+        m_width = std::min(line.find_first_not_of('-'), line.size());
+        const std::string_view rest = line.substr(m_width);
+        bool shape = rest.size() > 8 && rest.substr(0, 8) == "  ----  ";
+        for (std::size_t i = 8; shape && i < rest.size(); ++i) {
+            shape = rest[i] == '-';
         }
+        m_rowWidth = shape ? line.size() : 0;
         return true;
     }
     std::size_t Width() const { return m_width; }
+    // Where the name column of this line ends: a row longer than the rule
+    // is read from its end.
+    std::size_t NameEnd(std::string_view line) const {
+        if (m_rowWidth != 0 && line.size() > m_rowWidth) {
+            const std::size_t end = line.size() - (m_rowWidth - m_width);
+            if (Framed(line, end)) {
+                return end;
+            }
+        }
+        return m_width;
+    }
+    static bool Framed(std::string_view line, std::size_t width) {
+        return line.size() >= width + 8 && line.substr(width, 2) == "  " &&
+               line.substr(width + 6, 2) == "  ";
+    }
 
 private:
     std::size_t m_width = 0;
+    std::size_t m_rowWidth = 0;
 };
 
-// True for a line the layout makes a row: framed columns, and neither the
-// header nor the total line.
-bool FitsTheLayout(std::string_view line, std::size_t width) {
-    const std::string_view word = line.substr(0, line.find_first_of(" ,\t"));
-    return width != 0 && !IsBlankLine(line) && line.front() != '-' && line.size() >= width + 8 &&
-           line.substr(width, 2) == "  " && line.substr(width + 6, 2) == "  " && word != "Name" &&
-           word != "Total";
-}
-
-void CheckRow(const ListEntry& entry, std::string_view line, std::size_t width) {
+// Inside the table every line but a blank one is an entry: a row read at
+// its name column's end, or a line named by its text that is no row.
+void CheckEntryOfLine(const ListEntry& entry, std::string_view line, const ReportModel& model) {
     CheckEntry(entry);
-    Expect(FitsTheLayout(line, width), "an entry from a line outside the table's layout");
+    const std::size_t width = model.NameEnd(line);
+    if (!ReportModel::Framed(line, width)) {
+        Expect(entry.fault == EntryFault::NotARow && entry.name == TrimAsciiSpace(line),
+               "a line that is no row was not named as one");
+        return;
+    }
     if (entry.fault == EntryFault::NoName) {
         Expect(TrimAsciiSpaceRight(line.substr(0, width)).empty(), "a named row refused");
         return;
@@ -73,10 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (reading.step == LineStep::End) {
             break;
         }
+        const bool tableLine = model.Width() != 0 && !IsBlankLine(line) && line.front() != '-';
+        Expect((reading.step == LineStep::Entry) == tableLine,
+               "a line of the table passed over, or a line outside it read");
         if (reading.step == LineStep::Entry) {
-            CheckRow(reading.entry, line, model.Width());
-        } else {
-            Expect(!FitsTheLayout(line, model.Width()), "a row of the table was passed over");
+            CheckEntryOfLine(reading.entry, line, model);
         }
     }
     return 0;

@@ -22,6 +22,8 @@ const char* EntryFaultReason(EntryFault fault) {
             return "サイズの欄が長すぎます";
         case EntryFault::SizeNotNumeric:
             return "サイズの欄が数値ではありません";
+        case EntryFault::NotARow:
+            return "表の行として読み取れません";
         case EntryFault::None:
             break;
     }

@@ -16,6 +16,7 @@ enum class EntryFault {
     NoSize,          // the size field is missing or blank
     SizeTooLong,     // a delimited size field longer than 31 bytes
     SizeNotNumeric,  // the size field holds no decimal number that fits 64 bits
+    NotARow,         // a line of a report's table that is laid out as no row
 };
 
 // One listed file as its list line gives it. crc and size are meaningful

@@ -1,5 +1,7 @@
 #include "lists/report_list.h"
 
+#include <algorithm>
+
 #include "engine/job_control.h"
 #include "engine/job_state.h"
 #include "lists/entry_check.h"
@@ -7,7 +9,8 @@
 #include "lists/report_list_parser.h"
 
 void VerifyReportList(CStringList& lines, const std::string& drive, const std::string& dir) {
-    ReportListParser parser;
+    ReportListParser parser(
+        std::any_of(lines.begin(), lines.end(), ReportListParser::IsReportRule));
     while (!lines.IsEmpty()) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();

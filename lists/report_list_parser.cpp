@@ -7,15 +7,6 @@
 
 namespace {
 
-std::string_view FirstWord(std::string_view line) {
-    return line.substr(0, line.find_first_of(" ,\t"));
-}
-
-bool IsHeaderOrTotal(std::string_view line) {
-    const std::string_view word = FirstWord(line);
-    return word == "Name" || word == "Total";
-}
-
 bool FramesTheCrc(std::string_view line, std::size_t width) {
     return line.size() >= width + 8 && line[width] == ' ' && line[width + 1] == ' ' &&
            line[width + 6] == ' ' && line[width + 7] == ' ';
@@ -47,28 +38,32 @@ LineReading ReportListParser::Read(std::string_view line) {
         if (m_nameWidth != 0) {
             return {LineStep::End, {}};
         }
-        ReadRule(line);
+        if (!m_shapedRuleOnly || IsReportRule(line)) {
+            ReadRule(line);
+        }
         return {};
     }
-    if (m_nameWidth == 0 || IsHeaderOrTotal(line)) {
+    if (m_nameWidth == 0) {
         return {};
     }
     if (IsLongRow(line, m_rowWidth, m_nameWidth)) {
         return {LineStep::Entry, ReadRow(line, line.size() - (m_rowWidth - m_nameWidth))};
     }
     if (!FramesTheCrc(line, m_nameWidth)) {
-        return {};
+        return {LineStep::Entry, {std::string(TrimAsciiSpace(line)), 0, 0, EntryFault::NotARow}};
     }
     return {LineStep::Entry, ReadRow(line, m_nameWidth)};
 }
 
-// "-----  ----  -----": the name column's dashes, then the CRC's and the
-// size's, each after two spaces. A rule of another shape gives the name
-// column only.
+bool ReportListParser::IsReportRule(std::string_view line) {
+    const std::size_t name = std::min(line.find_first_not_of('-'), line.size());
+    const std::string_view rest = line.substr(name);
+    return name > 0 && rest.starts_with("  ----  ") && rest.size() > 8 &&
+           rest.find_first_not_of('-', 8) == std::string_view::npos;
+}
+
+// A rule of another shape than the report's gives the name column only.
 void ReportListParser::ReadRule(std::string_view rule) {
     m_nameWidth = std::min(rule.find_first_not_of('-'), rule.size());
-    const std::string_view rest = rule.substr(m_nameWidth);
-    const bool reportShape = rest.starts_with("  ----  ") && rest.size() > 8 &&
-                             rest.find_first_not_of('-', 8) == std::string_view::npos;
-    m_rowWidth = reportShape ? rule.size() : 0;
+    m_rowWidth = IsReportRule(rule) ? rule.size() : 0;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,12 @@ std::vector<ListEntry> ReadAll(Parser& parser, const std::vector<std::string>& l
     return entries;
 }
 
+// As the report reader reads a list: a rule of the report's shape, if the
+// list holds one, opens the table.
 std::vector<ListEntry> ReadReport(const std::vector<std::string>& lines) {
-    ReportListParser parser;
+    ReportListParser parser(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return ReportListParser::IsReportRule(line);
+    }));
     return ReadAll(parser, lines);
 }
 
@@ -82,26 +87,34 @@ TEST(ReportListParserTest, ReadsBackWhatTheReportLayoutWrites) {
     EXPECT_EQ(ReadReport(lines), rows);
 }
 
-TEST(ReportListParserTest, SkipsLinesThatDoNotFitTheLayout) {
+TEST(ReportListParserTest, EveryLineOfTheTableIsARowOrNamedAsNone) {
     EXPECT_EQ(
         ReadReport({
-            "a.bin  1A2B  5",  // before the rule line
+            "a.bin  1A2B  5",  // before the rule line: never read
             "-----  ----  -----", "", "   \t", "Name   1A2B      1", "Total  1A2B      2",
-            "Name,x 1A2B      3",
             "b.bin 1A2B       4",  // CRC moved one column
             "c.bin  1A2B 5",       // size column moved
             "d.bin  1A2B",         // shorter than the width plus eight
             "e.bin  1A2B  ",       // width plus eight: the size field is empty
             "f.bin  1a2b  7", "------------------",
-            "g.bin  1A2B  8",  // a second table
+            "g.bin  1A2B  8",  // after the table: never read
         }),
-        (std::vector<ListEntry>{Fault("e.bin", EntryFault::NoSize), Entry("f.bin", 0x1A2B, 7)}));
+        (std::vector<ListEntry>{Entry("Name", 0x1A2B, 1), Entry("Total", 0x1A2B, 2),
+                                Fault("b.bin 1A2B       4", EntryFault::NotARow),
+                                Fault("c.bin  1A2B 5", EntryFault::NotARow),
+                                Fault("d.bin  1A2B", EntryFault::NotARow),
+                                Fault("e.bin", EntryFault::NoSize), Entry("f.bin", 0x1A2B, 7)}));
 }
 
-TEST(ReportListParserTest, ALeadingDashLineBecomesTheRuleAndTheRealRuleEndsTheTable) {
+TEST(ReportListParserTest, AMessageBeginningWithADashIsNotTakenForTheRule) {
     std::vector<std::string> lines = kReport;
     lines.insert(lines.begin(), "-x.bin:読み込みエラー");
-    EXPECT_TRUE(ReadReport(lines).empty());
+    EXPECT_EQ(ReadReport(lines), ReadReport(kReport));
+    // Without a rule of the report's shape the first dash line is the rule.
+    EXPECT_EQ(ReadReport({"-x.bin:読み込みエラー", "-----", "a.bin  1A2B  5"}),
+              std::vector<ListEntry>{});
+    EXPECT_EQ(ReadReport({"-----", "a.bin  1A2B  5", "-----"}),
+              std::vector<ListEntry>{Entry("a.bin", 0x1A2B, 5)});
 }
 
 TEST(ReportListParserTest, FieldsThatHoldNoNumberMakeAFaultyEntry) {
