@@ -10,6 +10,7 @@
 #   VARNEL_BUILD        build folder (default: build/ in the source tree)
 #   VARNEL_BENCH_DATA   where the test files go (default: /tmp/varnel-compare)
 #   VARNEL_BENCH_RUNS   timed runs of each command (default 5)
+#   VARNEL_BENCH_PAIRS  alternating runs of varnelc and the floor (default 15)
 # Wine start-up is part of every varnelc run; a wineserver is kept running,
 # as it is while a user works with Wine.
 set -euo pipefail
@@ -19,6 +20,7 @@ data=${VARNEL_BENCH_DATA:-/tmp/varnel-compare}
 gib=${1:-4}
 count=${2:-10000}
 runs=${VARNEL_BENCH_RUNS:-5}
+pairs=${VARNEL_BENCH_PAIRS:-15}
 
 "$root/scripts/setup-deps.sh" >&2
 sudo=""
@@ -130,5 +132,31 @@ measure "$count cached files of 4 KiB (one folder)" \
     "rhash --crc32" "rhash --crc32 '$small'/*" \
     "7z h (CRC-32)" "7z h '$small'/*"
 echo
-printf 'varnelc against the floor on the small files: %.3f\n' \
+printf 'varnelc against the floor on the small files, means of the table: %.3f\n' \
     "$(echo "${seconds["varnelc (CRC-16, under Wine)"]} / ${seconds["floor: list/open/read/close (under Wine)"]}" | bc -l)"
+
+# The table times each command's runs in a block, so a change of load between
+# blocks shifts the ratio; runs in adjacent pairs share the load they meet.
+seconds_of() {
+    local start end
+    start=$(date +%s.%N)
+    bash -c "$1 >/dev/null"
+    end=$(date +%s.%N)
+    echo "$end - $start" | bc
+}
+ratios=()
+for pair in $(seq "$pairs"); do
+    # Each goes first in every other pair.
+    if [ $((pair % 2)) = 1 ]; then
+        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
+        bare=$(seconds_of "$floor '$(windows_path "$small")'")
+    else
+        bare=$(seconds_of "$floor '$(windows_path "$small")'")
+        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
+    fi
+    ratios+=("$(echo "$checker / $bare" | bc -l)")
+done
+printf '%s\n' "${ratios[@]}" | sort -n | awk -v pairs="$pairs" '
+    { ratio[NR] = $1 }
+    END { printf "the same in %d alternating pairs: median %.3f (from %.3f to %.3f)\n",
+          pairs, (ratio[int((NR + 1) / 2)] + ratio[int(NR / 2) + 1]) / 2, ratio[1], ratio[NR] }'
