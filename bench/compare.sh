@@ -3,9 +3,14 @@
 # reach for instead: cksum (GNU coreutils, CRC-32), rhash --crc32 and 7z h
 # (CRC-32), whole process against whole process, on one large cached file and
 # on many small files. Prints Markdown tables (hyperfine's when it is there).
+# On the small files it also times the floor that Wine sets there: a bare
+# list / open / read / close loop (bench/small_files_floor.cpp) built and run
+# as varnelc is, and prints varnelc's ratio to it.
 #   bench/compare.sh [large file in GiB, default 4] [small files, default 10000]
 #   VARNEL_BUILD        build folder (default: build/ in the source tree)
 #   VARNEL_BENCH_DATA   where the test files go (default: /tmp/varnel-compare)
+#   VARNEL_BENCH_RUNS   timed runs of each command (default 5)
+#   VARNEL_BENCH_PAIRS  alternating runs of varnelc and the floor (default 15)
 # Wine start-up is part of every varnelc run; a wineserver is kept running,
 # as it is while a user works with Wine.
 set -euo pipefail
@@ -14,7 +19,8 @@ out=${VARNEL_BUILD:-$root/build}
 data=${VARNEL_BENCH_DATA:-/tmp/varnel-compare}
 gib=${1:-4}
 count=${2:-10000}
-runs=5
+runs=${VARNEL_BENCH_RUNS:-5}
+pairs=${VARNEL_BENCH_PAIRS:-15}
 
 "$root/scripts/setup-deps.sh" >&2
 sudo=""
@@ -30,10 +36,10 @@ if [ -n "$missing" ]; then
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq rhash p7zip-full >/dev/null
 fi
 
-echo "Building varnelc" >&2
+echo "Building varnelc and the floor" >&2
 cmake -S "$root" -B "$out/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$out/win" --target varnelc -j 2 >/dev/null
+cmake --build "$out/win" --target varnelc small_files_floor -j 2 >/dev/null
 
 large="$data/large.bin"
 small="$data/small"
@@ -60,6 +66,10 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # The form of a Linux path that Wine's drive Z: gives it.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 varnelc="'$out/win/wine-run' '$out/win/bin/varnelc.exe'"
+floor="'$out/win/wine-run' '$out/win/bin/small_files_floor.exe'"
+
+# The mean (hyperfine) or median time of each command of the last table, by name.
+declare -A seconds
 
 # Each command's exit status is checked: a tool that failed was not timed.
 measure() {
@@ -71,14 +81,22 @@ measure() {
     if command -v hyperfine >/dev/null; then
         local table
         table=$(mktemp)
-        local args=()
+        local args=() names=()
         while [ $# -gt 0 ]; do
             args+=(-n "$1" "$2 >/dev/null")
+            names+=("$1")
             shift 2
         done
-        hyperfine --style none --warmup 1 --runs "$runs" --export-markdown "$table" "${args[@]}" >&2
+        hyperfine --style none --warmup 1 --runs "$runs" --export-markdown "$table" \
+                  --export-csv "$table.csv" "${args[@]}" >&2
         cat "$table"
-        rm -f "$table"
+        # Rows in the order given; a name may hold commas, the seven
+        # figures after it (mean first) do not.
+        local row=0 mean
+        while read -r mean; do
+            seconds[${names[row++]}]=$mean
+        done < <(tail -n +2 "$table.csv" | awk -F, '{ print $(NF - 6) }')
+        rm -f "$table" "$table.csv"
     else
         echo "| Command | Best [s] | Median [s] |"
         echo "|:---|---:|---:|"
@@ -94,8 +112,8 @@ measure() {
             done
             local sorted
             sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-            printf '| `%s` | %.3f | %.3f |\n' "$1" "$(echo "$sorted" | head -1)" \
-                "$(echo "$sorted" | sed -n "$(((runs + 1) / 2))p")"
+            seconds[$1]=$(echo "$sorted" | sed -n "$(((runs + 1) / 2))p")
+            printf '| `%s` | %.3f | %.3f |\n' "$1" "$(echo "$sorted" | head -1)" "${seconds[$1]}"
             shift 2
         done
     fi
@@ -109,6 +127,36 @@ measure "One cached file of $gib GiB" \
     "7z h (CRC-32)" "7z h '$large'"
 measure "$count cached files of 4 KiB (one folder)" \
     "varnelc (CRC-16, under Wine)" "$varnelc '$(windows_path "$small")'" \
+    "floor: list/open/read/close (under Wine)" "$floor '$(windows_path "$small")'" \
     "cksum (CRC-32)" "cksum '$small'/*" \
     "rhash --crc32" "rhash --crc32 '$small'/*" \
     "7z h (CRC-32)" "7z h '$small'/*"
+echo
+printf 'varnelc against the floor on the small files, means of the table: %.3f\n' \
+    "$(echo "${seconds["varnelc (CRC-16, under Wine)"]} / ${seconds["floor: list/open/read/close (under Wine)"]}" | bc -l)"
+
+# The table times each command's runs in a block, so a change of load between
+# blocks shifts the ratio; runs in adjacent pairs share the load they meet.
+seconds_of() {
+    local start end
+    start=$(date +%s.%N)
+    bash -c "$1 >/dev/null"
+    end=$(date +%s.%N)
+    echo "$end - $start" | bc
+}
+ratios=()
+for pair in $(seq "$pairs"); do
+    # Each goes first in every other pair.
+    if [ $((pair % 2)) = 1 ]; then
+        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
+        bare=$(seconds_of "$floor '$(windows_path "$small")'")
+    else
+        bare=$(seconds_of "$floor '$(windows_path "$small")'")
+        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
+    fi
+    ratios+=("$(echo "$checker / $bare" | bc -l)")
+done
+printf '%s\n' "${ratios[@]}" | sort -n | awk -v pairs="$pairs" '
+    { ratio[NR] = $1 }
+    END { printf "the same in %d alternating pairs: median %.3f (from %.3f to %.3f)\n",
+          pairs, (ratio[int((NR + 1) / 2)] + ratio[int(NR / 2) + 1]) / 2, ratio[1], ratio[NR] }'

@@ -4,31 +4,50 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
+#include <cstdint>
 #include <new>
 
+#include "framework/cp932.h"
 #include "framework/path_parts.h"
+#include "framework/wide_path.h"
 
 namespace {
 
 constexpr DWORD kChunk = 1 << 20;
 constexpr std::size_t kLongPathLimit = 32767;
+constexpr std::size_t kTemporaryNameLimit = 12;
+constexpr unsigned kTemporaryAttempts = 16;
+constexpr std::size_t kReplaceFileNameLength = 10;  // "rf", four hex digits, ".tmp"
+// What a replaced file keeps; a new file can be created with these.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// A name beside target that no file has yet; CreateFileA with CREATE_NEW
-// settles any race.
-std::string TemporaryNameBeside(const std::string& target, unsigned attempt) {
+// A name for a new file beside one named name ("~" and base-36 digits, the
+// fastest-changing first), no longer than name, so that its path fits
+// wherever the target's does. Lengths count characters, as the file
+// functions do once they have converted a path.
+std::string TemporaryName(const std::string& name) {
     static std::atomic<unsigned> counter{0};
-    char name[48];
-    std::snprintf(name, sizeof name, "~vnl%lx%x%x", GetCurrentProcessId(), counter++, attempt);
-    const PathParts parts = SplitPath(target);
-    return MakePath(parts.drive, parts.dir, name, ".tmp");
+    const std::size_t room = std::min(WidenText(name).size(), kTemporaryNameLimit);
+    std::uint64_t unique = (std::uint64_t{GetCurrentProcessId()} << 32) | counter++;
+    std::string temporary = "~";
+    for (; temporary.size() < room; unique /= 36) {
+        temporary += "0123456789abcdefghijklmnopqrstuvwxyz"[unique % 36];
+    }
+    return temporary;
 }
 
-HANDLE CreateTemporaryBeside(const std::string& target, std::string& temporary) {
-    for (unsigned attempt = 0; attempt < 16; ++attempt) {
-        temporary = TemporaryNameBeside(target, attempt);
+// A file beside target that no file had: CREATE_NEW settles any race.
+HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, std::string& temporary) {
+    const std::string name = FinalComponent(target);
+    for (unsigned attempt = 0; !name.empty() && attempt < kTemporaryAttempts; ++attempt) {
+        const std::string temporaryName = TemporaryName(name);
+        if (EqualsIgnoreAsciiCase(temporaryName, name)) {
+            continue;
+        }
+        temporary = target.substr(0, target.size() - name.size()) + temporaryName;
         HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  attributes, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
@@ -66,6 +85,42 @@ bool ReadAll(HANDLE file, std::string& content) {
     }
 }
 
+// ReplaceFile gives the new file what the replaced one had: attributes,
+// permissions, creation time. Wine's keeps none of them, and moves the
+// replaced file aside under a name of its own ("rf", up to four hex digits,
+// ".tmp") built in a buffer of MAX_PATH characters, which it reads past when
+// the name does not fit. There, and wherever ReplaceFile fails, the new
+// file, made with the target's attributes, is moved over the target.
+bool TakePlaceOf(const std::string& temporary, const std::string& target, bool replacing) {
+    const std::size_t folderLength =
+        WidenText(target).size() - WidenText(FinalComponent(target)).size();
+    if (replacing && folderLength + kReplaceFileNameLength < MAX_PATH &&
+        ReplaceFileA(target.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)) {
+        return true;
+    }
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replacing ? MOVEFILE_REPLACE_EXISTING : 0);
+    return MoveFileExA(temporary.c_str(), target.c_str(), flags) != FALSE;
+}
+
+// For a target beside which no file can be made (every short name taken,
+// or a folder that takes no new files), writing the target itself is what
+// is left. That gives up keeping the earlier file whole: a write that fails
+// part-way leaves neither the old content nor the new, so the remains are
+// removed.
+bool WriteInPlace(const std::string& path, std::string_view bytes, DWORD attributes) {
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
+    if (CloseHandle(file) && written) {
+        return true;
+    }
+    DeleteFileA(path.c_str());
+    return false;
+}
+
 // Reported by ntdll from Windows 10 on: the process's manifest opts in and
 // the system allows long paths.
 bool LongPathsEnabled() {
@@ -99,22 +154,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    // Opening a read-only file for writing fails; replacing it must too
-    // (Windows refuses to, Wine would not).
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+    // Opening a read-only file for writing fails; replacing it must too
+    // (Windows refuses to, Wine would not). Nor is a folder replaced: Wine
+    // would move it aside.
+    if (replacing && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return false;
     }
+    const DWORD kept = replacing ? attributes & kKeptAttributes : 0;
+    const DWORD creation = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
     std::string temporary;
-    HANDLE file = CreateTemporaryBeside(path, temporary);
+    HANDLE file = CreateTemporaryBeside(path, creation, temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        return WriteInPlace(path, bytes, creation);
     }
     const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
     const bool closed = CloseHandle(file) != FALSE;
-    if (written && closed &&
-        MoveFileExA(temporary.c_str(), path.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && closed && TakePlaceOf(temporary, path, replacing)) {
         return true;
     }
     DeleteFileA(temporary.c_str());
@@ -122,5 +179,5 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 bool FitsPathLimit(std::string_view path) {
-    return path.size() < (LongPathsEnabled() ? kLongPathLimit : MAX_PATH);
+    return WidenText(path).size() < (LongPathsEnabled() ? kLongPathLimit : MAX_PATH);
 }

@@ -12,11 +12,16 @@
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces path's content with bytes, or leaves an existing file untouched:
-// the bytes go to a new file beside it, are flushed to the disk, and only
-// then does that file take path's place. A read-only file is not replaced.
-// False if any step failed; nothing is left behind then.
+// the bytes go to a new file beside it, whose path is no longer than path,
+// are flushed to the disk, and only then does that file take path's place,
+// with the replaced file's attributes. A read-only file or a folder is not
+// replaced. False if any step failed; nothing is left behind then. Where no
+// file can be made beside it, path itself is written: a failure part-way
+// then loses the earlier content.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// True when the file functions accept a path this long: below MAX_PATH, or
-// below the system's limit when long paths are switched on for this process.
+// True when the file functions accept a path this long: below MAX_PATH
+// characters (a double-byte character counts once), or below the system's
+// limit when long paths are switched on for this process. (Wine takes one
+// character more.)
 bool FitsPathLimit(std::string_view path);

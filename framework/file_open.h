@@ -18,15 +18,16 @@ enum class OpenFailure {
 // given, receives why.
 int OpenFileForReading(const std::string& path, OpenFailure* failure = nullptr);
 
-// A file opened by OpenFileForReading, closed when the object goes.
+// A file opened as OpenFileForReading opens one, kept as the system's own
+// handle, closed when the object goes.
 class CReadFile {
 public:
-    explicit CReadFile(const std::string& path) : m_fd(OpenFileForReading(path, &m_failure)) {}
+    explicit CReadFile(const std::string& path);
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const;
     OpenFailure Failure() const { return m_failure; }
     // The length in bytes, or -1 when it cannot be had.
     std::int64_t Length() const;
@@ -35,5 +36,5 @@ public:
 
 private:
     OpenFailure m_failure = OpenFailure::None;
-    int m_fd;
+    void* m_file;  // a HANDLE
 };

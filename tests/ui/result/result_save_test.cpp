@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/application_name.h"
+#include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/window_probe.h"
@@ -29,6 +31,22 @@ protected:
 
     std::unique_ptr<CTestResultDlg> dialog;
 };
+
+// A folder below the test folder whose path is length bytes long, in parts of
+// at most 100 bytes named after the length, so that folders of different
+// lengths share no part. Made through the verbatim form of its path, since
+// Windows makes no folder deeper than 248 characters otherwise.
+std::string DeepFolder(const TestFolder& base, std::size_t length) {
+    std::string path = base.Path();
+    while (path.size() < length) {
+        const std::size_t room = length - path.size() - 1;
+        // The last part is never left empty.
+        const std::size_t part = room > 100 && room <= 102 ? 50 : std::min<std::size_t>(room, 100);
+        path += '\\' + std::string(part, static_cast<char>('a' + length % 26));
+        CreateDirectoryW((L"\\\\?\\" + WidenText(path)).c_str(), nullptr);
+    }
+    return path;
+}
 
 // What the report file must hold: every line, each ended by CR LF, nothing else.
 std::string ExpectedBytes(const CResultDlg& dialog) {
@@ -57,6 +75,58 @@ TEST_F(ResultSaveTest, SavingOverALongerFileLeavesNoTraceOfIt) {
     Save(path);
     EXPECT_EQ(ReadFileBytes(path), ExpectedBytes(*dialog));
     EXPECT_EQ(FileNamesIn(folder.Path()).size(), 1u);
+}
+
+// Wherever the target itself can be written, so can the report: a target
+// of up to 259 characters (Windows' limit for these paths; Wine's is one
+// more) under a name as short as one character, new or replacing a file
+// whose attributes it keeps. Nothing but the target is left in its folder.
+TEST_F(ResultSaveTest, SavesWhereverTheTargetCanBeWrittenAndKeepsItsAttributes) {
+    const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    const struct {
+        std::size_t length;  // of the whole path, in bytes
+        std::string name;
+        DWORD earlier;  // attributes of the file replaced, or 0 for none
+    } targets[] = {
+        {250, "r.txt", hidden},
+        {255, "r.txt", 0},
+        {258, "rep.txt", FILE_ATTRIBUTE_ARCHIVE},
+        {259, "r.txt", 0},
+        {259, "r", hidden},
+        // "表示ソ.txt", trail bytes 0x5C: 262 bytes, 259 characters.
+        {262, "\x95\x5C\x8E\xA6\x83\x5C.txt", hidden},
+    };
+    for (const auto& target : targets) {
+        const std::string folderPath = DeepFolder(folder, target.length - 1 - target.name.size());
+        const std::string path = folderPath + "\\" + target.name;
+        ASSERT_EQ(path.size(), target.length);
+        if (target.earlier != 0) {
+            folder.Write(path.substr(folder.Path().size() + 1), std::string(1000, 'x'));
+            SetFileAttributesA(path.c_str(), target.earlier);
+        }
+        shown.clear();
+        Save(path);
+        EXPECT_TRUE(shown.empty()) << path.size();
+        EXPECT_EQ(ReadFileBytes(path), ExpectedBytes(*dialog)) << path.size();
+        if (target.earlier != 0) {
+            EXPECT_EQ(GetFileAttributesA(path.c_str()), target.earlier) << path.size();
+        }
+        EXPECT_EQ(FileNamesIn(folderPath), std::vector<std::string>{target.name}) << path.size();
+    }
+}
+
+// With every short name beside it taken, the target is written in place.
+TEST_F(ResultSaveTest, WithNoTemporaryNameFreeTheTargetIsWrittenInPlace) {
+    const std::string taken = folder.Write("~", "someone else's");
+    const std::string path = folder.Write("r", "earlier");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+    Save(path);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(ReadFileBytes(path), ExpectedBytes(*dialog));
+    EXPECT_EQ(GetFileAttributesA(path.c_str()),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(ReadFileBytes(taken), "someone else's");
+    EXPECT_EQ(FileNamesIn(folder.Path()).size(), 2u);
 }
 
 TEST_F(ResultSaveTest, OnlyCommand32SavesLowBitsIgnored) {
