@@ -14,6 +14,7 @@
 #include "framework/path_parts.h"
 #include "lists/column_list.h"
 #include "lists/delimited_list.h"
+#include "lists/list_decoding.h"
 #include "lists/report_list.h"
 #include "res/resource.h"
 
@@ -77,7 +78,7 @@ void CheckTextList(const std::string& path) {
     if (!bytes) {
         return;
     }
-    CStringList lines = TextListLines(*bytes);
+    CStringList lines = TextListLines(ListTextAsCp932(*bytes, ListForm::Report, path));
     if (lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
@@ -96,11 +97,11 @@ void CheckCrcList(const std::string& path) {
     if (!bytes) {
         return;
     }
-    if (IsColumnList(*bytes)) {
+    if (BeginsAsColumnList(*bytes)) {
         VerifyColumnList(path);
         return;
     }
-    CStringList lines = CrcListLines(*bytes);
+    CStringList lines = CrcListLines(ListTextAsCp932(*bytes, ListForm::Delimited, path));
     if (lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;

@@ -44,10 +44,13 @@ std::string NarrowText(std::wstring_view text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    // No best fit: a character written as a look-alike ("é" as "e") would
+    // name another file; '?' names none.
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                           nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
+                        nullptr, nullptr);
     return narrow;
 }
 

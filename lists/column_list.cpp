@@ -8,6 +8,7 @@
 #include "framework/path_parts.h"
 #include "lists/column_list_parser.h"
 #include "lists/entry_check.h"
+#include "lists/list_decoding.h"
 #include "lists/path_rules.h"
 
 namespace {
@@ -56,7 +57,7 @@ void VerifyColumnList(const std::string& listPath) {
             g_messageList.AddTail(LoadMessage(list.status, listPath));
             return;
         }
-        lines = TextListLines(list.bytes);
+        lines = TextListLines(ListTextAsCp932(list.bytes, ListForm::Column, listPath));
     }
     VerifyLines(lines, SplitPath(listPath));
 }

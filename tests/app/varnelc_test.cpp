@@ -109,6 +109,39 @@ TEST_F(VarnelcTest, NeverReportsCleanWhatItDidNotCheck) {
     EXPECT_NE(forged.out.find("\r\ny.bin       FFFF"), std::string::npos) << forged.out;
 }
 
+std::string Cp932AsUtf8(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                            static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
+// A saved report opened and saved again as UTF-8 still verifies every row,
+// and a row whose name begins with "Total" is verified like any other.
+TEST_F(VarnelcTest, ReportsResavedAsUtf8AndRowsNamedTotalAreVerified) {
+    const std::string folder = data.MakeFolder("sums");
+    data.Write("sums\\能力.bin", "abc");
+    data.Write("sums\\x.bin", "123456789");
+    data.Write("sums\\Total 2.bin", "total");
+    const Outcome saved = Run(Quoted(folder));
+    ASSERT_EQ(saved.status, 0u);
+    const std::string list = data.Write("sums\\sums.txt", Cp932AsUtf8(saved.out));
+
+    const Outcome unchanged = Run(Quoted(list));
+    EXPECT_EQ(unchanged.status, 0u) << unchanged.out;
+    EXPECT_EQ(unchanged.out, std::string(kNoErrorsMessage) + "\r\n" + saved.out);
+
+    data.Write("sums\\Total 2.bin", "TOTAL");
+    const Outcome changed = Run(Quoted(list));
+    EXPECT_EQ(changed.status, 1u);
+    EXPECT_EQ(changed.out.rfind("Total 2.bin" + kCrcMismatch, 0), 0u) << changed.out;
+}
+
 // The promise: a saved report verifies clean while nothing changed,
 // and names exactly the changed file after one byte of it changed.
 TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {

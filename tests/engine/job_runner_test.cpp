@@ -196,6 +196,47 @@ TEST_F(JobRunnerTest, EveryEntryOfADelimitedListIsCheckedWhateverItsLineEnds) {
     }
 }
 
+// Lists as Notepad saves them today: UTF-8 with or without a mark, UTF-16
+// with one; and a code page 932 list whose bytes happen to be valid UTF-8
+// too, which keeps its reading since the file it names exists.
+TEST_F(JobRunnerTest, ListsAreReadInTheEncodingTheyWereWrittenIn) {
+    WriteX();
+    // "表示あ.bin" and "ﾂｶ.bin" (0xC2 0xB6, which reads as UTF-8 too).
+    folder.Write("\x95\x5C\x8E\xA6\x82\xA0.bin", "abc");
+    folder.Write("\xC2\xB6.bin", "abc");
+    const std::string utf16 = std::string("\xFF\xFE", 2) + std::string(
+                                                               "x\0.\0b\0i\0n\0,\0 \0"
+                                                               "6\0F\0"
+                                                               "9\0"
+                                                               "1\0,\0 \0"
+                                                               "9\0\r\0\n\0",
+                                                               32);
+    const struct {
+        const char* what;
+        std::string list;
+        Row row;
+    } cases[] = {
+        {"UTF-8 with a mark", "\xEF\xBB\xBFx.bin, 6F91, 9\r\n", {"x.bin", 0x6F91, 9}},
+        {"a column list, UTF-8 with a mark",
+         "\xEF\xBB\xBF"
+         "FileName  CRC   Size\r\n-----\r\nx.bin  6F91  9\r\n",
+         {"x.bin", 0x6F91, 9}},
+        {"UTF-8 without a mark",
+         "\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x81\x82.bin, 61DA, 3\r\n",
+         {"\x95\x5C\x8E\xA6\x82\xA0.bin", 0x61DA, 3}},
+        {"UTF-16 with a mark", utf16, {"x.bin", 0x6F91, 9}},
+        {"code page 932 that reads as UTF-8",
+         "\xC2\xB6.bin, 61DA, 3\r\n",
+         {"\xC2\xB6.bin", 0x61DA, 3}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        Run({folder.Write("list.crc", test.list)});
+        EXPECT_EQ(TakeRows(), Rows{test.row});
+        EXPECT_TRUE(Messages().empty());
+    }
+}
+
 // No line of the report may look like a row of a file that was not
 // checked: list text comes into the report one line for one line.
 TEST_F(JobRunnerTest, ALineThatCannotBeReadNeverCarriesTheNextIntoTheReport) {

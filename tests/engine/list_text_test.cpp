@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/list_encoding.h"
+
 namespace {
 
 std::vector<std::string> Lines(const CStringList& list) {
@@ -61,6 +63,29 @@ TEST(ListLinesTest, ColumnListsBeginWithFileNameExactly) {
     EXPECT_FALSE(IsColumnList("FileNam"));
     EXPECT_FALSE(IsColumnList(" FileName"));
     EXPECT_FALSE(IsColumnList(""));
+}
+
+TEST(TextEncodingTest, TheMarkDecidesAndUnmarkedUtf8IsOnlyACandidate) {
+    const std::pair<std::string, TextEncoding> cases[] = {
+        {"\xEF\xBB\xBF"
+         "FileName",
+         TextEncoding::Utf8},
+        {std::string("\xFF\xFEx\0", 4), TextEncoding::Utf16Le},
+        {std::string("\xFE\xFF\0x", 4), TextEncoding::Utf16Be},
+        {"x.bin, 6F91, 9\r\n", TextEncoding::Cp932},       // ASCII: either
+        {"\xE8\xA1\xA8.bin", TextEncoding::Utf8Unmarked},  // 表 in UTF-8
+        {"\x95\x5C.bin", TextEncoding::Cp932},             // 表 in code page 932
+        {"\xC2\xB6", TextEncoding::Utf8Unmarked},          // ﾂｶ, or ¶
+        {"\xC0\x80", TextEncoding::Cp932},                 // overlong
+        {"\xED\xA0\x80", TextEncoding::Cp932},             // a surrogate
+        {"\xF4\x90\x80\x80", TextEncoding::Cp932},         // past U+10FFFF
+        {"\xE3\x81", TextEncoding::Cp932},                 // cut short
+    };
+    for (const auto& [bytes, encoding] : cases) {
+        EXPECT_EQ(DetectTextEncoding(bytes), encoding) << bytes;
+    }
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFx", TextEncoding::Utf8), "x");
+    EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFx", TextEncoding::Cp932), "\xEF\xBB\xBFx");
 }
 
 }  // namespace
