@@ -16,7 +16,7 @@ void CCheckerApp::Run() {
     // current visual style.
     InitCommonControls();
     BuildCrcTable();
-    const std::string arguments = ArgumentText(GetCommandLineA());
+    const std::wstring arguments = ArgumentText(std::wstring_view(GetCommandLineW()));
     if (arguments.empty()) {
         RunDropWindow();
     } else {

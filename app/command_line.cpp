@@ -4,21 +4,28 @@
 
 namespace {
 
-bool IsBlank(char c) {
+template <class Char>
+bool IsBlank(Char c) {
     return c == ' ' || c == '\t';
 }
 
 // A lead byte forms one character with the byte after it when that byte can
-// be a trail byte; quotes and blanks lie below 0x40 and never can.
+// be a trail byte; quotes and blanks lie below 0x40 and never can. Wide
+// text has no such pairs to keep whole.
 bool StartsDoubleByte(std::string_view text, std::size_t at) {
     return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() &&
            static_cast<unsigned char>(text[at + 1]) >= 0x40;
 }
 
-// Reads one argument starting at a non-blank byte; returns it and leaves at
-// on the byte after it.
-std::string ReadArgument(std::string_view text, std::size_t& at) {
-    std::string argument;
+bool StartsDoubleByte(std::wstring_view, std::size_t) {
+    return false;
+}
+
+// Reads one argument starting at a non-blank character; returns it and
+// leaves at on the character after it.
+template <class Char>
+std::basic_string<Char> ReadArgument(std::basic_string_view<Char> text, std::size_t& at) {
+    std::basic_string<Char> argument;
     bool quoted = false;
     while (at < text.size()) {
         std::size_t backslashes = 0;
@@ -51,14 +58,13 @@ std::string ReadArgument(std::string_view text, std::size_t& at) {
     return argument;
 }
 
-}  // namespace
-
-std::string ArgumentText(std::string_view commandLine) {
+template <class Char>
+std::basic_string<Char> ArgumentTextOf(std::basic_string_view<Char> commandLine) {
     std::size_t at = 0;
     if (!commandLine.empty() && commandLine.front() == '"') {
         // A quoted program name ends at the next quote; a path holds none.
         const std::size_t close = commandLine.find('"', 1);
-        at = close == std::string_view::npos ? commandLine.size() : close + 1;
+        at = close == std::basic_string_view<Char>::npos ? commandLine.size() : close + 1;
     } else {
         while (at < commandLine.size() && !IsBlank(commandLine[at])) {
             ++at;
@@ -67,11 +73,12 @@ std::string ArgumentText(std::string_view commandLine) {
     while (at < commandLine.size() && IsBlank(commandLine[at])) {
         ++at;
     }
-    return std::string(commandLine.substr(at));
+    return std::basic_string<Char>(commandLine.substr(at));
 }
 
-std::vector<std::string> SplitArguments(std::string_view text) {
-    std::vector<std::string> arguments;
+template <class Char>
+std::vector<std::basic_string<Char>> SplitArgumentsOf(std::basic_string_view<Char> text) {
+    std::vector<std::basic_string<Char>> arguments;
     std::size_t at = 0;
     for (;;) {
         while (at < text.size() && IsBlank(text[at])) {
@@ -82,4 +89,22 @@ std::vector<std::string> SplitArguments(std::string_view text) {
         }
         arguments.push_back(ReadArgument(text, at));
     }
+}
+
+}  // namespace
+
+std::string ArgumentText(std::string_view commandLine) {
+    return ArgumentTextOf(commandLine);
+}
+
+std::wstring ArgumentText(std::wstring_view commandLine) {
+    return ArgumentTextOf(commandLine);
+}
+
+std::vector<std::string> SplitArguments(std::string_view text) {
+    return SplitArgumentsOf(text);
+}
+
+std::vector<std::wstring> SplitArguments(std::wstring_view text) {
+    return SplitArgumentsOf(text);
 }

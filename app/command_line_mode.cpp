@@ -6,7 +6,7 @@
 #include "engine/job_runner.h"
 #include "ui/result/job_result.h"
 
-void RunCommandLineCheck(std::string_view argumentText) {
+void RunCommandLineCheck(std::wstring_view argumentText) {
     RunJob(BuildInputList(SplitArguments(argumentText)));
     AddNoErrorsMessageIfNone();
     ShowJobResult(nullptr);

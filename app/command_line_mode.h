@@ -6,4 +6,4 @@
 // window on screen, then shows the report until the user closes it. Paths
 // are split as the C runtime splits a command line, so quoted paths with
 // blanks stay whole.
-void RunCommandLineCheck(std::string_view argumentText);
+void RunCommandLineCheck(std::wstring_view argumentText);

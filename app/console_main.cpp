@@ -20,6 +20,7 @@
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
+#include "framework/wide_path.h"
 #include "ui/result/report_layout.h"
 
 namespace {
@@ -60,7 +61,7 @@ void WriteReport(const CConsoleStream& out) {
     out.Write(piece);
 }
 
-int RunCheck(const std::vector<std::string>& paths, const CConsoleStream& out,
+int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
              const CConsoleStream& err) {
     std::unique_ptr<CInputList> inputs = BuildInputList(paths);
     CConsoleProgress progress(err, inputs->size());
@@ -83,8 +84,15 @@ int main() {
     BuildCrcTable();
     const CConsoleStream out(CConsoleStream::Which::Output);
     const CConsoleStream err(CConsoleStream::Which::Error);
-    const ConsoleRequest request =
-        ParseConsoleArguments(SplitArguments(ArgumentText(GetCommandLineA())));
+    // Split as the system holds the command line, so that a name code page
+    // 932 cannot write reaches the check whole.
+    const std::vector<std::wstring> arguments =
+        SplitArguments(ArgumentText(std::wstring_view(GetCommandLineW())));
+    std::vector<std::string> shown;
+    for (const std::wstring& argument : arguments) {
+        shown.push_back(NarrowText(argument));
+    }
+    const ConsoleRequest request = ParseConsoleArguments(shown);
     switch (request.action) {
         case ConsoleRequest::Action::Help:
             out.Write(kUsage);
@@ -102,7 +110,11 @@ int main() {
     // The job names an input that memory ran out for and goes on; here the
     // report itself could not be made.
     try {
-        return RunCheck(request.paths, out, err);
+        std::vector<std::wstring> paths;
+        for (const std::size_t index : request.pathIndices) {
+            paths.push_back(arguments[index]);
+        }
+        return RunCheck(paths, out, err);
     } catch (const std::bad_alloc&) {
         err.Write(NoMemoryMessage("varnelc") + "\r\n");
         return kExitMessages;

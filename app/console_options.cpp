@@ -11,9 +11,11 @@ bool IsHelpOption(const std::string& argument) {
 ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) {
     ConsoleRequest request;
     bool optionsEnded = false;
-    for (const std::string& argument : arguments) {
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
         if (optionsEnded) {
             request.paths.push_back(argument);
+            request.pathIndices.push_back(index);
         } else if (IsHelpOption(argument)) {
             request.action = ConsoleRequest::Action::Help;
             return request;
@@ -27,6 +29,7 @@ ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) 
             return request;
         } else {
             request.paths.push_back(argument);
+            request.pathIndices.push_back(index);
         }
     }
     if (request.action == ConsoleRequest::Action::Check && request.paths.empty()) {

@@ -12,3 +12,6 @@
 // not exist, or is a drive's root) is taken as typed, so that the report
 // names it.
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::string>& arguments);
+// The same for the arguments as the system holds them: one whose name code
+// page 932 cannot write is checked by its real name and shown with '?'.
+std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments);

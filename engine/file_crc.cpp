@@ -21,13 +21,10 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
     return ReadErrorMessage(path);
 }
 
-}  // namespace
-
 // Other programs may go on reading and writing the file meanwhile; the
 // sequential flag lets the system read ahead of our requests. Opened as the
 // list checks probe listed files: by its exact name, never as a device.
-std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
-    const CReadFile file(path);
+std::uint16_t FileCrc(const CReadFile& file, const std::string& path, std::int64_t* bytesRead) {
     if (!file.IsOpen()) {
         throw FileCrcError(CrcFailure::CannotOpen, FailureMessage(CrcFailure::CannotOpen, path));
     }
@@ -51,4 +48,15 @@ std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
         *bytesRead = result.bytes;
     }
     return result.crc;
+}
+
+}  // namespace
+
+std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead) {
+    return FileCrc(CReadFile(path), path, bytesRead);
+}
+
+std::uint16_t ComputeFileCrc(const std::wstring& realPath, const std::string& shownPath,
+                             std::int64_t* bytesRead) {
+    return FileCrc(CReadFile(realPath), shownPath, bytesRead);
 }

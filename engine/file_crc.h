@@ -24,3 +24,6 @@ private:
 // (CrcFailure::Stopped) when the job is stopped before its last byte.
 // bytesRead, when given, receives the number of bytes the CRC covers.
 std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr);
+// The same for a file by its real name; messages name it by shownPath.
+std::uint16_t ComputeFileCrc(const std::wstring& realPath, const std::string& shownPath,
+                             std::int64_t* bytesRead = nullptr);

@@ -8,6 +8,10 @@ void AddNoErrorsMessageIfNone() {
     }
 }
 
+std::string UnwritableNameMessage(const std::string& subject) {
+    return subject + ":名前にレポートで書けない文字があります（保存したレポートからは照合できません）";
+}
+
 std::string ReadErrorMessage(const std::string& subject) {
     return subject + ":読み込みエラー";
 }

@@ -19,6 +19,9 @@ inline constexpr char kNoInputMessage[] =
 // showing a report calls this once, before the report is laid out.
 void AddNoErrorsMessageIfNone();
 
+// A file checked by its real name, whose name code page 932 cannot write:
+// the row shows '?' for what it cannot, and a saved report cannot name it.
+std::string UnwritableNameMessage(const std::string& subject);
 // The file named by subject could not be opened or read to its end.
 std::string ReadErrorMessage(const std::string& subject);
 // No memory was left for handling subject.

@@ -36,8 +36,9 @@ std::string NoEntryMessage(const std::string& path) {
 }
 
 // The bytes of a list, or nothing after a message naming path.
-std::optional<std::string> ReadListBytes(const std::string& path) {
-    ListFile list = ReadListFile(path);
+std::optional<std::string> ReadListBytes(const InputEntry& input) {
+    const std::string& path = input.path;
+    ListFile list = ReadListFile(path, input.realPath);
     switch (list.status) {
         case ListRead::Read:
             return std::move(list.bytes);
@@ -55,11 +56,13 @@ std::optional<std::string> ReadListBytes(const std::string& path) {
 }
 
 // A file that is only checksummed: one row and a placeholder, or one message.
-void ChecksumFile(const std::string& path) {
+void ChecksumFile(const InputEntry& input) {
+    const std::string& path = input.path;
     std::int64_t size = 0;
     std::uint16_t crc = 0;
     try {
-        crc = ComputeFileCrc(path, &size);
+        crc = input.realPath.empty() ? ComputeFileCrc(path, &size)
+                                     : ComputeFileCrc(input.realPath, path, &size);
     } catch (const FileCrcError& error) {
         // A file left half read at a stop has no row; the stop has its line.
         if (error.Failure() != CrcFailure::Stopped) {
@@ -70,11 +73,15 @@ void ChecksumFile(const std::string& path) {
     // The size is the count of bytes the CRC covers, so that the row
     // describes one state of the file even while another program writes it.
     AppendRow(FinalComponent(path), crc, size);
+    if (!input.realPath.empty()) {
+        g_messageList.AddTail(UnwritableNameMessage(path));
+    }
     g_messageList.AddTail(kPlaceholderMessage);
 }
 
-void CheckTextList(const std::string& path) {
-    const std::optional<std::string> bytes = ReadListBytes(path);
+void CheckTextList(const InputEntry& input) {
+    const std::string& path = input.path;
+    const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
         return;
     }
@@ -85,20 +92,21 @@ void CheckTextList(const std::string& path) {
     }
     if (IsSfv32List(lines)) {
         g_messageList.AddTail(Sfv32Message(path));
-        ChecksumFile(path);
+        ChecksumFile(input);
         return;
     }
     const PathParts parts = SplitPath(path);
     VerifyReportList(lines, parts.drive, parts.dir);
 }
 
-void CheckCrcList(const std::string& path) {
-    const std::optional<std::string> bytes = ReadListBytes(path);
+void CheckCrcList(const InputEntry& input) {
+    const std::string& path = input.path;
+    const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
         return;
     }
     if (BeginsAsColumnList(*bytes)) {
-        VerifyColumnList(path);
+        VerifyColumnList(path, input.realPath);
         return;
     }
     CStringList lines = CrcListLines(ListTextAsCp932(*bytes, ListForm::Delimited, path));
@@ -114,10 +122,11 @@ void CheckCrcList(const std::string& path) {
 // without an entry (a report without its rule line, a line of other text):
 // the user must hear of it, or the report would say that no error was found.
 template <class Check>
-void CheckList(const std::string& path, Check check) {
+void CheckList(const InputEntry& input, Check check) {
+    const std::string& path = input.path;
     const std::size_t rows = g_nameList.GetCount();
     const std::size_t messages = g_messageList.GetCount();
-    check(path);
+    check(input);
     if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
         !JobStoppedEarly()) {
         g_messageList.AddTail(NoEntryMessage(path));
@@ -146,16 +155,16 @@ void CheckInput(const InputEntry& entry) {
         return;
     }
     if (entry.inFolder) {
-        ChecksumFile(path);
+        ChecksumFile(entry);
         return;
     }
     const std::string extension = SplitPath(path).ext;
     if (EqualsIgnoreAsciiCase(extension, ".txt")) {
-        CheckList(path, CheckTextList);
+        CheckList(entry, CheckTextList);
     } else if (EqualsIgnoreAsciiCase(extension, ".crc")) {
-        CheckList(path, CheckCrcList);
+        CheckList(entry, CheckCrcList);
     } else {
-        ChecksumFile(path);
+        ChecksumFile(entry);
     }
 }
 

@@ -35,10 +35,14 @@ void BeginJobFlags();
 // for a file found in a folder.
 struct InputEntry {
     // A path alone is one the user named.
-    InputEntry(std::string path, bool inFolder = false)
-        : path(std::move(path)), inFolder(inFolder) {}
-    std::string path;
+    InputEntry(std::string path, bool inFolder = false, std::wstring realPath = {})
+        : path(std::move(path)), inFolder(inFolder), realPath(std::move(realPath)) {}
+    std::string path;  // as the report shows it, in code page 932
     bool inFolder;
+    // The path by the file's real name when code page 932 cannot write it
+    // (a Korean or Chinese name, an emoji), the file is opened by; empty
+    // when path names the file exactly.
+    std::wstring realPath;
     bool operator==(const InputEntry&) const = default;
 };
 using CInputList = std::vector<InputEntry>;

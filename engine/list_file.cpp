@@ -1,5 +1,7 @@
 #include "engine/list_file.h"
 
+#include <optional>
+
 #include "engine/list_text.h"
 #include "framework/file_open.h"
 
@@ -31,11 +33,16 @@ ListRead ReadOpenList(const CReadFile& file, std::string& bytes) {
 
 }  // namespace
 
-ListFile ReadListFile(const std::string& path) {
+ListFile ReadListFile(const std::string& path, const std::wstring& realPath) {
     ListFile list;
-    const CReadFile file(path);
-    if (file.IsOpen()) {
-        list.status = ReadOpenList(file, list.bytes);
+    std::optional<CReadFile> file;
+    if (realPath.empty()) {
+        file.emplace(path);
+    } else {
+        file.emplace(realPath);
+    }
+    if (file->IsOpen()) {
+        list.status = ReadOpenList(*file, list.bytes);
     }
     if (list.status != ListRead::Read) {
         list.bytes.clear();

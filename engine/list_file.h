@@ -12,4 +12,5 @@ struct ListFile {
     std::string bytes;  // when Read
 };
 
-ListFile ReadListFile(const std::string& path);
+// realPath: the list's real path when code page 932 cannot write it.
+ListFile ReadListFile(const std::string& path, const std::wstring& realPath = {});

@@ -13,6 +13,10 @@ CFileFind::~CFileFind() {
 }
 
 bool CFileFind::FindFile(const std::string& pattern) {
+    return FindFile(WidenText(pattern));
+}
+
+bool CFileFind::FindFile(const std::wstring& pattern) {
     Close();
     WIN32_FIND_DATAW entry;
     HANDLE handle = FindFirstFileW(WidePath(pattern).c_str(), &entry);
@@ -20,8 +24,7 @@ bool CFileFind::FindFile(const std::string& pattern) {
         return false;
     }
     m_handle = handle;
-    m_name = NarrowText(entry.cFileName);
-    m_attributes = entry.dwFileAttributes;
+    Take(&entry);
     return true;
 }
 
@@ -30,9 +33,17 @@ bool CFileFind::FindNext() {
     if (m_handle == nullptr || !FindNextFileW(m_handle, &entry)) {
         return false;
     }
-    m_name = NarrowText(entry.cFileName);
-    m_attributes = entry.dwFileAttributes;
+    Take(&entry);
     return true;
+}
+
+void CFileFind::Take(const void* found) {
+    const auto* entry = static_cast<const WIN32_FIND_DATAW*>(found);
+    m_realName = entry->cFileName;
+    bool lossy = false;
+    m_name = NarrowText(m_realName, &lossy);
+    m_exact = !lossy;
+    m_attributes = entry->dwFileAttributes;
 }
 
 void CFileFind::Close() {
@@ -41,6 +52,8 @@ void CFileFind::Close() {
         m_handle = nullptr;
     }
     m_name.clear();
+    m_realName.clear();
+    m_exact = true;
     m_attributes = 0;
 }
 

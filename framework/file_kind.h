@@ -6,3 +6,4 @@
 // reach it (see WidePath): also one written with a trailing backslash, one
 // deeper than ordinary paths reach, or one whose name ends in a dot.
 bool IsFolder(const std::string& path);
+bool IsFolder(const std::wstring& realPath);

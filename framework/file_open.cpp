@@ -16,12 +16,12 @@ OpenFailure FailureOf(DWORD error) {
 }
 
 // The file as a handle of the system's own, or INVALID_HANDLE_VALUE.
-HANDLE OpenHandleForReading(const std::string& path, OpenFailure* failure) {
+HANDLE OpenHandleForReading(const std::wstring& path, OpenFailure* failure) {
     OpenFailure ignored;
     OpenFailure& why = failure != nullptr ? *failure : ignored;
     why = OpenFailure::CannotOpen;
-    // A NUL byte would cut the path short and name some other file.
-    if (path.empty() || path.find('\0') != std::string::npos) {
+    // A NUL would cut the path short and name some other file.
+    if (path.empty() || path.find(L'\0') != std::wstring::npos) {
         return INVALID_HANDLE_VALUE;
     }
     const std::wstring wide = WidePath(path);
@@ -45,10 +45,20 @@ HANDLE OpenHandleForReading(const std::string& path, OpenFailure* failure) {
     return file;
 }
 
+// The wide form of a code page 932 path, a NUL kept where the path has one.
+std::wstring NulSafeWide(const std::string& path) {
+    const std::size_t nul = path.find('\0');
+    std::wstring wide = WidenText(path.substr(0, nul));
+    if (nul != std::string::npos) {
+        wide += L'\0';
+    }
+    return wide;
+}
+
 }  // namespace
 
 int OpenFileForReading(const std::string& path, OpenFailure* failure) {
-    HANDLE file = OpenHandleForReading(path, failure);
+    HANDLE file = OpenHandleForReading(NulSafeWide(path), failure);
     if (file == INVALID_HANDLE_VALUE) {
         return -1;
     }
@@ -65,7 +75,11 @@ int OpenFileForReading(const std::string& path, OpenFailure* failure) {
 // The handle itself, not a runtime descriptor made from it: the runtime
 // would ask the file's type once more, three system calls under Wine, which
 // a folder of small files feels.
-CReadFile::CReadFile(const std::string& path) : m_file(OpenHandleForReading(path, &m_failure)) {}
+CReadFile::CReadFile(const std::string& path)
+    : m_file(OpenHandleForReading(NulSafeWide(path), &m_failure)) {}
+
+CReadFile::CReadFile(const std::wstring& realPath)
+    : m_file(OpenHandleForReading(realPath, &m_failure)) {}
 
 CReadFile::~CReadFile() {
     if (IsOpen()) {

@@ -23,6 +23,8 @@ int OpenFileForReading(const std::string& path, OpenFailure* failure = nullptr);
 class CReadFile {
 public:
     explicit CReadFile(const std::string& path);
+    // A file by its real name, which code page 932 may not be able to write.
+    explicit CReadFile(const std::wstring& realPath);
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;

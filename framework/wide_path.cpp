@@ -39,7 +39,10 @@ std::wstring WidenText(std::string_view text) {
     return wide;
 }
 
-std::string NarrowText(std::wstring_view text) {
+std::string NarrowText(std::wstring_view text, bool* lossy) {
+    if (lossy != nullptr) {
+        *lossy = false;
+    }
     if (text.empty()) {
         return {};
     }
@@ -49,8 +52,12 @@ std::string NarrowText(std::wstring_view text) {
     const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
                                            nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
+    BOOL usedDefault = FALSE;
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
-                        nullptr, nullptr);
+                        nullptr, &usedDefault);
+    if (lossy != nullptr) {
+        *lossy = usedDefault != FALSE;
+    }
     return narrow;
 }
 
@@ -122,7 +129,10 @@ std::wstring FullPathKeeping(const std::wstring& path, std::size_t odd) {
 }  // namespace
 
 std::wstring WidePath(const std::string& path) {
-    const std::wstring wide = WidenText(path);
+    return WidePath(WidenText(path));
+}
+
+std::wstring WidePath(const std::wstring& wide) {
     if (IsVerbatimOrDevicePath(wide)) {
         return wide;
     }

@@ -8,8 +8,10 @@
 // ordinary narrow paths do not apply.
 
 // text converted from and to the ANSI code page, as the A functions convert.
+// lossy, when given, tells whether a character had no code page 932 form
+// and was written as '?'.
 std::wstring WidenText(std::string_view text);
-std::string NarrowText(std::wstring_view text);
+std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
 
 // The wide path that reaches exactly the file or folder path names (a
 // search pattern too): path converted as it stands, or, when it is too long
@@ -18,3 +20,5 @@ std::string NarrowText(std::wstring_view text);
 // space, a final name that is a device name; see dos_names.h), its verbatim
 // "\\?\" form, built on its full path.
 std::wstring WidePath(const std::string& path);
+// The same for a path in its real (wide) form.
+std::wstring WidePath(const std::wstring& path);

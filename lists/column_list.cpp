@@ -49,10 +49,10 @@ void VerifyLines(CStringList& lines, const PathParts& listParts) {
 
 }  // namespace
 
-void VerifyColumnList(const std::string& listPath) {
+void VerifyColumnList(const std::string& listPath, const std::wstring& realPath) {
     CStringList lines;
     {
-        const ListFile list = ReadListFile(listPath);
+        const ListFile list = ReadListFile(listPath, realPath);
         if (list.status != ListRead::Read) {
             g_messageList.AddTail(LoadMessage(list.status, listPath));
             return;

@@ -11,6 +11,7 @@
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/wide_path.h"
 #include "framework/profile.h"
 #include "res/resource.h"
 #include "tests/support/child_process.h"
@@ -142,7 +143,7 @@ TEST_F(StartupTest, CommandLineCheckShowsAndSavesWhatTheConsoleCheckerPrints) {
         }
         return false;
     });
-    RunCommandLineCheck(arguments);
+    RunCommandLineCheck(WidenText(arguments));
     EXPECT_TRUE(driver.Done());
     EXPECT_EQ(JoinLines(shown), expected);
     EXPECT_EQ(ReadFileBytes(savedPath), expected);
@@ -163,7 +164,7 @@ TEST_F(StartupTest, BlanksAloneCheckNothingAndSaySo) {
         }
         return window != nullptr;
     });
-    RunCommandLineCheck("   ");
+    RunCommandLineCheck(L"   ");
     EXPECT_EQ(shown, std::vector<std::string>{kNoInputMessage});
 }
 
@@ -180,7 +181,7 @@ TEST_F(StartupTest, OnlyChecksumListsWithoutErrorsGiveTheNoErrorsLine) {
         }
         return window != nullptr;
     });
-    RunCommandLineCheck(folder.PathOf("good.txt"));
+    RunCommandLineCheck(WidenText(folder.PathOf("good.txt")));
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown[0], kNoErrorsMessage);
 }

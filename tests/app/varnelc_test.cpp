@@ -6,6 +6,7 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "framework/wide_path.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
@@ -140,6 +141,29 @@ TEST_F(VarnelcTest, ReportsResavedAsUtf8AndRowsNamedTotalAreVerified) {
     const Outcome changed = Run(Quoted(list));
     EXPECT_EQ(changed.status, 1u);
     EXPECT_EQ(changed.out.rfind("Total 2.bin" + kCrcMismatch, 0), 0u) << changed.out;
+}
+
+// A file whose name code page 932 cannot write is checked by its real name:
+// its row shows '?' for those characters, and a message says why a saved
+// report cannot name it.
+TEST_F(VarnelcTest, FilesNamedBeyondCodePage932AreChecked) {
+    const std::string folder = data.MakeFolder("hangul");
+    const std::wstring name = WidenText(folder) + L"\\\uD55C\uAD6D.bin";
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "abc", 3, &written, nullptr);
+    CloseHandle(file);
+    const Outcome outcome = Run(Quoted(folder));
+    EXPECT_EQ(outcome.status, 1u);
+    // "名前にレポートで書けない文字があります"
+    EXPECT_EQ(outcome.out.rfind(folder + "\\??.bin:\x96\xBC\x91\x4F\x82\xC9\x83\x8C\x83\x7C\x81\x5B"
+                                         "\x83\x67\x82\xC5\x8F\x91\x82\xAF\x82\xC8\x82\xA2",
+                                0),
+              0u)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("\r\n??.bin  61DA      3\r\n"), std::string::npos) << outcome.out;
 }
 
 // The promise: a saved report verifies clean while nothing changed,
