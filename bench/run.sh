@@ -9,7 +9,9 @@
 # Xvfb for its window when no display is set. Its folders of empty files are
 # made here, outside Wine: Wine makes a new file in a large folder slowly (it
 # looks for the name in every entry, ignoring case), 100,000 files in hours.
-# "keep" leaves them for the next run.
+# "keep" leaves them for the next run. Its last section, the worst ".crc"
+# lists against an ordinary one, runs alone (no folders made) with
+#   bench/run.sh scale lists [rounds, default 3]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${VARNEL_BUILD:-$root/build}
@@ -26,6 +28,11 @@ if [ "$which" = scale ]; then
     ensure_display
     trap stop_display EXIT
     "$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
+    if [ "${1:-}" = lists ]; then
+        echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) processors)"
+        "$out/win/wine-run" "$out/win/bin/scale_bench.exe" lists "${2:-3}"
+        exit
+    fi
     folders="$out/win/wineprefix/drive_c/users/$(id -un)/Temp/varnel-scale-bench"
     for count in 25000 50000 100000; do
         mkdir -p "$folders/$count"

@@ -6,22 +6,36 @@
 //     over it until its list box holds every line and is painted;
 //   - URL extraction of failed names from a plain URL list, against the
 //     plain way of trying every remaining name on every line.
+// Then, not as growth but against an ordinary list, the worst delimited
+// ".crc" lists a user can hand over: time and peak memory per entry of
+// checking each as the console checker does.
 // Usage: scale_bench [rounds, default 3] [keep: leave the test folders for the next run]
+//        scale_bench lists [rounds, default 3]   (the worst lists alone)
 // Making the folders under Wine takes hours (each new name is looked up in
 // every entry of the folder); bench/run.sh makes them outside Wine.
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "app/folder_expansion.h"
+#include "app/input_list.h"
 #include "bench/bench_file.h"
+#include "engine/crc16.h"
+#include "engine/job_messages.h"
+#include "engine/job_runner.h"
+#include "engine/job_state.h"
+#include "engine/list_text.h"
 #include "framework/cp932.h"
 #include "framework/file_find.h"
 #include "framework/profile.h"
@@ -29,6 +43,76 @@
 #include "ui/result/report_layout.h"
 #include "ui/result/result_dialog.h"
 #include "ui/result/url_list.h"
+
+// Peak memory of one list's check is counted here, in the program's own
+// operator new, rather than asked of the system: the process's peak
+// (PeakPagefileUsage) only ever grows, so every case after the largest would
+// show the largest's peak, and a child process per case would time Wine's
+// start-up too. Everything the job and the report hold (the lists are deques
+// of strings) comes from operator new, and the count is the same in every
+// run. Not counted: what Windows allocates for its own calls, and the stack.
+namespace {
+
+std::atomic<std::size_t> g_liveBytes{0};
+std::atomic<std::size_t> g_peakBytes{0};
+
+// Each block begins with its size; 16 bytes keep the alignment new promises.
+constexpr std::size_t kBlockHeader = 16;
+
+void* CountedAllocate(std::size_t size) noexcept {
+    if (size > SIZE_MAX - kBlockHeader) {
+        return nullptr;
+    }
+    auto* block = static_cast<unsigned char*>(std::malloc(size + kBlockHeader));
+    if (!block) {
+        return nullptr;
+    }
+    std::memcpy(block, &size, sizeof size);
+    // Relaxed: a count, not a hand-over, and as cheap as it can be for the
+    // other sections, which allocate as much and are timed too.
+    const std::size_t live = g_liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
+    std::size_t peak = g_peakBytes.load(std::memory_order_relaxed);
+    while (live > peak &&
+           !g_peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    }
+    return block + kBlockHeader;
+}
+
+void CountedFree(void* pointer) noexcept {
+    if (!pointer) {
+        return;
+    }
+    unsigned char* block = static_cast<unsigned char*>(pointer) - kBlockHeader;
+    std::size_t size;
+    std::memcpy(&size, block, sizeof size);
+    g_liveBytes.fetch_sub(size, std::memory_order_relaxed);
+    std::free(block);
+}
+
+// The peak from now on starts at what is held now; returns that.
+std::size_t ResetPeakBytes() {
+    const std::size_t live = g_liveBytes.load();
+    g_peakBytes.store(live);
+    return live;
+}
+
+}  // namespace
+
+// The runtime's other forms (arrays, nothrow, sized) call these two.
+void* operator new(std::size_t size) {
+    if (void* pointer = CountedAllocate(size)) {
+        return pointer;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* pointer) noexcept {
+    CountedFree(pointer);
+}
+
+void operator delete(void* pointer, std::size_t) noexcept {
+    CountedFree(pointer);
+}
 
 namespace {
 
@@ -339,15 +423,188 @@ bool BenchUrlExtraction(std::size_t largestNames, std::size_t largestLines, int 
     return same;
 }
 
+// Worst lists ----------------------------------------------------------------
+
+struct WorstList {
+    const char* title;
+    std::string bytes;
+    std::size_t entries;  // lines the delimited reader takes as entries
+};
+
+WorstList RepeatedLines(const char* title, const std::string& head, const std::string& line,
+                        std::size_t lines) {
+    WorstList list{title, head, lines + (head.empty() ? 0 : 1)};
+    list.bytes.reserve(head.size() + line.size() * lines);
+    for (std::size_t i = 0; i < lines; ++i) {
+        list.bytes += line;
+    }
+    return list;
+}
+
+// The baseline: a list as a tool writes it for a folder of downloads.
+WorstList OrdinaryList() {
+    constexpr std::size_t kEntries = 30000;
+    WorstList list{"ordinary, file_000123.dat", {}, kEntries};
+    for (std::size_t i = 0; i < kEntries; ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%s, %04X, %zu\r\n", FolderFileName(i).c_str(),
+                      static_cast<unsigned>(i * 40503u & 0xFFFF), i * 7919 % 1000000);
+        list.bytes += line;
+    }
+    return list;
+}
+
+// One name of 600,000 bytes once made every row of the report that wide.
+WorstList HostileList() {
+    return RepeatedLines("600,000-byte name + 20,000", std::string(600000, 'n') + ", 0000, 0\r\n",
+                         "a, 0000, 0\r\n", 20000);
+}
+
+// The largest list read (one byte under kListSizeLimit) of the shortest
+// lines that are whole entries: a name, a CRC and a size, each one
+// character, in the list's own comma form; a line end of LF alone, and none
+// after the last line. Each is looked for on disk. Fields stand two
+// characters apart, so "a 0 0" would be an entry without a CRC.
+WorstList FullestList() {
+    constexpr std::size_t kLine = 8;  // "a, 0, 0\n"
+    WorstList list = RepeatedLines("1 MiB - 1 of \"a, 0, 0\"", "", "a, 0, 0\n",
+                                   static_cast<std::size_t>(kListSizeLimit) / kLine);
+    list.bytes.pop_back();
+    return list;
+}
+
+// The same size in the shortest lines that are entries at all: a name alone
+// is an entry without a CRC, recorded as failed without a look at the disk.
+WorstList BareNameList() {
+    WorstList list = RepeatedLines("1 MiB - 1 of \"a\" (no CRC)", "", "a\n",
+                                   static_cast<std::size_t>(kListSizeLimit) / 2);
+    list.bytes.pop_back();
+    return list;
+}
+
+bool WriteListFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+struct ListCheck {
+    std::size_t rows = 0, failed = 0, messages = 0;
+    std::size_t reportBytes = 0;
+    // Most bytes held above what was held before the check: up to the end
+    // of the job, and to the end of the report.
+    std::size_t jobPeakBytes = 0, peakBytes = 0;
+};
+
+// As varnelc's RunCheck: the input list of the list's path, the job, the
+// no-errors line, then the report laid out, here whole into one string with
+// the CR LF varnelc writes (varnelc writes it in 1 MiB pieces instead).
+ListCheck CheckListAsConsole(const std::string& path) {
+    ListCheck check;
+    const std::size_t before = ResetPeakBytes();
+    RunJob(BuildInputList({path}));
+    AddNoErrorsMessageIfNone();
+    check.rows = g_nameList.GetCount();
+    check.failed = g_failedList.GetCount();
+    check.messages = g_messageList.GetCount();
+    check.jobPeakBytes = g_peakBytes.load() - before;
+    std::string report;
+    BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
+                     [&](const std::string& line) {
+                         report += line;
+                         report += "\r\n";
+                     });
+    check.reportBytes = report.size();
+    check.peakBytes = g_peakBytes.load() - before;
+    return check;
+}
+
+// The job appends to the state and the report takes all but the failed
+// names off it. Each check starts from new lists, as in a new varnelc: an
+// emptied deque keeps its grown index, which would lower the next peak.
+void ClearJobState() {
+    g_messageList = CStringList();
+    g_nameList = CStringList();
+    g_crcList = CCrcList();
+    g_sizeList = CSizeList();
+    g_failedList = CStringList();
+}
+
+bool BenchWorstLists(int rounds) {
+    const std::string folder = BenchTempPath("varnel-list-bench");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::printf(
+        "\nWorst delimited \".crc\" lists, checked as varnelc checks them (RunJob over the\n"
+        "list's path, then BuildReportLines whole into a string). No listed file exists\n"
+        "(the folder holds the lists alone), so every entry fails with a message: the\n"
+        "most messages a list can cause. Median of %d rounds. Peak: most bytes held\n"
+        "through operator new above what was held before, per entry: up to the end of\n"
+        "the job (job B/e) and of the report (peak B/e).\n",
+        rounds);
+    std::printf("  %-27s %7s %8s %9s %9s %8s %7s %8s %8s %7s\n", "list", "entries", "bytes",
+                "report B", "median ms", "us/entry", "vs ord", "job B/e", "peak B/e", "vs ord");
+    bool ok = true;
+    double ordinaryTime = 0, ordinaryPeak = 0;
+    for (const auto& make : {OrdinaryList, HostileList, FullestList, BareNameList}) {
+        const std::string path = folder + "\\list.crc";
+        WorstList list = make();
+        if (list.bytes.size() >= static_cast<std::size_t>(kListSizeLimit) ||
+            !WriteListFile(path, list.bytes)) {
+            std::printf("  %-27s COULD NOT BE WRITTEN\n", list.title);
+            ok = false;
+            continue;
+        }
+        const std::size_t listBytes = list.bytes.size();
+        list.bytes = std::string();
+        ListCheck check;
+        const double seconds =
+            MedianSeconds(rounds, ClearJobState, [&] { check = CheckListAsConsole(path); });
+        ClearJobState();
+        RemoveBenchFile(path);
+        const double entries = static_cast<double>(list.entries);
+        const double perEntry = seconds * 1e6 / entries;
+        const double peakPerEntry = static_cast<double>(check.peakBytes) / entries;
+        if (ordinaryTime == 0) {
+            ordinaryTime = perEntry;
+            ordinaryPeak = peakPerEntry;
+        }
+        const bool complete = check.rows == list.entries && check.failed == list.entries &&
+                              check.messages == list.entries;
+        std::printf("  %-27s %7zu %8zu %9zu %9.1f %8.2f %7.2f %8.0f %8.0f %7.2f%s\n", list.title,
+                    list.entries, listBytes, check.reportBytes, seconds * 1e3, perEntry,
+                    perEntry / ordinaryTime, static_cast<double>(check.jobPeakBytes) / entries,
+                    peakPerEntry, peakPerEntry / ordinaryPeak,
+                    complete ? "" : "  NOT ONE FAILED ROW AND MESSAGE PER ENTRY");
+        ok = ok && complete;
+    }
+    RemoveDirectoryA(folder.c_str());
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-    const bool keep = argc > 2 && std::strcmp(argv[2], "keep") == 0;
+    const bool listsAlone = argc > 1 && std::strcmp(argv[1], "lists") == 0;
+    const int first = listsAlone ? 2 : 1;
+    const int rounds = argc > first ? std::max(1, std::atoi(argv[first])) : 3;
+    const bool keep = argc > first + 1 && std::strcmp(argv[first + 1], "keep") == 0;
+    BuildCrcTable();
     std::printf("Program: %s\n", BenchPlatform().c_str());
-    std::printf("Rounds:  %d, median; sizes a quarter, a half and the whole\n", rounds);
-    bool ok = BenchUrlExtraction(10000, 200000, rounds);
-    ok = BenchReport(100000, rounds) && ok;
-    ok = BenchFolderExpansion(100000, rounds, keep) && ok;
+    bool ok = true;
+    if (!listsAlone) {
+        std::printf("Rounds:  %d, median; sizes a quarter, a half and the whole\n", rounds);
+        ok = BenchUrlExtraction(10000, 200000, rounds);
+        ok = BenchReport(100000, rounds) && ok;
+        ok = BenchFolderExpansion(100000, rounds, keep) && ok;
+    }
+    ok = BenchWorstLists(rounds) && ok;
     return ok ? 0 : 1;
 }
