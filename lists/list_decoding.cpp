@@ -9,6 +9,7 @@
 #include "engine/list_text.h"
 #include "framework/file_kind.h"
 #include "framework/path_parts.h"
+#include "framework/unicode_text.h"
 #include "framework/wide_path.h"
 #include "lists/column_list_parser.h"
 #include "lists/delimited_list_parser.h"
@@ -22,24 +23,11 @@ namespace {
 constexpr std::size_t kNamesTried = 64;
 
 std::string Utf16AsCp932(std::string_view bytes, bool bigEndian) {
-    std::wstring text(bytes.size() / 2, L'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]);
-        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        text[i] = static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-    }
-    return NarrowText(text);
+    return NarrowText(Utf16ToWide(bytes, bigEndian));
 }
 
 std::string Utf8AsCp932(std::string_view bytes) {
-    if (bytes.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), length);
-    return NarrowText(text);
+    return NarrowText(Utf8ToWide(bytes));
 }
 
 template <class Parser>

@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "engine/job_state.h"
+#include "engine/list_encoding.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
+#include "framework/unicode_text.h"
+#include "framework/wide_path.h"
 #include "ui/result/url_list.h"
 
 namespace {
@@ -29,6 +32,27 @@ std::string FirstDroppedFile(HDROP drop) {
     return std::string(name.data(), copied);
 }
 
+// A list saved with a byte-order mark (UTF-8, or UTF-16 as Notepad's
+// "Unicode") is filtered in its own encoding: the failed names are turned
+// into it, and the extract is written in it, the same mark first.
+std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes) {
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+    if (encoding != TextEncoding::Utf8 && !utf16) {
+        return ExtractUrlList(format, bytes, g_failedList);
+    }
+    const bool bigEndian = encoding == TextEncoding::Utf16Be;
+    const std::string_view text = WithoutByteOrderMark(bytes, encoding);
+    const std::string utf8 = utf16 ? WideToUtf8(Utf16ToWide(text, bigEndian)) : std::string(text);
+    CStringList names;
+    for (const std::string& name : g_failedList) {
+        names.AddTail(WideToUtf8(WidenText(name)));
+    }
+    const std::string extract = ExtractUrlList(format, utf8, names);
+    const std::string mark = bytes.substr(0, bytes.size() - text.size());
+    return mark + (utf16 ? WideToUtf16(Utf8ToWide(extract), bigEndian) : extract);
+}
+
 // An unreadable list leaves an earlier extract as it was; an extract is
 // replaced only by a complete new one.
 void ExtractUrlListFile(HWND window, const std::string& listPath) {
@@ -43,7 +67,7 @@ void ExtractUrlListFile(HWND window, const std::string& listPath) {
     }
     const std::string extractPath = UrlExtractPath(listPath);
     if (!FitsPathLimit(extractPath) ||
-        !WriteFileAtomically(extractPath, ExtractUrlList(format, *list, g_failedList))) {
+        !WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list))) {
         ShowError(window, kCannotWrite);
     }
 }

@@ -76,6 +76,23 @@ TEST_F(UrlListDropTest, PlainListWorkedExample) {
     EXPECT_EQ(g_failedList.GetCount(), 2u);
 }
 
+// Lists saved as UTF-8 or "Unicode" with a mark: filtered in their own
+// encoding, the extract written in it, the mark first.
+TEST_F(UrlListDropTest, ListsWithAByteOrderMarkKeepTheirEncoding) {
+    Fail({"\x95\x5C.zip"});  // 表.zip
+    const std::string utf8 =
+        "\xEF\xBB\xBF"
+        "files/a.zip\r\nfiles/\xE8\xA1\xA8.zip\r\n";
+    Drop({folder.Write("utf8.txt", utf8)});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("utf8_.txt")),
+              "\xEF\xBB\xBF"
+              "files/\xE8\xA1\xA8.zip\r\n");
+    const std::string utf16("\xFF\xFEx\0/\0\x68\x88.\0z\0i\0p\0\r\0\n\0y\0\r\0\n\0", 26);
+    Drop({folder.Write("utf16.txt", utf16)});
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("utf16_.txt")), utf16.substr(0, 20));
+    EXPECT_TRUE(shown.empty());
+}
+
 TEST_F(UrlListDropTest, RecordListWorkedExampleInAnyCaseOfExtension) {
     Fail({"b.zip", "c.lzh"});
     const std::string list = folder.Write(
