@@ -85,7 +85,8 @@ void CheckTextList(const InputEntry& input) {
     if (!bytes) {
         return;
     }
-    CStringList lines = TextListLines(ListTextAsCp932(*bytes, ListForm::Report, path));
+    ListLines list = ReadListLines(*bytes, ListForm::Report, path, input.realPath);
+    CStringList& lines = list.lines;
     if (lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
@@ -96,7 +97,7 @@ void CheckTextList(const InputEntry& input) {
         return;
     }
     const PathParts parts = SplitPath(path);
-    VerifyReportList(lines, parts.drive, parts.dir);
+    VerifyReportList(lines, parts.drive, parts.dir, list.real);
 }
 
 void CheckCrcList(const InputEntry& input) {
@@ -109,13 +110,13 @@ void CheckCrcList(const InputEntry& input) {
         VerifyColumnList(path, input.realPath);
         return;
     }
-    CStringList lines = CrcListLines(ListTextAsCp932(*bytes, ListForm::Delimited, path));
-    if (lines.IsEmpty()) {
+    ListLines list = ReadListLines(*bytes, ListForm::Delimited, path, input.realPath);
+    if (list.lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
     }
     const PathParts parts = SplitPath(path);
-    VerifyDelimitedList(lines, parts.drive, parts.dir);
+    VerifyDelimitedList(list.lines, parts.drive, parts.dir, list.real);
 }
 
 // A list that leaves neither a row nor a message was read to its end

@@ -27,9 +27,9 @@ std::string LoadMessage(ListRead status, const std::string& path) {
     return ReadErrorMessage(path);
 }
 
-void VerifyLines(CStringList& lines, const PathParts& listParts) {
+void VerifyLines(CStringList& lines, const PathParts& listParts, const RealListText& real) {
     ColumnListParser parser;
-    while (!lines.IsEmpty()) {
+    for (std::size_t index = 0; !lines.IsEmpty(); ++index) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();
         if (parser.ReadingEntries() && StopTakesEffect()) {
@@ -42,7 +42,9 @@ void VerifyLines(CStringList& lines, const PathParts& listParts) {
         if (reading.step == LineStep::Entry) {
             const ListEntry& entry = reading.entry;
             const std::string path = PlainJoinPath(listParts.drive, listParts.dir, entry.name);
-            CheckListEntry(entry, path, CheckOrder::SizeFirst, path);
+            CheckListEntry(entry, path, CheckOrder::SizeFirst, path,
+                           RealListedPath(real, index, entry.name, listParts.drive, listParts.dir,
+                                          ListForm::Column));
         }
     }
 }
@@ -50,14 +52,14 @@ void VerifyLines(CStringList& lines, const PathParts& listParts) {
 }  // namespace
 
 void VerifyColumnList(const std::string& listPath, const std::wstring& realPath) {
-    CStringList lines;
+    ListLines read;
     {
         const ListFile list = ReadListFile(listPath, realPath);
         if (list.status != ListRead::Read) {
             g_messageList.AddTail(LoadMessage(list.status, listPath));
             return;
         }
-        lines = TextListLines(ListTextAsCp932(list.bytes, ListForm::Column, listPath));
+        read = ReadListLines(list.bytes, ListForm::Column, listPath, realPath);
     }
-    VerifyLines(lines, SplitPath(listPath));
+    VerifyLines(read.lines, SplitPath(listPath), read.real);
 }

@@ -6,8 +6,9 @@
 #include "lists/entry_check.h"
 #include "lists/path_rules.h"
 
-void VerifyDelimitedList(CStringList& lines, const std::string& drive, const std::string& dir) {
-    while (!lines.IsEmpty()) {
+void VerifyDelimitedList(CStringList& lines, const std::string& drive, const std::string& dir,
+                         const RealListText& real) {
+    for (std::size_t index = 0; !lines.IsEmpty(); ++index) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();
         if (line.empty()) {
@@ -19,8 +20,9 @@ void VerifyDelimitedList(CStringList& lines, const std::string& drive, const std
         const LineReading reading = ReadDelimitedLine(line);
         if (reading.step == LineStep::Entry) {
             const ListEntry& entry = reading.entry;
-            CheckListEntry(entry, SplitJoinPath(drive, dir, entry.name), CheckOrder::CrcFirst,
-                           entry.name);
+            CheckListEntry(
+                entry, SplitJoinPath(drive, dir, entry.name), CheckOrder::CrcFirst, entry.name,
+                RealListedPath(real, index, entry.name, drive, dir, ListForm::Delimited));
         }
     }
 }

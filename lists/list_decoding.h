@@ -1,19 +1,48 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "framework/containers.h"
 
 // The three forms of checksum lists.
 enum class ListForm { Report, Delimited, Column };
 
-// The text of a list in code page 932, the form every reader takes. A list
-// with a byte-order mark is converted from UTF-8 or UTF-16, the mark left
-// out. One without a mark that is valid UTF-8 holding non-ASCII characters
-// is read as UTF-8, unless, read as code page 932, it names a file that
-// exists where the list looks for it: so every code page 932 list that
-// names its files keeps its reading. Characters code page 932 cannot write
-// become '?', which no file name holds.
-std::string ListTextAsCp932(std::string_view bytes, ListForm form, const std::string& listPath);
+// What a list holds beyond its code page 932 text: the real (wide) form of
+// each line whose characters code page 932 cannot all write, and of the
+// list's folder when it cannot write that either. Files the list names are
+// looked for by these.
+struct RealListText {
+    std::vector<std::wstring> lines;  // one per line of the list, empty where exact; or none
+    std::wstring folder;              // the folder's real path, or empty
+};
+
+// The lines of a list and their real forms.
+struct ListLines {
+    CStringList lines;
+    RealListText real;
+};
+
+// A list's bytes as its reader takes them: its text in code page 932, cut
+// into lines as its form is cut. A list with a byte-order mark is decoded
+// from UTF-8 or UTF-16, the mark left out. One without a mark that is
+// valid UTF-8 holding non-ASCII characters is read as UTF-8, unless, read
+// as code page 932, it names a file that exists where the list looks for
+// it: so every code page 932 list that names its files keeps its reading.
+// Characters code page 932 cannot write become '?' in the text, and the
+// lines holding them keep their real form. realListPath: the list's own
+// real path when code page 932 cannot write it.
+ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string& listPath,
+                        const std::wstring& realListPath = {});
+
+// The real path of the file a list's line names, when it needs one: the
+// line's name or the list's folder holds characters code page 932 cannot
+// write. Empty when the code page 932 path names the file exactly. name is
+// the name the reader took from the start of the line.
+std::wstring RealListedPath(const RealListText& real, std::size_t line, const std::string& name,
+                            const std::string& drive, const std::string& dir, ListForm form);
 
 // True when a ".crc" list begins with "FileName", after its byte-order mark
 // if it has one: a column list.

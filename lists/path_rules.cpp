@@ -18,6 +18,29 @@ std::string SplitJoinPath(std::string_view drive, std::string_view dir, std::str
     return MakePath(drive, dir, TrimAsciiSpace(parts.base), TrimAsciiSpace(parts.ext));
 }
 
+std::wstring SplitJoinName(std::wstring_view name) {
+    const auto trim = [](std::wstring_view text) {
+        const auto space = [](wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); };
+        while (!text.empty() && space(text.front())) {
+            text.remove_prefix(1);
+        }
+        while (!text.empty() && space(text.back())) {
+            text.remove_suffix(1);
+        }
+        return text;
+    };
+    const std::size_t dot = name.find(L'.');
+    std::wstring joined(trim(name.substr(0, dot)));
+    if (dot != std::wstring_view::npos) {
+        const std::wstring_view ext = trim(name.substr(dot + 1));
+        if (!ext.empty() && ext.front() != L'.') {
+            joined += L'.';
+        }
+        joined += ext;
+    }
+    return joined;
+}
+
 std::string PlainJoinPath(std::string_view drive, std::string_view dir, std::string_view name) {
     std::string path;
     path.reserve(drive.size() + dir.size() + name.size());

@@ -24,3 +24,8 @@ std::string SplitJoinPath(std::string_view drive, std::string_view dir, std::str
 
 // Column lists: the drive, the folder and the name joined as they stand.
 std::string PlainJoinPath(std::string_view drive, std::string_view dir, std::string_view name);
+
+// A listed name by its real (wide) characters, for a list whose names code
+// page 932 cannot all write: what the split-and-join rule makes of it
+// below the list's folder, "a . bin" giving "a.bin".
+std::wstring SplitJoinName(std::wstring_view name);

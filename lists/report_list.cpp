@@ -8,10 +8,11 @@
 #include "lists/path_rules.h"
 #include "lists/report_list_parser.h"
 
-void VerifyReportList(CStringList& lines, const std::string& drive, const std::string& dir) {
+void VerifyReportList(CStringList& lines, const std::string& drive, const std::string& dir,
+                      const RealListText& real) {
     ReportListParser parser(
         std::any_of(lines.begin(), lines.end(), ReportListParser::IsReportRule));
-    while (!lines.IsEmpty()) {
+    for (std::size_t index = 0; !lines.IsEmpty(); ++index) {
         const std::string line = lines.RemoveHead();
         JobCheckpoint();
         if (StopTakesEffect()) {
@@ -24,7 +25,8 @@ void VerifyReportList(CStringList& lines, const std::string& drive, const std::s
         if (reading.step == LineStep::Entry) {
             const ListEntry& entry = reading.entry;
             CheckListEntry(entry, SplitJoinPath(drive, dir, entry.name), CheckOrder::SizeFirst,
-                           entry.name);
+                           entry.name,
+                           RealListedPath(real, index, entry.name, drive, dir, ListForm::Report));
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/wide_path.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -204,6 +205,14 @@ TEST_F(JobRunnerTest, ListsAreReadInTheEncodingTheyWereWrittenIn) {
     // "表示あ.bin" and "ﾂｶ.bin" (0xC2 0xB6, which reads as UTF-8 too).
     folder.Write("\x95\x5C\x8E\xA6\x82\xA0.bin", "abc");
     folder.Write("\xC2\xB6.bin", "abc");
+    // "한국.bin", which code page 932 cannot write.
+    const std::wstring korean = WidenText(folder.Path()) + L"\\\uD55C\uAD6D.bin";
+    HANDLE file = CreateFileW(korean.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "abc", 3, &written, nullptr);
+    CloseHandle(file);
     const std::string utf16 = std::string("\xFF\xFE", 2) + std::string(
                                                                "x\0.\0b\0i\0n\0,\0 \0"
                                                                "6\0F\0"
@@ -225,6 +234,9 @@ TEST_F(JobRunnerTest, ListsAreReadInTheEncodingTheyWereWrittenIn) {
          "\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x81\x82.bin, 61DA, 3\r\n",
          {"\x95\x5C\x8E\xA6\x82\xA0.bin", 0x61DA, 3}},
         {"UTF-16 with a mark", utf16, {"x.bin", 0x6F91, 9}},
+        {"UTF-8 naming a file beyond code page 932",
+         "\xED\x95\x9C\xEA\xB5\xAD.bin, 61DA, 3\r\n",
+         {"??.bin", 0x61DA, 3}},
         {"code page 932 that reads as UTF-8",
          "\xC2\xB6.bin, 61DA, 3\r\n",
          {"\xC2\xB6.bin", 0x61DA, 3}},
