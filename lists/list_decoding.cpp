@@ -22,10 +22,6 @@ namespace {
 // at most: a list whose files exist shows it in its first entries.
 constexpr std::size_t kNamesTried = 64;
 
-std::string Utf16AsCp932(std::string_view bytes, bool bigEndian) {
-    return NarrowText(Utf16ToWide(bytes, bigEndian));
-}
-
 template <class Parser>
 void AddNames(Parser& parser, const CStringList& lines, std::vector<std::string>& names) {
     for (const std::string& line : lines) {
@@ -145,16 +141,9 @@ std::wstring RealPrefix(std::wstring_view line, std::size_t bytes) {
 bool BeginsAsColumnList(std::string_view bytes) {
     const TextEncoding encoding = DetectTextEncoding(bytes);
     const std::string_view text = WithoutByteOrderMark(bytes, encoding);
-    switch (encoding) {
-        case TextEncoding::Utf8:
-            return IsColumnList(text);
-        case TextEncoding::Utf16Le:
-        case TextEncoding::Utf16Be:
-            return IsColumnList(
-                Utf16AsCp932(text.substr(0, 16), encoding == TextEncoding::Utf16Be));
-        case TextEncoding::Cp932:
-        case TextEncoding::Utf8Unmarked:
-            break;
+    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
+        return IsColumnList(
+            NarrowText(Utf16ToWide(text.substr(0, 16), encoding == TextEncoding::Utf16Be)));
     }
     return IsColumnList(text);
 }

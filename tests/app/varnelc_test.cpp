@@ -6,7 +6,6 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
-#include "framework/wide_path.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
@@ -148,13 +147,7 @@ TEST_F(VarnelcTest, ReportsResavedAsUtf8AndRowsNamedTotalAreVerified) {
 // report cannot name it.
 TEST_F(VarnelcTest, FilesNamedBeyondCodePage932AreChecked) {
     const std::string folder = data.MakeFolder("hangul");
-    const std::wstring name = WidenText(folder) + L"\\\uD55C\uAD6D.bin";
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, "abc", 3, &written, nullptr);
-    CloseHandle(file);
+    data.Write(std::wstring(L"hangul\\\uD55C\uAD6D.bin"), "abc");
     const Outcome outcome = Run(Quoted(folder));
     EXPECT_EQ(outcome.status, 1u);
     // "名前にレポートで書けない文字があります"

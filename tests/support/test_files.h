@@ -18,6 +18,11 @@ public:
     // Creates or replaces the file name with exactly these bytes; returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const;
     std::string MakeFolder(const std::string& name) const;
+#ifdef _WIN32
+    // The same for a name code page 932 may not be able to write; returns
+    // the path as code page 932 writes it.
+    std::string Write(const std::wstring& name, const std::string& bytes) const;
+#endif
 
 private:
     std::string m_path;
