@@ -38,6 +38,7 @@
 #include "engine/list_text.h"
 #include "framework/cp932.h"
 #include "framework/file_find.h"
+#include "framework/file_io.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
 #include "ui/result/report_layout.h"
@@ -482,20 +483,6 @@ WorstList BareNameList() {
     return list;
 }
 
-bool WriteListFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
 struct ListCheck {
     std::size_t rows = 0, failed = 0, messages = 0;
     std::size_t reportBytes = 0;
@@ -557,7 +544,7 @@ bool BenchWorstLists(int rounds) {
         const std::string path = folder + "\\list.crc";
         WorstList list = make();
         if (list.bytes.size() >= static_cast<std::size_t>(kListSizeLimit) ||
-            !WriteListFile(path, list.bytes)) {
+            !WriteFileAtomically(path, list.bytes)) {
             std::printf("  %-27s COULD NOT BE WRITTEN\n", list.title);
             ok = false;
             continue;

@@ -23,7 +23,7 @@ private:
 // part-way ("<path>:読み込みエラー"), when no read buffer can be had, or
 // (CrcFailure::Stopped) when the job is stopped before its last byte.
 // bytesRead, when given, receives the number of bytes the CRC covers.
-std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr);
-// The same for a file by its real name; messages name it by shownPath.
-std::uint16_t ComputeFileCrc(const std::wstring& realPath, const std::string& shownPath,
-                             std::int64_t* bytesRead = nullptr);
+// realPath, when given, is the file's real name, which code page 932
+// cannot write: the file is read by it, and messages name it by path.
+std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr,
+                             const std::wstring& realPath = {});

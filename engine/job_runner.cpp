@@ -61,8 +61,7 @@ void ChecksumFile(const InputEntry& input) {
     std::int64_t size = 0;
     std::uint16_t crc = 0;
     try {
-        crc = input.realPath.empty() ? ComputeFileCrc(path, &size)
-                                     : ComputeFileCrc(input.realPath, path, &size);
+        crc = ComputeFileCrc(path, &size, input.realPath);
     } catch (const FileCrcError& error) {
         // A file left half read at a stop has no row; the stop has its line.
         if (error.Failure() != CrcFailure::Stopped) {

@@ -1,7 +1,5 @@
 #include "engine/list_file.h"
 
-#include <optional>
-
 #include "engine/list_text.h"
 #include "framework/file_open.h"
 
@@ -35,14 +33,9 @@ ListRead ReadOpenList(const CReadFile& file, std::string& bytes) {
 
 ListFile ReadListFile(const std::string& path, const std::wstring& realPath) {
     ListFile list;
-    std::optional<CReadFile> file;
-    if (realPath.empty()) {
-        file.emplace(path);
-    } else {
-        file.emplace(realPath);
-    }
-    if (file->IsOpen()) {
-        list.status = ReadOpenList(*file, list.bytes);
+    const CReadFile file(path, realPath);
+    if (file.IsOpen()) {
+        list.status = ReadOpenList(file, list.bytes);
     }
     if (list.status != ListRead::Read) {
         list.bytes.clear();

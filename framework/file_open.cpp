@@ -75,11 +75,8 @@ int OpenFileForReading(const std::string& path, OpenFailure* failure) {
 // The handle itself, not a runtime descriptor made from it: the runtime
 // would ask the file's type once more, three system calls under Wine, which
 // a folder of small files feels.
-CReadFile::CReadFile(const std::string& path)
-    : m_file(OpenHandleForReading(NulSafeWide(path), &m_failure)) {}
-
-CReadFile::CReadFile(const std::wstring& realPath)
-    : m_file(OpenHandleForReading(realPath, &m_failure)) {}
+CReadFile::CReadFile(const std::string& path, const std::wstring& realPath)
+    : m_file(OpenHandleForReading(realPath.empty() ? NulSafeWide(path) : realPath, &m_failure)) {}
 
 CReadFile::~CReadFile() {
     if (IsOpen()) {

@@ -22,9 +22,9 @@ int OpenFileForReading(const std::string& path, OpenFailure* failure = nullptr);
 // handle, closed when the object goes.
 class CReadFile {
 public:
-    explicit CReadFile(const std::string& path);
-    // A file by its real name, which code page 932 may not be able to write.
-    explicit CReadFile(const std::wstring& realPath);
+    // realPath, when given, is the file's real name, which code page 932
+    // cannot write: the file is opened by it instead of path.
+    explicit CReadFile(const std::string& path, const std::wstring& realPath = {});
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;

@@ -1,7 +1,5 @@
 #include "lists/entry_check.h"
 
-#include <optional>
-
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "framework/cp932.h"
@@ -17,13 +15,7 @@ public:
     // realPath, when given, is the file's name in place of every path asked.
     explicit DiskProbe(const std::wstring& realPath) : m_realPath(realPath) {}
     ProbedLength Length(const std::string& path) override {
-        std::optional<CReadFile> opened;
-        if (m_realPath.empty()) {
-            opened.emplace(path);
-        } else {
-            opened.emplace(m_realPath);
-        }
-        const CReadFile& file = *opened;
+        const CReadFile file(path, m_realPath);
         if (!file.IsOpen()) {
             return {std::nullopt, file.Failure()};
         }
@@ -34,8 +26,7 @@ public:
         return {length, OpenFailure::None};
     }
     std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
-        return m_realPath.empty() ? ComputeFileCrc(path, &bytesRead)
-                                  : ComputeFileCrc(m_realPath, path, &bytesRead);
+        return ComputeFileCrc(path, &bytesRead, m_realPath);
     }
 
 private:
