@@ -544,7 +544,7 @@ bool BenchWorstLists(int rounds) {
         const std::string path = folder + "\\list.crc";
         WorstList list = make();
         if (list.bytes.size() >= static_cast<std::size_t>(kListSizeLimit) ||
-            !WriteFileAtomically(path, list.bytes)) {
+            !WriteFileAtomically(CFileName::FromText(path), list.bytes)) {
             std::printf("  %-27s COULD NOT BE WRITTEN\n", list.title);
             ok = false;
             continue;

@@ -1,7 +1,5 @@
 #include "framework/file_open.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include "framework/wide_path.h"
@@ -56,21 +54,6 @@ std::wstring NulSafeWide(const std::string& path) {
 }
 
 }  // namespace
-
-int OpenFileForReading(const std::string& path, OpenFailure* failure) {
-    HANDLE file = OpenHandleForReading(NulSafeWide(path), failure);
-    if (file == INVALID_HANDLE_VALUE) {
-        return -1;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(file);
-        if (failure != nullptr) {
-            *failure = OpenFailure::CannotOpen;
-        }
-    }
-    return fd;
-}
 
 // The handle itself, not a runtime descriptor made from it: the runtime
 // would ask the file's type once more, three system calls under Wine, which

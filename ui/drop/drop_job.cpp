@@ -65,7 +65,7 @@ void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
         m_pWorker = m_startJob(std::move(inputs));
     }
     if (!m_pWorker) {
-        ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName(), MB_OK | MB_ICONSTOP);
+        ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName().Text(), MB_OK | MB_ICONSTOP);
         DragAcceptFiles(m_hWnd, TRUE);
         return;
     }
@@ -122,8 +122,8 @@ void CDropDlg::OnLButtonDblClk() {
     KillTimer(m_hWnd, kAnimationTimer);
     RemoveBusyCursor();
     HoldJob();
-    const int answer =
-        ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName(), MB_YESNO | MB_ICONEXCLAMATION);
+    const int answer = ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName().Text(),
+                                      MB_YESNO | MB_ICONEXCLAMATION);
     if (m_hWnd == nullptr) {
         // Closed while the question was open: the job has been stopped and
         // waited for, and there is no window left to animate.

@@ -402,7 +402,7 @@ TEST_F(DropJobTest, AnsweringNoLetsTheJobGoOnFromTheFrameWhereItHalted) {
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].owner, hwnd);
     EXPECT_EQ(questions[0].text, kStopQuestion);
-    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].caption, ApplicationName().Text());
     EXPECT_EQ(questions[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     EXPECT_TRUE(BusyCursor());
 
@@ -458,7 +458,7 @@ TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
     EXPECT_EQ(handedOver, 2u);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].owner, hwnd);
-    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].caption, ApplicationName().Text());
     EXPECT_EQ(questions[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(g_jobRunning.load(), 0);
     ExpectIdle();
