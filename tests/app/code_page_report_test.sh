@@ -21,40 +21,28 @@ printf 123456789 >"$folder/表示名.bin"
 windows="Z:${folder//\//\\}"
 cp932() { printf "$@" | iconv -f UTF-8 -t CP932; }
 table='Name        CRC   Bytes\r\n----------  ----  -----\r\n表示名.bin  6F91      9\r\n-----------------------\r\nTotal  1 Files  9 Bytes\r\n'
-cp932 "$table" >"$work/folder.expected"
-{
-    cp932 '%s\\無い.bin:ファイルが開けません\r\n' "$windows"
-    cp932 "$table"
-} >"$work/list.expected"
-
-runs=("japanese ja_JP.UTF-8 $varnelc" "english en_US.UTF-8 $varnelc"
-      "plain en_US.UTF-8 $plain")
-# The report of each run; the exit status follows it, on a line of its own.
-check() {
-    local kind=$1 name=$2 locale=$3 program=$4 status=0
-    shift 4
-    VARNEL_WINE_LOCALE=$locale "$wine_run" "$program" "$@" >"$work/$name.$kind" || status=$?
-    echo "$status" >>"$work/$name.$kind"
-}
-for run in "${runs[@]}"; do
-    check folder $run "$windows"
-done
-cp "$work/folder.expected" "$folder/sums.txt"
-for run in "${runs[@]}"; do
-    check list $run "$windows\\sums.txt" "$windows\\無い.bin"
-done
-echo 0 >>"$work/folder.expected"
-echo 1 >>"$work/list.expected"
 
 status=0
+# Runs program under locale; its report, then its exit status on a line of
+# its own, must be the bytes of expected.
+check() {
+    local expected=$1 locale=$2 program=$3 code=0
+    shift 3
+    VARNEL_WINE_LOCALE=$locale "$wine_run" "$program" "$@" >"$work/actual" || code=$?
+    echo "$code" >>"$work/actual"
+    cmp -s "$expected" "$work/actual" && return
+    echo "${program##*/} under $locale: the report differs from the expected bytes"
+    diff <(iconv -f CP932 -t UTF-8 "$expected") <(iconv -f CP932 -t UTF-8 "$work/actual") || true
+    status=1
+}
+runs=("ja_JP.UTF-8 $varnelc" "en_US.UTF-8 $varnelc" "en_US.UTF-8 $plain")
+{ cp932 "$table"; echo 0; } >"$work/folder"
 for run in "${runs[@]}"; do
-    for kind in folder list; do
-        actual="$work/${run%% *}.$kind"
-        if ! cmp -s "$work/$kind.expected" "$actual"; then
-            echo "${run%% *} $kind: the report differs from the expected bytes"
-            diff <(iconv -f CP932 -t UTF-8 "$work/$kind.expected") <(iconv -f CP932 -t UTF-8 "$actual") || true
-            status=1
-        fi
-    done
+    check "$work/folder" $run "$windows"
+done
+cp932 "$table" >"$folder/sums.txt"
+{ cp932 '%s\\無い.bin:ファイルが開けません\r\n' "$windows"; cp932 "$table"; echo 1; } >"$work/list"
+for run in "${runs[@]}"; do
+    check "$work/list" $run "$windows\\sums.txt" "$windows\\無い.bin"
 done
 exit "$status"
