@@ -70,7 +70,7 @@ void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
         return;
     }
     ShowBusyCursor();
-    SetWindowTextA(m_hWnd, kRunningCaption);
+    SetCaption(kRunningCaption);
     SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
 }
 
@@ -100,7 +100,7 @@ void CDropDlg::FinishJob() {
     // The task has returned; joining only collects its thread.
     m_pWorker->Join();
     AddNoErrorsMessageIfNone();
-    SetWindowTextA(m_hWnd, kShowingResultsCaption);
+    SetCaption(kShowingResultsCaption);
     if (m_showResults) {
         m_showResults(m_hWnd);
     }
@@ -108,7 +108,7 @@ void CDropDlg::FinishJob() {
     if (m_hWnd == nullptr) {
         return;  // closed while the results were shown
     }
-    SetWindowTextA(m_hWnd, kIdleCaption);
+    SetCaption(kIdleCaption);
     DragAcceptFiles(m_hWnd, TRUE);
 }
 
