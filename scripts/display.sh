@@ -21,17 +21,23 @@ ensure_display() {
     echo "no free X display number" >&2
     return 1
 }
-# Waits until the window manager has announced itself on the root window, so
-# that the first window shown is already managed.
+# Waits until the display answers and then until the window manager has
+# announced itself on the root window, so that the first window shown is
+# already managed; a busy machine may take seconds for either.
 start_window_manager() {
     command -v openbox >/dev/null || { echo "no openbox: windows run unmanaged" >&2; return 0; }
-    openbox --sm-disable >/dev/null 2>&1 &
-    varnel_wm_pid=$!
-    for _ in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    for _ in $(seq 200); do
+        xprop -root >/dev/null 2>&1 && break
         sleep 0.1
     done
-    echo "openbox did not start in $DISPLAY" >&2
+    openbox --sm-disable >/dev/null 2>&1 &
+    varnel_wm_pid=$!
+    for _ in $(seq 200); do
+        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && return 0
+        sleep 0.1
+    done
+    kill -0 "$varnel_wm_pid" 2>/dev/null && echo "openbox runs in $DISPLAY but does not answer" >&2 ||
+        echo "openbox did not start in $DISPLAY" >&2
 }
 stop_display() {
     [ -n "$varnel_wm_pid" ] && kill "$varnel_wm_pid" 2>/dev/null || true
