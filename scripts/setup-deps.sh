@@ -5,6 +5,8 @@ set -eu
 packages="cmake ninja-build g++ clang libclang-rt-dev googletest mingw-w64 g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth locales fonts-ipafont-gothic imagemagick x11-utils
           python3 unzip"
+# The window manager of the test display (scripts/display.sh).
+packages="$packages openbox"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

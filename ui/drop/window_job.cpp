@@ -8,8 +8,9 @@
 namespace {
 
 constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
-// How long a window that is closed waits for its job to stop.
-constexpr ULONGLONG kAbandonWait = 1000;  // milliseconds
+// How long a window that is closed waits for its job to stop: short enough
+// that the process, taken down with its window, ends within a second.
+constexpr ULONGLONG kAbandonWait = 750;  // milliseconds
 
 }  // namespace
 
