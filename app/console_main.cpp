@@ -19,6 +19,7 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 #include "engine/job_state.h"
 #include "framework/wide_path.h"
 #include "ui/result/report_layout.h"
@@ -68,7 +69,7 @@ int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
     }
-    RunJob(std::move(inputs));
+    RunJob(std::move(inputs), kChecksumLists);
     SetJobObserver(nullptr);
     progress.Finish();
 

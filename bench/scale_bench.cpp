@@ -34,8 +34,9 @@
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 #include "engine/job_state.h"
-#include "engine/list_text.h"
+#include "lists/list_text.h"
 #include "framework/cp932.h"
 #include "framework/file_find.h"
 #include "framework/file_io.h"
@@ -497,7 +498,7 @@ struct ListCheck {
 ListCheck CheckListAsConsole(const std::string& path) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({path}));
+    RunJob(BuildInputList({path}), kChecksumLists);
     AddNoErrorsMessageIfNone();
     check.rows = g_nameList.GetCount();
     check.failed = g_failedList.GetCount();

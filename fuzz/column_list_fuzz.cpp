@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/list_text.h"
+#include "lists/list_text.h"
 #include "fuzz/list_fuzz_checks.h"
 #include "lists/column_list_parser.h"
 

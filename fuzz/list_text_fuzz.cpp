@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/list_text.h"
+#include "lists/list_text.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

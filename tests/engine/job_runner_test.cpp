@@ -1,4 +1,5 @@
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 
 #include <windows.h>
 
@@ -70,7 +71,7 @@ protected:
     void TearDown() override { SetJobObserver(nullptr); }
 
     static void Run(const CInputList& inputs) {
-        RunJob(std::make_unique<CInputList>(inputs));
+        RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
         EXPECT_EQ(g_jobRunning.load(), 0);
     }
 
@@ -99,7 +100,7 @@ TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
     EXPECT_TRUE(TakeRows().empty());
 
     g_messageList.RemoveAll();
-    RunJob(nullptr);
+    RunJob(nullptr, kChecksumLists);
     EXPECT_EQ(Messages(), Lines{kNoInputMessage});
     EXPECT_EQ(g_jobRunning.load(), 0);
 }
@@ -153,7 +154,7 @@ TEST_F(JobRunnerTest, TheSfv32MarkerCountsInTheFirstNonEmptyLineOnly) {
 TEST_F(JobRunnerTest, ListsOfOneMebibyteAndMoreAreRefusedOneByteLessIsRead) {
     WriteX();
     // Padding after the total line is never read; a line of blanks is no entry.
-    const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), 'p');
+    const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), ' ');
     const std::string delimited =
         std::string("x.bin, 6F91, 9\r\n") + std::string(kLimit - 1 - 16, ' ');
     const std::string bigReport = folder.Write("big.txt", report + "p");

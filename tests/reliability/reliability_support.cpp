@@ -9,6 +9,7 @@
 
 #include "engine/crc16.h"
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 #include "engine/job_state.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/test_files.h"
@@ -87,7 +88,7 @@ void RemoveTree(const std::wstring& root) {
 
 void RunInputs(const CInputList& inputs) {
     ResetJobState();
-    RunJob(std::make_unique<CInputList>(inputs));
+    RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
     EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());

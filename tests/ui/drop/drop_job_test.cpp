@@ -23,6 +23,7 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 #include "engine/job_state.h"
 #include "framework/application_name.h"
 #include "framework/message_box.h"
@@ -565,7 +566,7 @@ TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcce
 std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
         std::this_thread::sleep_for(800ms);
-        RunJob(std::move(inputs));
+        RunJob(std::move(inputs), kChecksumLists);
     });
 }
 
