@@ -31,8 +31,8 @@ void VerifyListLines(const ListLines& list, ListForm form, const std::string& li
                 return false;
             }
             if (!RecordedAsTwins(list, entry, file.line)) {
-                DiskProbe disk(RealListedPath(list.real, file.line, entry.name, where.drive,
-                                              where.dir, form));
+                DiskProbe disk(
+                    RealListedPath(list.real, file.line, entry.name, where.drive, where.dir, form));
                 VerifyListEntry(disk, entry, file);
             }
             return true;

@@ -6,13 +6,13 @@
 #include <map>
 #include <vector>
 
-#include "lists/list_encoding.h"
-#include "lists/list_text.h"
 #include "framework/file_kind.h"
 #include "framework/path_parts.h"
 #include "framework/unicode_text.h"
 #include "framework/wide_path.h"
+#include "lists/list_encoding.h"
 #include "lists/list_reader.h"
+#include "lists/list_text.h"
 #include "lists/path_rules.h"
 
 namespace {
@@ -208,8 +208,9 @@ ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string
     const std::wstring folder = FolderOf(realListPath);
     ListLines read = ReadingOf(unmarked, realText, form, folder);
     if (encoding == TextEncoding::Utf8Unmarked) {
-        const ListLines other = realText.empty() ? ReadingOf(unmarked, Utf8ToWide(unmarked), form, folder)
-                                                 : ReadingOf(unmarked, {}, form, folder);
+        const ListLines other = realText.empty()
+                                    ? ReadingOf(unmarked, Utf8ToWide(unmarked), form, folder)
+                                    : ReadingOf(unmarked, {}, form, folder);
         read.twins = TwinNames(read, other, form, SplitPath(listPath));
     }
     return read;

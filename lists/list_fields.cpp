@@ -77,7 +77,8 @@ bool IsBlankLine(std::string_view line) {
 
 bool IsClosingRule(std::string_view line) {
     return !line.empty() && line.front() == '-' &&
-           std::all_of(line.begin(), line.end(), [](char c) { return c == '-' || IsAsciiSpace(c); });
+           std::all_of(line.begin(), line.end(),
+                       [](char c) { return c == '-' || IsAsciiSpace(c); });
 }
 
 EntryFault CrcFault(FieldReading reading) {

@@ -60,8 +60,8 @@ ListSummary ReadListEntries(const CStringList& lines, ListForm form, const PathP
             ++summary.messageLines;
         }
         if (reading.step == LineStep::Entry) {
-            ListedFile file{index, rules.join(where.drive, where.dir, reading.entry.name), {},
-                            rules.order};
+            ListedFile file{
+                index, rules.join(where.drive, where.dir, reading.entry.name), {}, rules.order};
             file.subject = rules.pathIsSubject ? file.path : reading.entry.name;
             ++summary.entries;
             if (!visit(reading.entry, file)) {

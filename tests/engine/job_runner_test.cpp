@@ -1,5 +1,4 @@
 #include "engine/job_runner.h"
-#include "lists/list_inputs.h"
 
 #include <windows.h>
 
@@ -11,6 +10,7 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "lists/list_inputs.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -241,6 +241,18 @@ TEST_F(JobRunnerTest, ListsAreReadInTheEncodingTheyWereWrittenIn) {
         EXPECT_EQ(TakeRows(), Rows{test.row});
         EXPECT_TRUE(Messages().empty());
     }
+}
+
+// A zip unpacked with the wrong code page leaves twins: the line of an
+// unmarked list that names both, in code page 932 and in UTF-8, checks neither.
+TEST_F(JobRunnerTest, ALineThatNamesTwoExistingFilesChecksNeither) {
+    folder.Write("\xC2\xB6.bin", "abc");               // "ﾂｶ.bin"
+    folder.Write(std::wstring(L"\u00B6.bin"), "abc");  // "¶.bin", the line read as UTF-8
+    Run({folder.Write("list.crc", "\xC2\xB6.bin, 61DA, 3\r\n")});
+    EXPECT_EQ(TakeRows(), (Rows{{"\xC2\xB6.bin", 0xFFFF, 0}}));
+    EXPECT_EQ(
+        Messages(),
+        Lines{"\xC2\xB6.bin:\x81\xF7.binとも読め、両方のファイルがあるため照合していません。"});
 }
 
 // No line of the report may look like a row of a file that was not

@@ -75,7 +75,8 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     Verify(kReport);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"sample.dat", 0x00FF, 1234567}}));
     // The message of the earlier job stays an error of the report.
-    const std::string recorded = folder.Path() + "\\report.txt:このレポートは作成時に1件のエラーを記録しています。";
+    const std::string recorded =
+        folder.Path() + "\\report.txt:このレポートは作成時に1件のエラーを記録しています。";
     EXPECT_EQ(Messages(), std::vector<std::string>{recorded});
     EXPECT_TRUE(FailedNames().empty());
 

@@ -9,8 +9,8 @@
 
 #include "engine/crc16.h"
 #include "engine/job_runner.h"
-#include "lists/list_inputs.h"
 #include "engine/job_state.h"
+#include "lists/list_inputs.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/test_files.h"
 #include "ui/result/report_layout.h"

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "engine/job_runner.h"
-#include "lists/list_inputs.h"
 #include "engine/job_state.h"
+#include "lists/list_inputs.h"
 
 std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
