@@ -98,14 +98,6 @@ std::vector<std::string> NamesOf(std::string_view data) {
     return names;
 }
 
-void ResetJobState() {
-    g_messageList.RemoveAll();
-    g_nameList.RemoveAll();
-    g_crcList.RemoveAll();
-    g_sizeList.RemoveAll();
-    g_failedList.RemoveAll();
-}
-
 // The report's bytes, as the result window saves them.
 std::string SavedReport(const std::vector<std::string>& names, const MemoryFiles& disk) {
     CStringList messages, rows;
@@ -156,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             disk.files.erase(kFolder + changed);
     }
 
-    ResetJobState();
+    ClearJobLists();
     const ListSummary summary =
         ReadListEntries(TextListLines(report), ListForm::Report, {"C:", "\\d\\", "sums", ".txt"},
                         [&disk](const ListEntry& entry, const ListedFile& listed) {
