@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/wide_path.h"
+
 namespace {
 
-constexpr UINT kCodePage = 932;
 // Older consoles refuse very large writes; pieces of this many characters pass.
 constexpr std::size_t kConsoleChunk = 8192;
 
@@ -37,13 +38,10 @@ bool CConsoleStream::Write(std::string_view text) const {
 }
 
 bool CConsoleStream::WriteConsoleText(std::string_view text) const {
-    const int length = static_cast<int>(text.size());
-    const int wideLength = MultiByteToWideChar(kCodePage, 0, text.data(), length, nullptr, 0);
-    if (wideLength <= 0) {
+    const std::wstring wide = WidenText(text);
+    if (wide.empty()) {
         return false;
     }
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(kCodePage, 0, text.data(), length, wide.data(), wideLength);
     // Code page 932 has no character outside the basic plane, so a piece
     // never ends inside a surrogate pair.
     for (std::size_t done = 0; done < wide.size();) {

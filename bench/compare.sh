@@ -8,7 +8,9 @@
 # as varnelc is, and prints varnelc's ratio to it.
 #   bench/compare.sh [large file in GiB, default 4] [small files, default 10000]
 #   VARNEL_BUILD        build folder (default: build/ in the source tree)
-#   VARNEL_BENCH_DATA   where the test files go (default: /tmp/varnel-compare)
+#   VARNEL_BENCH_DATA   where the test files go (default: compare-data in the
+#                       build folder, so that runs from other checkouts on the
+#                       same machine never rewrite them while this one times)
 #   VARNEL_BENCH_RUNS   timed runs of each command (default 5)
 #   VARNEL_BENCH_PAIRS  alternating runs of varnelc and the floor (default 15)
 # Wine start-up is part of every varnelc run; a wineserver is kept running,
@@ -16,7 +18,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${VARNEL_BUILD:-$root/build}
-data=${VARNEL_BENCH_DATA:-/tmp/varnel-compare}
+data=${VARNEL_BENCH_DATA:-$out/compare-data}
 gib=${1:-4}
 count=${2:-10000}
 runs=${VARNEL_BENCH_RUNS:-5}
@@ -44,6 +46,10 @@ cmake --build "$out/win" --target varnelc small_files_floor -j 2 >/dev/null
 large="$data/large.bin"
 small="$data/small"
 mkdir -p "$small"
+# A second run on the same files waits: making them anew under a run that
+# times them made its checks fail on the files that had gone.
+exec 8>"$data.lock"
+flock 8
 if [ "$(stat -c %s "$large" 2>/dev/null || echo 0)" != $((gib << 30)) ]; then
     echo "Writing $large ($gib GiB)" >&2
     # Written in large blocks, as a copy would write it: the page cache keeps
@@ -59,8 +65,9 @@ echo "Reading everything once, so that every tool finds it cached" >&2
 cat "$large" "$small"/* >/dev/null
 
 export WINEPREFIX="$out/win/wineprefix"
-"$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 || true
-wineserver -p 2>/dev/null || true
+"$out/win/wine-run" wineboot </dev/null >/dev/null 2>&1 8>&- || true
+# Neither Wine nor its server may keep the lock: the server outlives the script.
+wineserver -p 2>/dev/null 8>&- || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 # The form of a Linux path that Wine's drive Z: gives it.
@@ -70,6 +77,33 @@ floor="'$out/win/wine-run' '$out/win/bin/small_files_floor.exe'"
 
 # The mean (hyperfine) or median time of each command of the last table, by name.
 declare -A seconds
+
+# Name and exit statuses (comma-separated) of each command that failed in
+# any timed run, from hyperfine's JSON export.
+failed_runs() {
+    python3 -c '
+import json, sys
+for result in json.load(open(sys.argv[1]))["results"]:
+    bad = [str(code) for code in result.get("exit_codes", []) if code != 0]
+    if bad:
+        print(result["command"] + "\t" + ",".join(bad))' "$1"
+}
+
+# Runs each named command (name, command, ...) once more and shows how the
+# first that fails ends, so that the cause can be read.
+show_failure() {
+    while [ $# -gt 0 ]; do
+        local output status=0
+        output=$(bash -c "$2" 2>&1 >/dev/null) || status=$?
+        if [ "$status" != 0 ]; then
+            echo "compare.sh: \"$1\" failed (status $status): $2" >&2
+            printf '%s\n' "$output" | tail -n 20 >&2
+            return
+        fi
+        shift 2
+    done
+    echo "compare.sh: a failed command ran through when run again" >&2
+}
 
 # Each command's exit status is checked: a tool that failed was not timed.
 measure() {
@@ -81,14 +115,24 @@ measure() {
     if command -v hyperfine >/dev/null; then
         local table
         table=$(mktemp)
-        local args=() names=()
+        local args=() names=() commands=("$@")
         while [ $# -gt 0 ]; do
             args+=(-n "$1" "$2 >/dev/null")
             names+=("$1")
             shift 2
         done
-        hyperfine --style none --warmup 1 --runs "$runs" --export-markdown "$table" \
-                  --export-csv "$table.csv" "${args[@]}" >&2
+        # Failures are let through and named below: hyperfine's own message
+        # does not say which command failed.
+        hyperfine --style none --warmup 1 --runs "$runs" --ignore-failure \
+                  --export-markdown "$table" --export-csv "$table.csv" \
+                  --export-json "$table.json" "${args[@]}" >&2
+        local failures
+        failures=$(failed_runs "$table.json")
+        if [ -n "$failures" ]; then
+            printf 'compare.sh: failed in timed runs (name, exit statuses): %s\n' "$failures" >&2
+            show_failure "${commands[@]}"
+            exit 1
+        fi
         cat "$table"
         # Rows in the order given; a name may hold commas, the seven
         # figures after it (mean first) do not.
@@ -96,13 +140,13 @@ measure() {
         while read -r mean; do
             seconds[${names[row++]}]=$mean
         done < <(tail -n +2 "$table.csv" | awk -F, '{ print $(NF - 6) }')
-        rm -f "$table" "$table.csv"
+        rm -f "$table" "$table.csv" "$table.json"
     else
         echo "| Command | Best [s] | Median [s] |"
         echo "|:---|---:|---:|"
         while [ $# -gt 0 ]; do
             local times=()
-            bash -c "$2 >/dev/null"
+            bash -c "$2 >/dev/null" || { show_failure "$1" "$2"; exit 1; }
             for _ in $(seq "$runs"); do
                 local start end
                 start=$(date +%s.%N)
@@ -140,7 +184,7 @@ printf 'varnelc against the floor on the small files, means of the table: %.3f\n
 seconds_of() {
     local start end
     start=$(date +%s.%N)
-    bash -c "$1 >/dev/null"
+    bash -c "$2 >/dev/null" || { show_failure "$1" "$2"; exit 1; }
     end=$(date +%s.%N)
     echo "$end - $start" | bc
 }
@@ -148,11 +192,11 @@ ratios=()
 for pair in $(seq "$pairs"); do
     # Each goes first in every other pair.
     if [ $((pair % 2)) = 1 ]; then
-        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
-        bare=$(seconds_of "$floor '$(windows_path "$small")'")
+        checker=$(seconds_of varnelc "$varnelc '$(windows_path "$small")'")
+        bare=$(seconds_of floor "$floor '$(windows_path "$small")'")
     else
-        bare=$(seconds_of "$floor '$(windows_path "$small")'")
-        checker=$(seconds_of "$varnelc '$(windows_path "$small")'")
+        bare=$(seconds_of floor "$floor '$(windows_path "$small")'")
+        checker=$(seconds_of varnelc "$varnelc '$(windows_path "$small")'")
     fi
     ratios+=("$(echo "$checker / $bare" | bc -l)")
 done

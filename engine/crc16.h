@@ -26,6 +26,7 @@ enum class CrcTier {
     Bytewise,     // one table lookup per byte (the reference)
     Slicing,      // sixteen table lookups per 16 bytes, independent of each other
     Clmul,        // 128-bit carry-less multiplication (PCLMULQDQ)
+    Avx2Clmul,    // 256-bit carry-less multiplication (VPCLMULQDQ, AVX2)
     VectorClmul,  // 512-bit carry-less multiplication (VPCLMULQDQ, AVX-512)
 };
 

@@ -1,5 +1,3 @@
-#include <cpuid.h>
-
 #include "engine/crc16_clmul_steps.h"
 #include "engine/crc16_tiers.h"
 
@@ -56,13 +54,4 @@ __attribute__((target("pclmul,sse4.1"))) std::uint16_t UpdateCrcClmul(std::uint1
     }
     block = FoldBlocks(block, bytes, length);
     return UpdateCrcSlicing(Reduce(block), bytes, length);
-}
-
-bool CpuHasClmul() {
-    unsigned eax, ebx, ecx, edx;
-    if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) {
-        return false;
-    }
-    constexpr unsigned kPclmulqdq = 1u << 1, kSse41 = 1u << 19;
-    return (ecx & kPclmulqdq) && (ecx & kSse41);
 }

@@ -16,6 +16,8 @@ CrcKernel KernelOf(CrcTier tier) {
             return &UpdateCrcSlicing;
         case CrcTier::Clmul:
             return &UpdateCrcClmul;
+        case CrcTier::Avx2Clmul:
+            return &UpdateCrcAvx2Clmul;
         case CrcTier::VectorClmul:
             return &UpdateCrcVectorClmul;
     }
@@ -29,6 +31,9 @@ const std::vector<CrcTier>& DetectedTiers() {
         std::vector<CrcTier> found{CrcTier::Bytewise, CrcTier::Slicing};
         if (CpuHasClmul()) {
             found.push_back(CrcTier::Clmul);
+        }
+        if (CpuHasAvx2Clmul()) {
+            found.push_back(CrcTier::Avx2Clmul);
         }
         if (CpuHasVectorClmul()) {
             found.push_back(CrcTier::VectorClmul);
@@ -69,6 +74,8 @@ const char* CrcTierName(CrcTier tier) {
             return "slicing-by-16";
         case CrcTier::Clmul:
             return "pclmulqdq";
+        case CrcTier::Avx2Clmul:
+            return "vpclmulqdq-avx2";
         case CrcTier::VectorClmul:
             return "vpclmulqdq-avx512";
     }

@@ -14,6 +14,11 @@ std::uint16_t UpdateCrcSlicing(std::uint16_t crc, const void* buffer, std::size_
 std::uint16_t UpdateCrcClmul(std::uint16_t crc, const void* buffer, std::size_t length);
 bool CpuHasClmul();
 
+// 256-bit carry-less multiplication (VPCLMULQDQ and AVX2, with the operating
+// system saving the 256-bit register state).
+std::uint16_t UpdateCrcAvx2Clmul(std::uint16_t crc, const void* buffer, std::size_t length);
+bool CpuHasAvx2Clmul();
+
 // 512-bit carry-less multiplication (VPCLMULQDQ and AVX-512F, with the
 // operating system saving the 512-bit register state).
 std::uint16_t UpdateCrcVectorClmul(std::uint16_t crc, const void* buffer, std::size_t length);

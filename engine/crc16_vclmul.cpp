@@ -1,5 +1,3 @@
-#include <cpuid.h>
-
 #include "engine/crc16_clmul_steps.h"
 #include "engine/crc16_tiers.h"
 
@@ -86,25 +84,4 @@ VARNEL_VCLMUL std::uint16_t UpdateCrcVectorClmul(std::uint16_t crc, const void* 
     }
     const __m128i block = FoldBlocks(FoldLanes(b3), bytes, length);
     return UpdateCrcSlicing(Reduce(block), bytes, length);
-}
-
-bool CpuHasVectorClmul() {
-    unsigned eax, ebx, ecx, edx;
-    if (!CpuHasClmul() || !__get_cpuid(1, &eax, &ebx, &ecx, &edx)) {
-        return false;
-    }
-    constexpr unsigned kOsXsave = 1u << 27;
-    if (!(ecx & kOsXsave) || !__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx)) {
-        return false;
-    }
-    constexpr unsigned kAvx512f = 1u << 16, kVpclmulqdq = 1u << 10;
-    if (!(ebx & kAvx512f) || !(ecx & kVpclmulqdq)) {
-        return false;
-    }
-    // The processor having the registers is not enough: the operating system
-    // must save them on a thread switch (XCR0: SSE, AVX, opmask, both halves of ZMM).
-    unsigned xcr0Low, xcr0High;
-    __asm__("xgetbv" : "=a"(xcr0Low), "=d"(xcr0High) : "c"(0));
-    constexpr unsigned kZmmState = 0xE6;
-    return (xcr0Low & kZmmState) == kZmmState;
 }

@@ -17,6 +17,7 @@ protected:
     HWND m_hWnd = nullptr;
 };
 
+// Lines are code page 932 text, held by the list box in UTF-16.
 class CListBox : public CWindowRef {
 public:
     // Appends a line; returns its index, or a negative value on failure.

@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include "framework/wide_path.h"
+
 CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 
 CDialog::~CDialog() {
@@ -10,13 +12,13 @@ CDialog::~CDialog() {
 
 INT_PTR CDialog::DoModal() {
     m_modal = true;
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                            DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::Create() {
     m_modal = false;
-    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_parent,
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                               DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -28,6 +30,19 @@ void CDialog::EndDialog(INT_PTR result) {
     }
 }
 
+void CDialog::SetCaption(std::string_view text) {
+    SetWindowTextW(m_hWnd, WidenText(text).c_str());
+}
+
+void CDialog::AppendSystemMenuItem(UINT id, std::string_view text) {
+    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+    if (menu == nullptr || text.empty()) {
+        return;
+    }
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, id, WidenText(text).c_str());
+}
+
 std::optional<LRESULT> CDialog::OnMessage(UINT, WPARAM, LPARAM) {
     return std::nullopt;
 }
@@ -35,10 +50,10 @@ std::optional<LRESULT> CDialog::OnMessage(UINT, WPARAM, LPARAM) {
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_hWnd = window;
     }
-    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (self == nullptr) {
         return FALSE;
     }
@@ -51,7 +66,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         handled = FALSE;
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
+        SetWindowLongPtrW(window, DWLP_USER, 0);
         self->m_hWnd = nullptr;
     }
     return handled;
@@ -94,6 +109,6 @@ INT_PTR CDialog::Deliver(UINT message, LRESULT result) {
         case WM_QUERYDRAGICON:
             return static_cast<INT_PTR>(result);
     }
-    SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

@@ -3,10 +3,13 @@
 #include <windows.h>
 
 #include <optional>
+#include <string_view>
 
-// A dialog built from a resource template. One static procedure keeps the
-// object in DWLP_USER from WM_INITDIALOG on and forwards every later message
-// to it; no exception crosses back into Windows. Derived classes handle the
+// A dialog built from a resource template, a Unicode window: the program's
+// code page 932 text reaches it converted by the program, never through the
+// process's ANSI code page. One static procedure keeps the object in
+// DWLP_USER from WM_INITDIALOG on and forwards every later message to it;
+// no exception crosses back into Windows. Derived classes handle the
 // messages they care about in OnMessage, a switch whose cases each call one
 // small named handler, and leave the rest to the dialog's default handling.
 class CDialog {
@@ -25,6 +28,10 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetItem(int id) const { return GetDlgItem(m_hWnd, id); }
     void EndDialog(INT_PTR result);
+    void SetCaption(std::string_view text);
+    // A separator and the item below the system menu's own; nothing for an
+    // empty text.
+    void AppendSystemMenuItem(UINT id, std::string_view text);
 
 protected:
     // After the window and its controls exist. Returns TRUE to let the

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "framework/wide_path.h"
+
 namespace {
 
 MessageBoxHandler g_handler;
@@ -12,7 +14,7 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
     if (g_handler) {
         return g_handler(owner, text, caption, type);
     }
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return MessageBoxW(owner, WidenText(text).c_str(), WidenText(caption).c_str(), type);
 }
 
 void SetMessageBoxHandlerForTesting(MessageBoxHandler handler) {

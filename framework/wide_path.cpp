@@ -26,6 +26,11 @@ bool IsVerbatimOrDevicePath(std::wstring_view path) {
     return path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\");
 }
 
+// Named rather than CP_ACP: the process's ANSI code page is whatever the
+// system or the manifest made it (1252 on an English Windows 10, 65001 with
+// the system-wide UTF-8 option), and the program's text is 932 regardless.
+constexpr UINT kCodePage = 932;
+
 }  // namespace
 
 std::wstring WidenText(std::string_view text) {
@@ -33,9 +38,9 @@ std::wstring WidenText(std::string_view text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(kCodePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 
@@ -49,11 +54,11 @@ std::string NarrowText(std::wstring_view text, bool* lossy) {
     const int size = static_cast<int>(text.size());
     // No best fit: a character written as a look-alike ("é" as "e") would
     // name another file; '?' names none.
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size,
+    const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size,
                                            nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
     BOOL usedDefault = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
+    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
                         nullptr, &usedDefault);
     if (lossy != nullptr) {
         *lossy = usedDefault != FALSE;

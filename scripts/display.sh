@@ -1,5 +1,8 @@
-# Sourced by the scripts that show windows: starts Xvfb when no display is set.
+# Sourced by the scripts that show windows: starts Xvfb when no display is set,
+# with a window manager in it, as on a desktop. Without one, Wine waits in
+# vain for the window manager's answer whenever a window goes (2 s a close).
 varnel_xvfb_pid=""
+varnel_wm_pid=""
 ensure_display() {
     [ -n "${DISPLAY:-}" ] && return 0
     local n
@@ -12,11 +15,31 @@ ensure_display() {
             sleep 0.1
         done
         export DISPLAY=":$n"
+        start_window_manager
         return 0
     done
     echo "no free X display number" >&2
     return 1
 }
+# Waits until the display answers and then until the window manager has
+# announced itself on the root window, so that the first window shown is
+# already managed; a busy machine may take seconds for either.
+start_window_manager() {
+    command -v openbox >/dev/null || { echo "no openbox: windows run unmanaged" >&2; return 0; }
+    for _ in $(seq 200); do
+        xprop -root >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    openbox --sm-disable >/dev/null 2>&1 &
+    varnel_wm_pid=$!
+    for _ in $(seq 200); do
+        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && return 0
+        sleep 0.1
+    done
+    kill -0 "$varnel_wm_pid" 2>/dev/null && echo "openbox runs in $DISPLAY but does not answer" >&2 ||
+        echo "openbox did not start in $DISPLAY" >&2
+}
 stop_display() {
+    [ -n "$varnel_wm_pid" ] && kill "$varnel_wm_pid" 2>/dev/null || true
     [ -n "$varnel_xvfb_pid" ] && kill "$varnel_xvfb_pid" 2>/dev/null || true
 }

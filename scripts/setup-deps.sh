@@ -5,6 +5,8 @@ set -eu
 packages="cmake ninja-build g++ clang libclang-rt-dev googletest mingw-w64 g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth locales fonts-ipafont-gothic imagemagick x11-utils
           python3 unzip"
+# The window manager of the test display (scripts/display.sh).
+packages="$packages openbox"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -18,9 +20,12 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null ||
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ${missing/libclang-rt-dev/} >/dev/null
 fi
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    echo "Generating the ja_JP.UTF-8 locale"
-    $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+# Japanese for code page 932; English for the tests that show the programs
+# keep it on a system whose code page is another.
+for name in ja_JP en_US; do
+    locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$" && continue
+    echo "Generating the $name.UTF-8 locale"
+    $sudo sed -i "s/^# *$name.UTF-8/$name.UTF-8/" /etc/locale.gen
+    grep -q "^$name.UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null
-fi
+done

@@ -11,8 +11,8 @@
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
-#include "framework/wide_path.h"
 #include "framework/profile.h"
+#include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
@@ -210,26 +210,6 @@ HWND FindProcessWindow(DWORD processId, const std::wstring& caption) {
     return search.found;
 }
 
-// Across processes the list box answers in UTF-16 only (LB_GETTEXT's ANSI
-// form returns UTF-16 bytes under Wine); the lines are turned back into code
-// page 932 here.
-std::vector<std::string> OtherProcessListLines(HWND listBox) {
-    std::vector<std::string> lines;
-    const auto count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring wide(static_cast<std::size_t>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0)) + 1,
-                          L'\0');
-        wide.resize(static_cast<std::size_t>(
-            SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()))));
-        std::string line(wide.size() * 2, '\0');
-        line.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), line.data(),
-                                static_cast<int>(line.size()), nullptr, nullptr)));
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST_F(StartupTest, TheProgramOpensTheResultWindowAndEndsWhenItCloses) {
     const std::string expected = ConsoleReport(folder, arguments);
     const PROCESS_INFORMATION process = Start("varnel.exe", arguments);
@@ -239,7 +219,7 @@ TEST_F(StartupTest, TheProgramOpensTheResultWindowAndEndsWhenItCloses) {
         window = FindProcessWindow(process.dwProcessId, L"\u6bd4\u8f03\u7d50\u679c");
     }
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(JoinLines(OtherProcessListLines(GetDlgItem(window, IDC_RESULT_LIST))), expected);
+    EXPECT_EQ(JoinLines(ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST))), expected);
     CaptureScreenshotIfAsked(window, "varnel_command_line");
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(WaitForExit(process, 30000), 0u);

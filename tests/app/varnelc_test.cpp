@@ -6,6 +6,8 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "framework/unicode_text.h"
+#include "framework/wide_path.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 
@@ -109,18 +111,6 @@ TEST_F(VarnelcTest, NeverReportsCleanWhatItDidNotCheck) {
     EXPECT_NE(forged.out.find("\r\ny.bin       FFFF"), std::string::npos) << forged.out;
 }
 
-std::string Cp932AsUtf8(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
-                            static_cast<int>(utf8.size()), nullptr, nullptr)));
-    return utf8;
-}
-
 // A saved report opened and saved again as UTF-8 still verifies every row,
 // and a row whose name begins with "Total" is verified like any other.
 TEST_F(VarnelcTest, ReportsResavedAsUtf8AndRowsNamedTotalAreVerified) {
@@ -130,7 +120,7 @@ TEST_F(VarnelcTest, ReportsResavedAsUtf8AndRowsNamedTotalAreVerified) {
     data.Write("sums\\Total 2.bin", "total");
     const Outcome saved = Run(Quoted(folder));
     ASSERT_EQ(saved.status, 0u);
-    const std::string list = data.Write("sums\\sums.txt", Cp932AsUtf8(saved.out));
+    const std::string list = data.Write("sums\\sums.txt", WideToUtf8(WidenText(saved.out)));
 
     const Outcome unchanged = Run(Quoted(list));
     EXPECT_EQ(unchanged.status, 0u) << unchanged.out;

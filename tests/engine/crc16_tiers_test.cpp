@@ -132,10 +132,11 @@ std::string TierTestName(const ::testing::TestParamInfo<CrcTier>& info) {
 
 INSTANTIATE_TEST_SUITE_P(AllTiers, CrcTierTest,
                          ::testing::Values(CrcTier::Bytewise, CrcTier::Slicing, CrcTier::Clmul,
-                                           CrcTier::VectorClmul),
+                                           CrcTier::Avx2Clmul, CrcTier::VectorClmul),
                          TierTestName);
 INSTANTIATE_TEST_SUITE_P(FastTiers, FastCrcTierTest,
-                         ::testing::Values(CrcTier::Slicing, CrcTier::Clmul, CrcTier::VectorClmul),
+                         ::testing::Values(CrcTier::Slicing, CrcTier::Clmul, CrcTier::Avx2Clmul,
+                                           CrcTier::VectorClmul),
                          TierTestName);
 
 // Parts hashed apart, the second from a zero register, join into the CRC of
@@ -171,6 +172,8 @@ TEST(CrcDispatchTest, TiersFollowWhatTheProcessorOffers) {
     EXPECT_TRUE(has(CrcTier::Slicing));
     EXPECT_EQ(has(CrcTier::Clmul),
               __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1"));
+    EXPECT_EQ(has(CrcTier::Avx2Clmul), has(CrcTier::Clmul) && __builtin_cpu_supports("avx2") &&
+                                           __builtin_cpu_supports("vpclmulqdq"));
     EXPECT_EQ(has(CrcTier::VectorClmul), has(CrcTier::Clmul) && __builtin_cpu_supports("avx512f") &&
                                              __builtin_cpu_supports("vpclmulqdq"));
     EXPECT_TRUE(std::is_sorted(tiers.begin(), tiers.end()));

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string_view>
+
 #include "engine/job_messages.h"
 #include "engine/path_message.h"
 #include "res/resource.h"
@@ -11,6 +14,21 @@ namespace {
 // Everything the program reads, writes and shows is code page 932. Without a
 // generated Japanese locale Wine silently runs in code page 1252.
 TEST(CodePageTest, TheAnsiCodePageIs932) {
+    EXPECT_EQ(GetACP(), 932u);
+}
+
+// wine-run's English locale stands in for a Windows set to another
+// language: the system's own code page is 1252 there, and only the
+// manifest's activeCodePage gives the process 932.
+TEST(CodePageTest, TheManifestGives932UnderAnEnglishSystemLocale) {
+    const char* locale = std::getenv("VARNEL_WINE_LOCALE");
+    if (locale == nullptr || std::string_view(locale).rfind("en_US", 0) != 0) {
+        GTEST_SKIP() << "runs under VARNEL_WINE_LOCALE=en_US.UTF-8";
+    }
+    DWORD systemCodePage = 0;
+    GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<LPWSTR>(&systemCodePage), sizeof systemCodePage / 2);
+    EXPECT_EQ(systemCodePage, 1252u);
     EXPECT_EQ(GetACP(), 932u);
 }
 

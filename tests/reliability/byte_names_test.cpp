@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "engine/crc16.h"
+#include "framework/wide_path.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
 #include "ui/result/report_layout.h"
@@ -64,10 +65,8 @@ std::vector<NamedFile> ListFolder(const TestFolder& folder) {
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             continue;
         }
-        char narrow[1024];
-        BOOL lossy = FALSE;
-        const int length = WideCharToMultiByte(CP_ACP, 0, entry.cFileName, -1, narrow,
-                                               sizeof narrow, nullptr, &lossy);
+        bool lossy = false;
+        const std::string narrow = NarrowText(entry.cFileName, &lossy);
         EXPECT_FALSE(lossy) << "a name code page 932 cannot hold";
         const std::wstring wide = pattern.substr(0, pattern.size() - 1) + entry.cFileName;
         HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -76,8 +75,7 @@ std::vector<NamedFile> ListFolder(const TestFolder& folder) {
         DWORD got = 0;
         ReadFile(file, content, sizeof content, &got, nullptr);
         CloseHandle(file);
-        files.push_back(
-            {std::string(narrow, length > 0 ? length - 1 : 0), std::string(content, got)});
+        files.push_back({narrow, std::string(content, got)});
     } while (FindNextFileW(find, &entry));
     FindClose(find);
     return files;

@@ -10,6 +10,7 @@
 #include "engine/crc16.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
+#include "framework/wide_path.h"
 #include "lists/list_inputs.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/test_files.h"
@@ -17,16 +18,8 @@
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
 std::wstring VerbatimPath(const std::string& path) {
-    return L"\\\\?\\" + Wide(path);
+    return L"\\\\?\\" + WidenText(path);
 }
 
 // The effect of one zero byte on the register, as 16 columns: column i is

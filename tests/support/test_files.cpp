@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "framework/wide_path.h"
 #else
 #include <filesystem>
 #endif
@@ -162,11 +164,7 @@ std::string ReadFileBytes(const std::string& path) {
 
 #ifdef _WIN32
 std::string TestFolder::Write(const std::wstring& name, const std::string& bytes) const {
-    std::wstring path(m_path.size(), L'\0');
-    path.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_ACP, 0, m_path.data(), static_cast<int>(m_path.size()), path.data(),
-                            static_cast<int>(path.size()))));
-    path += L'\\';
+    std::wstring path = WidenText(m_path) + L'\\';
     path += name;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -175,11 +173,7 @@ std::string TestFolder::Write(const std::wstring& name, const std::string& bytes
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
     }
-    std::string narrow(path.size() * 2, '\0');
-    narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(
-        CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()), narrow.data(),
-        static_cast<int>(narrow.size()), nullptr, nullptr)));
-    return narrow;
+    return NarrowText(path);
 }
 #endif
 

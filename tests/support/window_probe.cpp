@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "framework/controls.h"
+#include "framework/wide_path.h"
+
 namespace {
 
 std::function<bool()> g_step;
@@ -60,21 +63,21 @@ HWND FindOwnedWindow(HWND owner) {
 }
 
 std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return NarrowText(text);
 }
 
+// Read as the program reads its own lines; across processes only the
+// Unicode messages answer (the ANSI LB_GETTEXT returns UTF-16 bytes there
+// under Wine).
 std::vector<std::string> ListBoxLines(HWND listBox) {
+    CListBox list;
+    list.Attach(listBox);
     std::vector<std::string> lines;
-    const auto count = SendMessageA(listBox, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::string line(static_cast<std::size_t>(SendMessageA(listBox, LB_GETTEXTLEN, i, 0)) + 1,
-                         '\0');
-        line.resize(static_cast<std::size_t>(
-            SendMessageA(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
-        lines.push_back(line);
+    for (int i = 0; i < list.GetCount(); ++i) {
+        lines.push_back(list.GetText(i));
     }
     return lines;
 }

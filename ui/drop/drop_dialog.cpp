@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/profile.h"
+#include "framework/string_table.h"
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
 #include "ui/drop/background_job.h"
@@ -23,12 +24,6 @@ constexpr int kKeyboardMenuOffset = 5;
 
 HINSTANCE Instance() {
     return GetModuleHandleA(nullptr);
-}
-
-std::string LoadResourceString(UINT id) {
-    char text[256];
-    const int length = LoadStringA(Instance(), id, text, sizeof text);
-    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 }  // namespace
@@ -58,8 +53,8 @@ BOOL CDropDlg::OnInitDialog() {
     m_icon.Attach(GetItem(IDC_DROP_ICON));
     FitIconControl();
     AddAboutItem();
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(m_hSmallIcon != nullptr ? m_hSmallIcon : m_hIcon));
     PlaceWindow();
     return TRUE;
@@ -111,23 +106,14 @@ std::optional<LRESULT> CDropDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
 void CDropDlg::FitIconControl() {
     HWND control = m_icon.GetSafeHwnd();
     RECT frame{0, 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(control, GWL_EXSTYLE)));
     SetWindowPos(control, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDropDlg::AddAboutItem() {
-    HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
-    if (systemMenu == nullptr) {
-        return;
-    }
-    const std::string text = LoadResourceString(IDS_ABOUT_ITEM);
-    if (text.empty()) {
-        return;
-    }
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_SYSCOMMAND, text.c_str());
+    AppendSystemMenuItem(IDM_ABOUT_SYSCOMMAND, LoadTableString(IDS_ABOUT_ITEM));
 }
 
 // The stored position is kept only when a client-sized rectangle there lies
@@ -162,12 +148,12 @@ void CDropDlg::OnContextMenu(POINT point) {
         ClientToScreen(m_hWnd, &origin);
         point = POINT{origin.x + kKeyboardMenuOffset, origin.y + kKeyboardMenuOffset};
     }
-    HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_DROP_MENU));
+    HMENU menu = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDR_DROP_MENU));
     if (menu == nullptr) {
         return;
     }
     HWND owner = m_hWnd;
-    while ((GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) != 0 && GetParent(owner) != nullptr) {
+    while ((GetWindowLongPtrW(owner, GWL_STYLE) & WS_CHILD) != 0 && GetParent(owner) != nullptr) {
         owner = GetParent(owner);
     }
     HMENU popup = GetSubMenu(menu, 0);
@@ -193,7 +179,7 @@ std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
             ShowAbout();
             return 0;
         case ID_DROP_CLOSE:
-            SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+            SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
             return 0;
     }
     return std::nullopt;
@@ -227,7 +213,7 @@ void CDropDlg::OnDestroy() {
 // when the move is over; a click without a move does nothing.
 void CDropDlg::OnMouseMove() {
     if (m_bMovePending == 1) {
-        SendMessageA(m_hWnd, WM_SYSCOMMAND, SC_MOVE, 0);
+        SendMessageW(m_hWnd, WM_SYSCOMMAND, SC_MOVE, 0);
         m_bMovePending = 0;
     }
     if (m_bBusyCursor) {
@@ -241,7 +227,7 @@ std::optional<LRESULT> CDropDlg::OnPaint() {
     }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
-    SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT area;
     GetClientRect(m_hWnd, &area);
     const int x = (area.right - GetSystemMetrics(SM_CXICON) + 1) / 2;

@@ -21,8 +21,9 @@ constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kAnimationInterval = 250;  // milliseconds
 constexpr int kFrameCount = 4;
 constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
-// How long a window that is closed waits for its job to stop.
-constexpr ULONGLONG kAbandonWait = 1000;  // milliseconds
+// How long a window that is closed waits for its job to stop: short enough
+// that the process, taken down with its window, ends within a second.
+constexpr ULONGLONG kAbandonWait = 750;  // milliseconds
 
 constexpr char kIdleCaption[] = "Varnel";
 constexpr char kRunningCaption[] = "計算中...";
@@ -70,7 +71,7 @@ void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
         return;
     }
     ShowBusyCursor();
-    SetWindowTextA(m_hWnd, kRunningCaption);
+    SetCaption(kRunningCaption);
     SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
 }
 
@@ -100,7 +101,7 @@ void CDropDlg::FinishJob() {
     // The task has returned; joining only collects its thread.
     m_pWorker->Join();
     AddNoErrorsMessageIfNone();
-    SetWindowTextA(m_hWnd, kShowingResultsCaption);
+    SetCaption(kShowingResultsCaption);
     if (m_showResults) {
         m_showResults(m_hWnd);
     }
@@ -108,7 +109,7 @@ void CDropDlg::FinishJob() {
     if (m_hWnd == nullptr) {
         return;  // closed while the results were shown
     }
-    SetWindowTextA(m_hWnd, kIdleCaption);
+    SetCaption(kIdleCaption);
     DragAcceptFiles(m_hWnd, TRUE);
 }
 
@@ -161,7 +162,7 @@ void CDropDlg::StopJobForClose() {
 
 // The window is going while a job runs: the job is told to stop and waited
 // for, since the job state it writes goes with the program. A job stops
-// within a chunk of its file; one that does not within a second is stuck in
+// within a chunk of its file; one that does not within kAbandonWait is stuck in
 // a read that does not return (a share that stopped answering), and would
 // keep a process without a window alive: the process ends at once then.
 // Its results are discarded either way, and the settings are already saved.

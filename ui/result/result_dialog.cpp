@@ -42,7 +42,7 @@ RECT NormalWindowRect(HWND window) {
     rect = placement.rcNormalPosition;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    if (GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
         OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
                    monitor.rcWork.top - monitor.rcMonitor.top);
     }
@@ -66,12 +66,7 @@ BOOL CResultDlg::OnInitDialog() {
 }
 
 void CResultDlg::AppendSaveItem() {
-    HMENU menu = GetSystemMenu(m_hWnd, FALSE);
-    if (menu == nullptr) {
-        return;
-    }
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_SAVE_RESULT, kSaveItem);
+    AppendSystemMenuItem(IDM_SAVE_RESULT, kSaveItem);
 }
 
 // A report can have a hundred thousand rows; the list box is drawn once,
@@ -97,8 +92,8 @@ void CResultDlg::SetWindowIcons() {
     auto small = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_FRAME0), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(small != nullptr ? small : large));
 }
 

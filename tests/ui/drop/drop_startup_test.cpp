@@ -57,7 +57,8 @@ TEST(DropStartupTest, WithoutArgumentsTheProgramShowsTheDropWindowAndEndsWhenItC
     EXPECT_NE(GetWindowLongPtrA(search.found, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
 
     PostMessageA(search.found, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 1000), WAIT_OBJECT_0)
+        << "the process outlived its window by a second";
     DWORD exitCode = STILL_ACTIVE;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
