@@ -5,12 +5,12 @@
 #include <string>
 
 #include "engine/job_state.h"
-#include "engine/list_encoding.h"
 #include "framework/dropped_files.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/unicode_text.h"
 #include "framework/wide_path.h"
+#include "lists/list_encoding.h"
 #include "ui/result/url_list.h"
 
 namespace {
