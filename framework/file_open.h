@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "framework/file_name.h"
 
 // Why a file could not be opened.
 enum class OpenFailure {
@@ -17,9 +18,7 @@ enum class OpenFailure {
 // checksum of a file, and may never end.
 class CReadFile {
 public:
-    // realPath, when given, is the file's real name, which code page 932
-    // cannot write: the file is opened by it instead of path.
-    explicit CReadFile(const std::string& path, const std::wstring& realPath = {});
+    explicit CReadFile(const CFileName& path);
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;

@@ -52,15 +52,15 @@ TEST(WidePathTest, PathsTooLongForOrdinaryPathsTakeTheVerbatimForm) {
 TEST(ReadFileTest, OpensFilesAndRefusesDevices) {
     TestFolder folder;
     const std::string path = folder.Write("a.bin", "abc");
-    const CReadFile file(path);
+    const CReadFile file(CFileName::FromText(path));
     ASSERT_TRUE(file.IsOpen());
     char bytes[4] = {};
     EXPECT_EQ(file.Read(bytes, sizeof bytes), 3);
     for (const char* device : {"NUL", "\\\\.\\NUL", "nul.txt", "CON", "CONIN$"}) {
-        EXPECT_FALSE(CReadFile(device).IsOpen()) << device;
+        EXPECT_FALSE(CReadFile(CFileName::FromText(device)).IsOpen()) << device;
     }
-    EXPECT_FALSE(CReadFile(path + std::string("\0.txt", 5)).IsOpen());
-    EXPECT_FALSE(CReadFile("").IsOpen());
+    EXPECT_FALSE(CReadFile(CFileName::FromText(path + std::string("\0.txt", 5))).IsOpen());
+    EXPECT_FALSE(CReadFile(CFileName()).IsOpen());
 }
 
 }  // namespace

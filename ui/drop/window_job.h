@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/input_entry.h"
 #include "engine/job_state.h"
 #include "framework/worker_thread.h"
 

@@ -351,7 +351,7 @@ std::string DelimitedLine(const std::string& name, std::uint16_t crc, std::size_
 TEST_F(DropJobTest, AListDroppedDirectlyIsVerifiedWhileOneInADroppedFolderIsOnlyChecksummed) {
     const std::string lists = folder.MakeFolder("lists");
     const std::string good = folder.Write("lists\\good.bin", "good content");
-    const std::uint16_t crc = ComputeFileCrc(good);
+    const std::uint16_t crc = ComputeFileCrc(CFileName::FromText(good));
     const std::string passing = folder.Write("lists\\ok.crc", DelimitedLine("good.bin", crc, 12));
     const std::string failing = folder.Write(
         "lists\\bad.crc", DelimitedLine("good.bin", static_cast<std::uint16_t>(crc ^ 1), 12));
