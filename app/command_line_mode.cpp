@@ -4,10 +4,11 @@
 #include "app/input_list.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
+#include "lists/list_inputs.h"
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::wstring_view argumentText) {
-    RunJob(BuildInputList(SplitArguments(argumentText)));
+    RunJob(BuildInputList(SplitArguments(argumentText)), kChecksumLists);
     AddNoErrorsMessageIfNone();
     ShowJobResult(nullptr);
 }

@@ -15,12 +15,14 @@
 #include "app/console_stream.h"
 #include "app/exit_status.h"
 #include "app/input_list.h"
+#include "app/own_output.h"
 #include "engine/crc16.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/wide_path.h"
+#include "lists/list_inputs.h"
 #include "ui/result/report_layout.h"
 
 namespace {
@@ -64,11 +66,12 @@ void WriteReport(const CConsoleStream& out) {
 int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
              const CConsoleStream& err) {
     std::unique_ptr<CInputList> inputs = BuildInputList(paths);
+    LeaveOutOwnOutput(*inputs);
     CConsoleProgress progress(err, inputs->size());
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
     }
-    RunJob(std::move(inputs));
+    RunJob(std::move(inputs), kChecksumLists);
     SetJobObserver(nullptr);
     progress.Finish();
 

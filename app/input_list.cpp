@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/folder_expansion.h"
 #include "app/long_path.h"
+#include "framework/file_find.h"
 #include "framework/file_kind.h"
 #include "framework/wide_path.h"
 
@@ -31,9 +34,50 @@ std::wstring LongRealPath(const std::wstring& path) {
     return longPath;
 }
 
+void AddRealArgument(const std::wstring& argument, CInputList& inputs);
+
+// Where the last component of a path begins.
+std::size_t LastComponent(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/:");
+    return separator == std::wstring::npos ? 0 : separator + 1;
+}
+
+bool HasWildcards(const std::wstring& argument) {
+    return argument.find_first_of(L"*?", LastComponent(argument)) != std::wstring::npos;
+}
+
+// A pattern stands for every entry it matches but "." and "..", in name
+// order as the file system compares names, each handled as that argument
+// would be. Without a match it stays as typed, so that the report names it.
+void AddMatches(const std::wstring& pattern, CInputList& inputs) {
+    std::vector<std::wstring> names;
+    CFileFind finder;
+    for (bool found = finder.FindFile(pattern); found; found = finder.FindNext()) {
+        const std::wstring& name = finder.GetRealName();
+        if (name != L"." && name != L"..") {
+            names.push_back(name);
+        }
+    }
+    if (names.empty()) {
+        inputs.push_back({NarrowText(pattern), false});
+        return;
+    }
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_LESS_THAN;
+    });
+    const std::wstring folder = pattern.substr(0, LastComponent(pattern));
+    for (const std::wstring& name : names) {
+        AddRealArgument(folder + name, inputs);
+    }
+}
+
 // A name code page 932 cannot write is never looked up in its '?' form,
 // which a search would take for wildcards standing for another file.
 void AddRealArgument(const std::wstring& argument, CInputList& inputs) {
+    if (HasWildcards(argument)) {
+        AddMatches(argument, inputs);
+        return;
+    }
     bool lossy = false;
     const std::string shown = NarrowText(argument, &lossy);
     if (!lossy) {

@@ -13,5 +13,7 @@
 // names it.
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::string>& arguments);
 // The same for the arguments as the system holds them: one whose name code
-// page 932 cannot write is checked by its real name and shown with '?'.
+// page 932 cannot write is checked by its real name and shown with '?'. An
+// argument with '*' or '?' in its last component stands for every file and
+// folder it matches, in name order; one without a match is taken as typed.
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments);

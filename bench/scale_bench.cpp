@@ -35,12 +35,13 @@
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
-#include "engine/list_text.h"
 #include "framework/cp932.h"
 #include "framework/file_find.h"
 #include "framework/file_io.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
+#include "lists/list_inputs.h"
+#include "lists/list_text.h"
 #include "ui/result/report_layout.h"
 #include "ui/result/result_dialog.h"
 #include "ui/result/url_list.h"
@@ -497,7 +498,7 @@ struct ListCheck {
 ListCheck CheckListAsConsole(const std::string& path) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({path}));
+    RunJob(BuildInputList({path}), kChecksumLists);
     AddNoErrorsMessageIfNone();
     check.rows = g_nameList.GetCount();
     check.failed = g_failedList.GetCount();

@@ -31,6 +31,14 @@ void BeginJobFlags() {
     g_stoppedEarly.store(false);
 }
 
+void ClearJobLists() {
+    g_messageList.RemoveAll();
+    g_nameList.RemoveAll();
+    g_crcList.RemoveAll();
+    g_sizeList.RemoveAll();
+    g_failedList.RemoveAll();
+}
+
 void AppendRow(const std::string& name, std::uint16_t crc, std::int64_t size) {
     g_nameList.AddTail(name);
     g_crcList.AddTail(crc);

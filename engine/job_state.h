@@ -47,5 +47,8 @@ struct InputEntry {
 };
 using CInputList = std::vector<InputEntry>;
 
+// Empties the message, row and failed lists, for the next job.
+void ClearJobLists();
+
 // Appends one report row; the three row lists stay parallel.
 void AppendRow(const std::string& name, std::uint16_t crc, std::int64_t size);

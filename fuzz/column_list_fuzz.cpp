@@ -1,15 +1,15 @@
 // Reads arbitrary bytes as a column list file (text mode, cut into lines).
 // Entries must come only from the lines between the header's rule line and
-// the next one, and each must be its line read from the end: the size
+// the next line of dashes and white space, and each must be its line read from the end: the size
 // after the last space, the four bytes before the white space in front of
 // it as the CRC, the rest, right-trimmed, as the name.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "engine/list_text.h"
 #include "fuzz/list_fuzz_checks.h"
 #include "lists/column_list_parser.h"
+#include "lists/list_text.h"
 
 namespace {
 
@@ -55,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool header = true;
     while (!lines.IsEmpty()) {
         const std::string line = lines.RemoveHead();
-        const bool rule = !header && !line.empty() && line.front() == '-';
+        const bool opening = rules == 0 && !header && !line.empty() && line.front() == '-';
+        const bool closing = rules == 1 && !line.empty() && line.front() == '-' &&
+                             line.find_first_not_of("- \t\r\n\v\f") == std::string::npos;
+        const bool rule = opening || closing;
         header = false;
         rules += rule ? 1 : 0;
         const LineReading reading = parser.Read(line);

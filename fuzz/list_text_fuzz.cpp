@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/list_text.h"
 #include "fuzz/fuzz_check.h"
+#include "lists/list_text.h"
 
 namespace {
 

@@ -116,8 +116,8 @@ void CheckBuiltPath(const std::uint8_t* data, std::size_t size) {
     const std::string_view base = TrimAsciiSpace(listed.base);
     const std::string_view ext = TrimAsciiSpace(listed.ext);
     std::string expected(base);
-    if (!ext.empty()) {
-        expected += ext.front() == '.' ? "" : ".";
+    if (name.find('.') != std::string::npos) {
+        expected += ".";
         expected += ext;
     }
     Expect(again.base + again.ext == expected, "the listed name was joined otherwise");

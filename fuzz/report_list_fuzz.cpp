@@ -1,7 +1,8 @@
 // Reads arbitrary text as a saved report, line by line, as the report
-// reader does. Every line between the first two rule lines but a blank one
-// must give an entry: a row, holding what the C library reads from the
-// columns the first rule line gives, or a line named as no row.
+// reader does. Every line of a table (from a line beginning with '-' to a
+// line of dashes) but a blank one must give an entry: a row, holding what
+// the C library reads from the columns its rule line gives, or a line named
+// as no row; and the reading goes on to the last line.
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
@@ -12,18 +13,26 @@
 
 namespace {
 
-// Where the table of a report stands (after its first rule line, up to the
-// next), how wide its name column is, and, when the rule has the report's
-// own shape (the name's dashes, "  ----  ", the size's dashes), how wide a
-// row of it is.
+// Where the tables of a report stand, how wide the name column is, and, when the rule has the
+// report's own shape (the name's dashes, "  ----  ", the size's dashes), how wide a row of it is.
 class ReportModel {
 public:
-    // Returns false once the closing rule line is reached.
+    // Returns true when the line is a row of a table: a line inside one that
+    // neither is blank nor closes it. A closing rule holds dashes and white
+    // space only; after it another table may open at a line beginning with '-'.
     bool Take(std::string_view line) {
-        if (line.empty() || line.front() != '-') {
-            return true;
+        if (IsBlankLine(line)) {
+            return false;
         }
         if (m_width != 0) {
+            const bool closing = line.front() == '-' &&
+                                 line.find_first_not_of("- \t\r\n\v\f") == std::string_view::npos;
+            if (closing) {
+                m_width = 0;
+            }
+            return !closing;
+        }
+        if (line.front() != '-') {
             return false;
         }
         m_width = std::min(line.find_first_not_of('-'), line.size());
@@ -33,9 +42,8 @@ public:
             shape = rest[i] == '-';
         }
         m_rowWidth = shape ? line.size() : 0;
-        return true;
+        return false;
     }
-    std::size_t Width() const { return m_width; }
     // Where the name column of this line ends: a row longer than the rule
     // is read from its end.
     std::size_t NameEnd(std::string_view line) const {
@@ -86,16 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        const bool inTable = model.Take(line);
+        const bool row = model.Take(line);
         const LineReading reading = parser.Read(line);
-        Expect((reading.step == LineStep::End) == !inTable,
-               "the table ends elsewhere than at its closing rule line");
-        if (reading.step == LineStep::End) {
-            break;
-        }
-        const bool tableLine = model.Width() != 0 && !IsBlankLine(line) && line.front() != '-';
-        Expect((reading.step == LineStep::Entry) == tableLine,
-               "a line of the table passed over, or a line outside it read");
+        Expect(reading.step != LineStep::End, "a report's reading ended before its last line");
+        Expect((reading.step == LineStep::Entry) == row,
+               "a line of a table passed over, or a line outside the tables read");
         if (reading.step == LineStep::Entry) {
             CheckEntryOfLine(reading.entry, line, model);
         }

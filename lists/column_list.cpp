@@ -1,15 +1,10 @@
 #include "lists/column_list.h"
 
-#include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
-#include "engine/list_file.h"
-#include "engine/list_text.h"
-#include "framework/path_parts.h"
-#include "lists/column_list_parser.h"
-#include "lists/entry_check.h"
+#include "lists/list_check.h"
 #include "lists/list_decoding.h"
-#include "lists/path_rules.h"
+#include "lists/list_file.h"
 
 namespace {
 
@@ -27,28 +22,6 @@ std::string LoadMessage(ListRead status, const std::string& path) {
     return ReadErrorMessage(path);
 }
 
-void VerifyLines(CStringList& lines, const PathParts& listParts, const RealListText& real) {
-    ColumnListParser parser;
-    for (std::size_t index = 0; !lines.IsEmpty(); ++index) {
-        const std::string line = lines.RemoveHead();
-        JobCheckpoint();
-        if (parser.ReadingEntries() && StopTakesEffect()) {
-            return;
-        }
-        const LineReading reading = parser.Read(line);
-        if (reading.step == LineStep::End) {
-            return;
-        }
-        if (reading.step == LineStep::Entry) {
-            const ListEntry& entry = reading.entry;
-            const std::string path = PlainJoinPath(listParts.drive, listParts.dir, entry.name);
-            CheckListEntry(entry, path, CheckOrder::SizeFirst, path,
-                           RealListedPath(real, index, entry.name, listParts.drive, listParts.dir,
-                                          ListForm::Column));
-        }
-    }
-}
-
 }  // namespace
 
 void VerifyColumnList(const std::string& listPath, const std::wstring& realPath) {
@@ -61,5 +34,5 @@ void VerifyColumnList(const std::string& listPath, const std::wstring& realPath)
         }
         read = ReadListLines(list.bytes, ListForm::Column, listPath, realPath);
     }
-    VerifyLines(read.lines, SplitPath(listPath), read.real);
+    VerifyListLines(read, ListForm::Column, listPath);
 }

@@ -53,7 +53,7 @@ LineReading ColumnListParser::Read(std::string_view line) {
     if (IsBlankLine(line)) {
         return {};
     }
-    if (line.front() == '-') {
+    if (IsClosingRule(line)) {
         return {LineStep::End, {}};
     }
     return {LineStep::Entry, ReadColumnEntry(line)};

@@ -7,7 +7,7 @@
 
 // Reads a column list line by line: a header line beginning with "FileName",
 // lines of any content up to and including a first line that begins with
-// '-', then entry lines up to the next such line. An entry line is read from
+// '-', then entry lines up to a line of dashes only. An entry line is read from
 // its end: the size after the last space (thousands commas allowed), the
 // four characters before the white space in front of it as the CRC, and
 // what stands before the CRC as the name, so the columns need no fixed

@@ -18,3 +18,9 @@ inline constexpr std::size_t kDelimitedSizeLimit = 31;
 // its first '.'. Whatever follows the size is not read. A line of white
 // space only is skipped; every other line is an entry.
 LineReading ReadDelimitedLine(std::string_view line);
+
+// The delimited form read line by line as the other forms are: each line
+// stands alone.
+struct DelimitedListParser {
+    LineReading Read(std::string_view line) const { return ReadDelimitedLine(line); }
+};

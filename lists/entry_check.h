@@ -3,7 +3,21 @@
 #include <cstdint>
 #include <string>
 
+#include "lists/entry_outcome.h"
 #include "lists/list_entry.h"
+
+// The listed file on disk, opened the way ComputeFileCrc opens it: binary,
+// sharing read and write access with other programs, by its exact name.
+class DiskProbe : public ListedFileProbe {
+public:
+    // realPath, when given, is the file's name in place of every path asked.
+    explicit DiskProbe(const std::wstring& realPath = {}) : m_realPath(realPath) {}
+    ProbedLength Length(const std::string& path) override;
+    std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override;
+
+private:
+    std::wstring m_realPath;
+};
 
 // Verifies one listed file and records it in the job state: one row (name,
 // CRC or 0xFFFF, size or 0), the name in the failed list unless it matched,
@@ -14,9 +28,7 @@ void CheckListedFile(const std::string& name, std::uint16_t listedCrc, std::int6
                      const std::string& path, CheckOrder order, const std::string& subject,
                      const std::wstring& realPath = {});
 
-// Verifies an entry as a list reader cut it from its line. An entry whose
-// line could not be read whole is recorded as failed without looking at the
-// file: a row with CRC 0xFFFF and size 0, its name in the failed list and a
-// message that names what is wrong with the line.
+// Verifies an entry as a list reader cut it from its line against the file
+// on disk (see VerifyListEntry).
 void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
                     const std::string& subject, const std::wstring& realPath = {});

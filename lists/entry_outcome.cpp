@@ -1,8 +1,10 @@
 #include "lists/entry_outcome.h"
 
 #include "engine/file_crc.h"
+#include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/cp932.h"
 #include "lists/entry_messages.h"
 
 namespace {
@@ -74,5 +76,22 @@ void RecordEntry(const std::string& name, const EntryOutcome& outcome) {
     }
     if (!outcome.message.empty()) {
         g_messageList.AddTail(outcome.message);
+    }
+}
+
+// Names come from list text, which may hold anything: shown with their
+// control bytes made visible, they can never break a report line in two.
+void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file) {
+    const std::string name = VisibleText(entry.name);
+    const std::string subject = VisibleText(file.subject);
+    if (entry.fault != EntryFault::None) {
+        RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, subject));
+        return;
+    }
+    JobInputCheckpoint(file.path);
+    const std::optional<EntryOutcome> outcome =
+        CompareListedFile(probe, name, entry.crc, entry.size, file.path, file.order, subject);
+    if (outcome) {
+        RecordEntry(name, *outcome);
     }
 }

@@ -50,3 +50,10 @@ EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subje
 // Records an entry in the job state: its row, its name in the failed list
 // unless it matched, and its message.
 void RecordEntry(const std::string& name, const EntryOutcome& outcome);
+
+// Verifies an entry as a list reader cut it from its line against the file
+// that probe reaches at file.path, and records it. An entry whose line could
+// not be read whole is recorded as failed without looking at the file: a
+// row with CRC 0xFFFF and size 0, its name in the failed list and a message
+// that names what is wrong with the line.
+void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file);

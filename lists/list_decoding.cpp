@@ -3,18 +3,17 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
-#include "engine/list_encoding.h"
-#include "engine/list_text.h"
 #include "framework/file_kind.h"
 #include "framework/path_parts.h"
 #include "framework/unicode_text.h"
 #include "framework/wide_path.h"
-#include "lists/column_list_parser.h"
-#include "lists/delimited_list_parser.h"
+#include "lists/list_encoding.h"
+#include "lists/list_reader.h"
+#include "lists/list_text.h"
 #include "lists/path_rules.h"
-#include "lists/report_list_parser.h"
 
 namespace {
 
@@ -22,38 +21,32 @@ namespace {
 // at most: a list whose files exist shows it in its first entries.
 constexpr std::size_t kNamesTried = 64;
 
-template <class Parser>
-void AddNames(Parser& parser, const CStringList& lines, std::vector<std::string>& names) {
-    for (const std::string& line : lines) {
-        const LineReading reading = parser.Read(line);
-        if (reading.step == LineStep::End) {
-            return;
-        }
-        if (reading.step == LineStep::Entry) {
-            names.push_back(reading.entry.name);
-        }
-    }
+// A name a list's line gives, and the path its reader looks for it at.
+struct ListedName {
+    std::size_t line;
+    std::string name;
+    std::string path;
+};
+
+// The lines of a list's text as its form cuts them.
+CStringList LinesOf(std::string_view text, ListForm form) {
+    return form == ListForm::Delimited ? CrcListLines(text) : TextListLines(text);
 }
 
-// The names the list's text gives, as its reader would take them.
-std::vector<std::string> ListedNames(const std::string& text, ListForm form) {
-    std::vector<std::string> names;
-    if (form == ListForm::Delimited) {
-        for (const std::string& line : CrcListLines(text)) {
-            names.push_back(ReadDelimitedLine(line).entry.name);
-        }
-        return names;
-    }
-    const CStringList lines = TextListLines(text);
-    if (form == ListForm::Column) {
-        ColumnListParser parser;
-        AddNames(parser, lines, names);
-    } else {
-        ReportListParser parser(
-            std::any_of(lines.begin(), lines.end(), ReportListParser::IsReportRule));
-        AddNames(parser, lines, names);
-    }
+// The names the list's lines give, as its reader takes them.
+std::vector<ListedName> ListedNames(const CStringList& lines, ListForm form,
+                                    const PathParts& where) {
+    std::vector<ListedName> names;
+    ReadListEntries(lines, form, where, [&names](const ListEntry& entry, const ListedFile& file) {
+        names.push_back({file.line, entry.name, file.path});
+        return true;
+    });
     return names;
+}
+
+bool IsExistingFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool IsAscii(std::string_view text) {
@@ -63,21 +56,16 @@ bool IsAscii(std::string_view text) {
 
 // True when a name the text gives with other than ASCII characters names
 // a file that exists where the list looks for it.
-bool NamesExistingFile(const std::string& text, ListForm form, const std::string& listPath) {
-    const PathParts where = SplitPath(listPath);
+bool NamesExistingFile(std::string_view text, ListForm form, const std::string& listPath) {
     std::size_t tried = 0;
-    for (const std::string& name : ListedNames(text, form)) {
-        if (IsAscii(name)) {
+    for (const ListedName& listed : ListedNames(LinesOf(text, form), form, SplitPath(listPath))) {
+        if (IsAscii(listed.name)) {
             continue;
         }
         if (tried++ == kNamesTried) {
             break;
         }
-        const std::string path = form == ListForm::Column
-                                     ? PlainJoinPath(where.drive, where.dir, name)
-                                     : SplitJoinPath(where.drive, where.dir, name);
-        const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        if (IsExistingFile(WidePath(listed.path))) {
             return true;
         }
     }
@@ -95,7 +83,7 @@ std::wstring RealTextOf(std::string_view bytes, ListForm form, const std::string
         case TextEncoding::Utf16Be:
             return Utf16ToWide(text, encoding == TextEncoding::Utf16Be);
         case TextEncoding::Utf8Unmarked:
-            if (!NamesExistingFile(std::string(text), form, listPath)) {
+            if (!NamesExistingFile(text, form, listPath)) {
                 return Utf8ToWide(text);
             }
             break;
@@ -136,6 +124,70 @@ std::wstring RealPrefix(std::wstring_view line, std::size_t bytes) {
     return std::wstring(line.substr(0, at));
 }
 
+// One reading of a list's text: cp932Text as it stands when realText is
+// empty, otherwise realText, written in code page 932 where it can be.
+ListLines ReadingOf(std::string_view cp932Text, std::wstring_view realText, ListForm form,
+                    const std::wstring& folder) {
+    ListLines read;
+    const std::string text = realText.empty() ? std::string(cp932Text) : NarrowText(realText);
+    read.lines = LinesOf(text, form);
+    read.textAfterEndMark = form != ListForm::Delimited && HoldsTextAfterEndMark(text);
+    for (const std::wstring& line : RealLines(realText, form)) {
+        bool lossy = false;
+        NarrowText(line, &lossy);
+        read.real.lines.push_back(lossy ? line : std::wstring());
+    }
+    read.real.folder = folder;
+    return read;
+}
+
+std::wstring FolderOf(const std::wstring& realListPath) {
+    const std::size_t separator = realListPath.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : realListPath.substr(0, separator + 1);
+}
+
+// The names other than ASCII that a reading gives and that name existing
+// files, by line: the name and the file's real path.
+std::map<std::size_t, std::pair<std::string, std::wstring>> ExistingNames(const ListLines& reading,
+                                                                          ListForm form,
+                                                                          const PathParts& where) {
+    std::map<std::size_t, std::pair<std::string, std::wstring>> existing;
+    for (const ListedName& listed : ListedNames(reading.lines, form, where)) {
+        if (IsAscii(listed.name)) {
+            continue;
+        }
+        std::wstring path =
+            RealListedPath(reading.real, listed.line, listed.name, where.drive, where.dir, form);
+        if (path.empty()) {
+            path = WidePath(listed.path);
+        }
+        if (IsExistingFile(path)) {
+            existing[listed.line] = {listed.name, std::move(path)};
+        }
+    }
+    return existing;
+}
+
+// Per line of the chosen reading, the name the other reading gives where
+// both name existing files that are not the same.
+std::vector<std::string> TwinNames(const ListLines& chosen, const ListLines& other, ListForm form,
+                                   const PathParts& where) {
+    std::vector<std::string> twins;
+    const auto mine = ExistingNames(chosen, form, where);
+    if (mine.empty()) {
+        return twins;
+    }
+    const auto theirs = ExistingNames(other, form, where);
+    for (const auto& [line, named] : mine) {
+        const auto twin = theirs.find(line);
+        if (twin != theirs.end() && twin->second.second != named.second) {
+            twins.resize(std::max(twins.size(), line + 1));
+            twins[line] = twin->second.first;
+        }
+    }
+    return twins;
+}
+
 }  // namespace
 
 bool BeginsAsColumnList(std::string_view bytes) {
@@ -150,21 +202,16 @@ bool BeginsAsColumnList(std::string_view bytes) {
 
 ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string& listPath,
                         const std::wstring& realListPath) {
-    ListLines read;
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    const std::string_view unmarked = WithoutByteOrderMark(bytes, encoding);
     const std::wstring realText = RealTextOf(bytes, form, listPath);
-    const std::string text =
-        realText.empty() ? std::string(WithoutByteOrderMark(bytes, DetectTextEncoding(bytes)))
-                         : NarrowText(realText);
-    read.lines = form == ListForm::Delimited ? CrcListLines(text) : TextListLines(text);
-    for (const std::wstring& line : RealLines(realText, form)) {
-        bool lossy = false;
-        NarrowText(line, &lossy);
-        read.real.lines.push_back(lossy ? line : std::wstring());
-    }
-    if (!realListPath.empty()) {
-        const std::size_t separator = realListPath.find_last_of(L"\\/");
-        read.real.folder = separator == std::wstring::npos ? std::wstring()
-                                                           : realListPath.substr(0, separator + 1);
+    const std::wstring folder = FolderOf(realListPath);
+    ListLines read = ReadingOf(unmarked, realText, form, folder);
+    if (encoding == TextEncoding::Utf8Unmarked) {
+        const ListLines other = realText.empty()
+                                    ? ReadingOf(unmarked, Utf8ToWide(unmarked), form, folder)
+                                    : ReadingOf(unmarked, {}, form, folder);
+        read.twins = TwinNames(read, other, form, SplitPath(listPath));
     }
     return read;
 }

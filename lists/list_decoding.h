@@ -6,9 +6,7 @@
 #include <vector>
 
 #include "framework/containers.h"
-
-// The three forms of checksum lists.
-enum class ListForm { Report, Delimited, Column };
+#include "lists/list_entry.h"
 
 // What a list holds beyond its code page 932 text: the real (wide) form of
 // each line whose characters code page 932 cannot all write, and of the
@@ -23,6 +21,12 @@ struct RealListText {
 struct ListLines {
     CStringList lines;
     RealListText real;
+    // Per line, empty where none: the name the line gives in the other
+    // reading of an unmarked list (code page 932 or UTF-8), where both
+    // readings name existing files.
+    std::vector<std::string> twins;
+    // Non-blank text follows the Ctrl-Z that ends a text list.
+    bool textAfterEndMark = false;
 };
 
 // A list's bytes as its reader takes them: its text in code page 932, cut
@@ -32,7 +36,8 @@ struct ListLines {
 // as code page 932, it names a file that exists where the list looks for
 // it: so every code page 932 list that names its files keeps its reading.
 // Characters code page 932 cannot write become '?' in the text, and the
-// lines holding them keep their real form. realListPath: the list's own
+// lines holding them keep their real form. A line of an unmarked list
+// whose two readings both name existing files is marked as twins. realListPath: the list's own
 // real path when code page 932 cannot write it.
 ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string& listPath,
                         const std::wstring& realListPath = {});

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+
+// The three forms of checksum lists.
+enum class ListForm { Report, Delimited, Column };
 
 // Why a list line could not be read as a whole entry. An entry with a fault
 // is still recorded (a row, a failed name and one message), so that the
@@ -37,12 +41,21 @@ enum class CheckOrder {
 
 // What a list reader does with one line.
 enum class LineStep {
-    Skip,   // not an entry: go on with the next line
-    Entry,  // an entry to verify
-    End,    // the list's table ends here: read no further line
+    Skip,     // not an entry: go on with the next line
+    Entry,    // an entry to verify
+    Message,  // a message line of the job that wrote the report: no entry
+    End,      // the list's table ends here: read no further line
 };
 
 struct LineReading {
     LineStep step = LineStep::Skip;
     ListEntry entry;
+};
+
+// Where the file of an entry is looked for, and how the check names it.
+struct ListedFile {
+    std::size_t line = 0;  // the entry's line, counted from 0 among the list's lines
+    std::string path;
+    std::string subject;  // names the file in the read-error and size messages
+    CheckOrder order = CheckOrder::SizeFirst;
 };

@@ -75,6 +75,12 @@ bool IsBlankLine(std::string_view line) {
     return std::all_of(line.begin(), line.end(), IsAsciiSpace);
 }
 
+bool IsClosingRule(std::string_view line) {
+    return !line.empty() && line.front() == '-' &&
+           std::all_of(line.begin(), line.end(),
+                       [](char c) { return c == '-' || IsAsciiSpace(c); });
+}
+
 EntryFault CrcFault(FieldReading reading) {
     switch (reading) {
         case FieldReading::Read:

@@ -40,6 +40,12 @@ std::string RemoveCommas(std::string_view field);
 // every reader passes over like an empty line.
 bool IsBlankLine(std::string_view line);
 
+// A line of dashes and white space only that begins with a dash: the rule
+// that closes the table of a report or a column list (column lists may
+// write it in groups, as their opening rule). A name that begins with '-'
+// stands in a row beside its CRC and size, so a row never reads as one.
+bool IsClosingRule(std::string_view line);
+
 // The fault of an entry whose CRC or size field reads so (None when Read).
 EntryFault CrcFault(FieldReading reading);
 EntryFault SizeFault(FieldReading reading);

@@ -13,9 +13,16 @@ FileNameParts SplitFileName(std::string_view name) {
     return {std::string(name.substr(0, dot)), std::string(name.substr(dot + 1))};
 }
 
+// The dot is written whenever the name holds one, even before an extension
+// that begins with a dot: "a..bin" and "..\x.bin" name the files they say.
 std::string SplitJoinPath(std::string_view drive, std::string_view dir, std::string_view name) {
     const FileNameParts parts = SplitFileName(name);
-    return MakePath(drive, dir, TrimAsciiSpace(parts.base), TrimAsciiSpace(parts.ext));
+    std::string path = MakePath(drive, dir, TrimAsciiSpace(parts.base), "");
+    if (name.find('.') != std::string_view::npos) {
+        path += '.';
+        path += TrimAsciiSpace(parts.ext);
+    }
+    return path;
 }
 
 std::wstring SplitJoinName(std::wstring_view name) {
@@ -32,11 +39,8 @@ std::wstring SplitJoinName(std::wstring_view name) {
     const std::size_t dot = name.find(L'.');
     std::wstring joined(trim(name.substr(0, dot)));
     if (dot != std::wstring_view::npos) {
-        const std::wstring_view ext = trim(name.substr(dot + 1));
-        if (!ext.empty() && ext.front() != L'.') {
-            joined += L'.';
-        }
-        joined += ext;
+        joined += L'.';
+        joined += trim(name.substr(dot + 1));
     }
     return joined;
 }

@@ -19,7 +19,8 @@ FileNameParts SplitFileName(std::string_view name);
 
 // Report and delimited lists: the name split at its first dot, white space
 // trimmed around base and extension, and joined again with the list's drive
-// and folder. "a . bin" is looked for as "a.bin".
+// and folder, the dot kept. "a . bin" is looked for as "a.bin", "a..bin"
+// as "a..bin", "..\x.bin" in the list's parent folder.
 std::string SplitJoinPath(std::string_view drive, std::string_view dir, std::string_view name);
 
 // Column lists: the drive, the folder and the name joined as they stand.

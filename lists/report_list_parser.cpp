@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/job_messages.h"
 #include "framework/cp932.h"
 #include "lists/list_fields.h"
 
@@ -34,16 +35,12 @@ LineReading ReportListParser::Read(std::string_view line) {
     if (IsBlankLine(line)) {
         return {};
     }
-    if (line.front() == '-') {
-        if (m_nameWidth != 0) {
-            return {LineStep::End, {}};
-        }
-        if (!m_shapedRuleOnly || IsReportRule(line)) {
-            ReadRule(line);
-        }
-        return {};
-    }
     if (m_nameWidth == 0) {
+        return ReadOutsideTable(line);
+    }
+    if (IsClosingRule(line)) {
+        m_nameWidth = 0;
+        m_rowWidth = 0;
         return {};
     }
     if (IsLongRow(line, m_rowWidth, m_nameWidth)) {
@@ -53,6 +50,23 @@ LineReading ReportListParser::Read(std::string_view line) {
         return {LineStep::Entry, {std::string(TrimAsciiSpace(line)), 0, 0, EntryFault::NotARow}};
     }
     return {LineStep::Entry, ReadRow(line, m_nameWidth)};
+}
+
+// The job's messages stand above the header; the total line follows the
+// table; a report that found nothing wrong says so in a line of its own.
+LineReading ReportListParser::ReadOutsideTable(std::string_view line) {
+    if (line.front() == '-' && (!m_shapedRuleOnly || IsReportRule(line))) {
+        ReadRule(line);
+        return {};
+    }
+    const std::string_view word = line.substr(0, line.find_first_of(" ,\t"));
+    if (word == "Name") {
+        m_belowHeader = true;
+    }
+    if (m_belowHeader || word == "Total" || line == kNoErrorsMessage) {
+        return {};
+    }
+    return {LineStep::Message, {}};
 }
 
 bool ReportListParser::IsReportRule(std::string_view line) {
@@ -66,4 +80,5 @@ bool ReportListParser::IsReportRule(std::string_view line) {
 void ReportListParser::ReadRule(std::string_view rule) {
     m_nameWidth = std::min(rule.find_first_not_of('-'), rule.size());
     m_rowWidth = IsReportRule(rule) ? rule.size() : 0;
+    m_belowHeader = false;
 }

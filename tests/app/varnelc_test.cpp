@@ -181,4 +181,101 @@ TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {
     EXPECT_EQ(after.out.substr(message.size(), 4), "Name");
 }
 
+// A name beginning with '-' is a row like any other: every row after it is
+// still verified, and the changed file is named.
+TEST_F(VarnelcTest, ARowBeginningWithADashDoesNotEndTheTable) {
+    const std::string names[] = {data.Write("a.bin", "a"), data.Write("-b.bin", "b"),
+                                 data.Write("y.bin", "y")};
+    const Outcome saved =
+        Run("-- " + Quoted(names[0]) + " " + Quoted(names[1]) + " " + Quoted(names[2]));
+    ASSERT_EQ(saved.status, 0u);
+    const std::string list = data.Write("sums.txt", saved.out);
+    data.Write("y.bin", "yy");
+    const Outcome after = Run(Quoted(list));
+    EXPECT_EQ(after.status, 1u);
+    EXPECT_EQ(after.out.rfind("y.bin:", 0), 0u) << after.out;
+    EXPECT_NE(after.out.find("Total  3 Files"), std::string::npos) << after.out;
+}
+
+// Reports joined one after the other verify the rows of both; what follows
+// a Ctrl-Z is not read, and the list says so.
+TEST_F(VarnelcTest, EveryTableOfJoinedReportsIsReadAndNothingAfterCtrlZPassesUnsaid) {
+    const Outcome first = Run(Quoted(data.Write("a.bin", "a")));
+    const Outcome second = Run(Quoted(data.Write("b.bin", "b")));
+    const Outcome joined = Run(Quoted(data.Write("joined.txt", first.out + second.out)));
+    EXPECT_EQ(joined.status, 0u) << joined.out;
+    EXPECT_NE(joined.out.find("Total  2 Files"), std::string::npos) << joined.out;
+
+    const std::string cut = data.Write("cut.txt", first.out + "\x1A" + second.out);
+    const Outcome ctrlZ = Run(Quoted(cut));
+    EXPECT_EQ(ctrlZ.status, 1u);
+    EXPECT_EQ(ctrlZ.out.rfind(cut + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。\r\n", 0),
+              0u)
+        << ctrlZ.out;
+}
+
+// Every dot of a listed name stays: "a..bin" is not "a.bin", and "..\x.bin"
+// lies in the list's parent folder.
+TEST_F(VarnelcTest, AListedNameIsTheFileItNamesDotsIncluded) {
+    data.MakeFolder("backup");
+    data.Write("x.bin", "123456789");
+    data.Write("backup\\x.bin", "abc");
+    data.Write("backup\\a..bin", "123456789");
+    data.Write("backup\\a.bin", "abc");
+    const std::string list =
+        data.Write("backup\\sums.crc", "..\\x.bin, 6F91, 9\r\na..bin, 6F91, 9\r\n");
+    const Outcome outcome = Run(Quoted(list));
+    EXPECT_EQ(outcome.status, 0u) << outcome.out;
+    data.Write("x.bin", "12345678");
+    EXPECT_EQ(Run(Quoted(list)).out.rfind("..\\x.bin:", 0), 0u);
+}
+
+// A report saved after a failed check is no clean baseline: verifying it
+// says how many errors it recorded, even when every row still matches.
+TEST_F(VarnelcTest, AReportThatRecordedErrorsIsNeverClean) {
+    const Outcome failed =
+        Run(Quoted(data.Write("a.bin", "")) + " " + Quoted(data.PathOf("missing.bin")));
+    ASSERT_EQ(failed.status, 1u);
+    const std::string list = data.Write("sums.txt", failed.out);
+    const Outcome outcome = Run(Quoted(list));
+    EXPECT_EQ(outcome.status, 1u);
+    // ":このレポートは作成時に1件のエラーを記録しています。"
+    EXPECT_EQ(outcome.out.rfind(list + ":\x82\xB1\x82\xCC\x83\x8C\x83\x7C\x81\x5B\x83\x67\x82"
+                                       "\xCD\x8D\xEC\x90\xAC\x8E\x9E\x82\xC9\x31\x8C\x8F\x82"
+                                       "\xCC\x83\x47\x83\x89\x81\x5B\x82\xF0\x8B\x4C\x98\x5E"
+                                       "\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81\x42\r\n",
+                                0),
+              0u)
+        << outcome.out;
+}
+
+// A wildcard stands for every match, in name order; without a match the
+// argument is named as typed.
+TEST_F(VarnelcTest, AWildcardStandsForEveryMatch) {
+    data.MakeFolder("wild");
+    data.Write("wild\\x.bin", "123456789");
+    data.Write("wild\\b.crc", "x.bin, 6F91, 9\r\n");
+    data.Write("wild\\a.crc", "x.bin, 0000, 9\r\n");
+    const Outcome outcome = Run(Quoted(data.PathOf("wild\\*.crc")));
+    EXPECT_EQ(outcome.status, 1u);
+    EXPECT_EQ(outcome.out.rfind("x.bin" + kCrcMismatch + "0000,File=6F91)\r\nName", 0), 0u)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("Total  2 Files"), std::string::npos) << outcome.out;
+    const std::string none = data.PathOf("wild\\*.none");
+    EXPECT_EQ(Run(Quoted(none)).out, none + kCannotOpen + "\r\n");
+}
+
+// The report never lists the file it is being written to, in a folder or
+// named as an argument.
+TEST_F(VarnelcTest, TheReportDoesNotListItself) {
+    scratch.Write("a.bin", "abc");
+    const Outcome folder = Run(Quoted(scratch.Path()));
+    EXPECT_EQ(folder.status, 0u) << folder.out;
+    EXPECT_EQ(folder.out.find("stdout"), std::string::npos) << folder.out;
+    EXPECT_NE(folder.out.find("\r\na.bin"), std::string::npos) << folder.out;
+    // Two files match: the last run's output, and this run's own.
+    const Outcome named = Run(Quoted(scratch.PathOf("stdout*.bin")));
+    EXPECT_NE(named.out.find("Total  1 Files"), std::string::npos) << named.out;
+}
+
 }  // namespace

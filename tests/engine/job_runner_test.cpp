@@ -10,6 +10,7 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "lists/list_inputs.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -70,7 +71,7 @@ protected:
     void TearDown() override { SetJobObserver(nullptr); }
 
     static void Run(const CInputList& inputs) {
-        RunJob(std::make_unique<CInputList>(inputs));
+        RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
         EXPECT_EQ(g_jobRunning.load(), 0);
     }
 
@@ -99,7 +100,7 @@ TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
     EXPECT_TRUE(TakeRows().empty());
 
     g_messageList.RemoveAll();
-    RunJob(nullptr);
+    RunJob(nullptr, kChecksumLists);
     EXPECT_EQ(Messages(), Lines{kNoInputMessage});
     EXPECT_EQ(g_jobRunning.load(), 0);
 }
@@ -153,7 +154,7 @@ TEST_F(JobRunnerTest, TheSfv32MarkerCountsInTheFirstNonEmptyLineOnly) {
 TEST_F(JobRunnerTest, ListsOfOneMebibyteAndMoreAreRefusedOneByteLessIsRead) {
     WriteX();
     // Padding after the total line is never read; a line of blanks is no entry.
-    const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), 'p');
+    const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), ' ');
     const std::string delimited =
         std::string("x.bin, 6F91, 9\r\n") + std::string(kLimit - 1 - 16, ' ');
     const std::string bigReport = folder.Write("big.txt", report + "p");
@@ -240,6 +241,18 @@ TEST_F(JobRunnerTest, ListsAreReadInTheEncodingTheyWereWrittenIn) {
         EXPECT_EQ(TakeRows(), Rows{test.row});
         EXPECT_TRUE(Messages().empty());
     }
+}
+
+// A zip unpacked with the wrong code page leaves twins: the line of an
+// unmarked list that names both, in code page 932 and in UTF-8, checks neither.
+TEST_F(JobRunnerTest, ALineThatNamesTwoExistingFilesChecksNeither) {
+    folder.Write("\xC2\xB6.bin", "abc");               // "ﾂｶ.bin"
+    folder.Write(std::wstring(L"\u00B6.bin"), "abc");  // "¶.bin", the line read as UTF-8
+    Run({folder.Write("list.crc", "\xC2\xB6.bin, 61DA, 3\r\n")});
+    EXPECT_EQ(TakeRows(), (Rows{{"\xC2\xB6.bin", 0xFFFF, 0}}));
+    EXPECT_EQ(
+        Messages(),
+        Lines{"\xC2\xB6.bin:\x81\xF7.binとも読め、両方のファイルがあるため照合していません。"});
 }
 
 // No line of the report may look like a row of a file that was not

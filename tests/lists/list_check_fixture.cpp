@@ -38,11 +38,7 @@ std::vector<std::string> FailedNames() {
 }
 
 void ResetJobState() {
-    g_messageList.RemoveAll();
-    g_nameList.RemoveAll();
-    g_crcList.RemoveAll();
-    g_sizeList.RemoveAll();
-    g_failedList.RemoveAll();
+    ClearJobLists();
     g_jobRunning = 0;
     g_stopRequested = 0;
 }

@@ -76,8 +76,11 @@ TEST(PathRulesTest, SplitJoinTrimsAroundTheFirstDotAndJoinsWithTheListsFolder) {
     EXPECT_EQ(SplitJoinPath("", "", "a.bin"), "a.bin");
     EXPECT_EQ(SplitJoinPath("", "data", "README"), "data\\README");
     EXPECT_EQ(SplitJoinPath("C:", "\\data\\", "sub\\a.tar.gz"), "C:\\data\\sub\\a.tar.gz");
-    // As _makepath: an extension that begins with a dot gets no second one.
-    EXPECT_EQ(SplitJoinPath("", "d\\", "a..bin"), "d\\a.bin");
+    // Every dot of the name stays: each of these names another file.
+    EXPECT_EQ(SplitJoinPath("", "d\\", "a..bin"), "d\\a..bin");
+    EXPECT_EQ(SplitJoinPath("", "b\\", "..\\..\\x.bin"), "b\\..\\..\\x.bin");
+    EXPECT_EQ(SplitJoinPath("", "", "FOO     .BIN"), "FOO.BIN");
+    EXPECT_EQ(SplitJoinName(L" a . .bin "), L"a..bin");
 }
 
 TEST(PathRulesTest, DoubleByteNamesAndFoldersKeepTheirBackslashTrailBytes) {

@@ -8,8 +8,7 @@
 #include "engine/job_state.h"
 #include "framework/path_parts.h"
 #include "lists/column_list.h"
-#include "lists/delimited_list.h"
-#include "lists/report_list.h"
+#include "lists/list_check.h"
 #include "tests/lists/list_check_fixture.h"
 
 namespace {
@@ -54,9 +53,9 @@ class ReportListTest : public ListCheckTest {
 protected:
     // Verifies the lines as the report list "report.txt" in folderPath.
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        CStringList list = LinesOf(lines);
-        const PathParts parts = SplitPath(folderPath + "\\report.txt");
-        VerifyReportList(list, parts.drive, parts.dir);
+        ListLines list;
+        list.lines = LinesOf(lines);
+        VerifyListLines(list, ListForm::Report, folderPath + "\\report.txt");
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -75,7 +74,10 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     const std::string samplePath = folder.Write("sample.dat", sample);
     Verify(kReport);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"sample.dat", 0x00FF, 1234567}}));
-    EXPECT_TRUE(Messages().empty());
+    // The message of the earlier job stays an error of the report.
+    const std::string recorded =
+        folder.Path() + "\\report.txt:このレポートは作成時に1件のエラーを記録しています。";
+    EXPECT_EQ(Messages(), std::vector<std::string>{recorded});
     EXPECT_TRUE(FailedNames().empty());
 
     ResetJobState();
@@ -85,8 +87,9 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     Verify(kReport);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"sample.dat", changed, 1234567}}));
     EXPECT_EQ(Messages(),
-              std::vector<std::string>{"sample.dat:" + kCrcMismatch +
-                                       "(List=00FF,File=" + FormatCrcHex(changed) + ")"});
+              (std::vector<std::string>{
+                  "sample.dat:" + kCrcMismatch + "(List=00FF,File=" + FormatCrcHex(changed) + ")",
+                  recorded}));
     EXPECT_EQ(FailedNames(), std::vector<std::string>{"sample.dat"});
 }
 
@@ -142,9 +145,9 @@ TEST_F(ReportListTest, AStopEndsTheListAtTheEntryBeingChecked) {
 class DelimitedListTest : public ListCheckTest {
 protected:
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        CStringList list = LinesOf(lines);
-        const PathParts parts = SplitPath(folderPath + "\\list.crc");
-        VerifyDelimitedList(list, parts.drive, parts.dir);
+        ListLines list;
+        list.lines = LinesOf(lines);
+        VerifyListLines(list, ListForm::Delimited, folderPath + "\\list.crc");
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -273,11 +276,14 @@ TEST_F(ColumnListTest, TextModeReadingEndsAtCtrlZAndOnlyTheTableIsRead) {
                                   "FileName\nx\n-\n\na.bin  1A2B  5\n-\n"
                                   "a.bin  1A2B  5\r\n-\r\na.bin  1A2B  5\r\n"));
     EXPECT_EQ(Rows().size(), 1u);
-    VerifyColumnList(folder.Write("ctrlz.crc",
-                                  "FileName\r\n-\r\na.bin  1A2B  5\r\n\x1A"
-                                  "a.bin  1A2B  5\r\n"));
+    // What follows the end mark is not read, and the list says so.
+    const std::string ctrlZ = folder.Write("ctrlz.crc",
+                                           "FileName\r\n-\r\na.bin  1A2B  5\r\n\x1A"
+                                           "a.bin  1A2B  5\r\n");
+    VerifyColumnList(ctrlZ);
     EXPECT_EQ(Rows().size(), 2u);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              ctrlZ + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。"});
 }
 
 TEST_F(ColumnListTest, DoubleByteNamesInADoubleByteFolder) {

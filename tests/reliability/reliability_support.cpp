@@ -11,6 +11,7 @@
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/wide_path.h"
+#include "lists/list_inputs.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/test_files.h"
 #include "ui/result/report_layout.h"
@@ -80,7 +81,7 @@ void RemoveTree(const std::wstring& root) {
 
 void RunInputs(const CInputList& inputs) {
     ResetJobState();
-    RunJob(std::make_unique<CInputList>(inputs));
+    RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
     EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());

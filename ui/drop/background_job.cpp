@@ -5,11 +5,12 @@
 
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
+#include "lists/list_inputs.h"
 
 std::unique_ptr<CWorkerThread> StartBackgroundJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
         try {
-            RunJob(std::move(inputs));
+            RunJob(std::move(inputs), kChecksumLists);
         } catch (...) {
             // Nothing may leave the thread; the window still has to see the
             // job end, or it would wait for it for ever.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/job_state.h"
-#include "engine/list_encoding.h"
+#include "lists/list_encoding.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/unicode_text.h"

@@ -27,6 +27,7 @@
 #include "framework/application_name.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
+#include "lists/list_inputs.h"
 #include "res/resource.h"
 #include "tests/support/child_process.h"
 #include "tests/support/drop_handle.h"
@@ -565,7 +566,7 @@ TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcce
 std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CInputList> inputs) {
     return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
         std::this_thread::sleep_for(800ms);
-        RunJob(std::move(inputs));
+        RunJob(std::move(inputs), kChecksumLists);
     });
 }
 

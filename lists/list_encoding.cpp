@@ -1,4 +1,4 @@
-#include "engine/list_encoding.h"
+#include "lists/list_encoding.h"
 
 #include <algorithm>
 

@@ -22,6 +22,10 @@ CStringList CutListLines(std::string_view text);
 // first Ctrl-Z ends them.
 CStringList TextListLines(std::string_view bytes);
 
+// True when a text list holds more than white space and Ctrl-Z bytes after
+// the Ctrl-Z that ends it: lines its reader never sees.
+bool HoldsTextAfterEndMark(std::string_view bytes);
+
 // The lines of a delimited ".crc" list, which is read as bytes: a Ctrl-Z
 // is data like any other byte.
 CStringList CrcListLines(std::string_view bytes);

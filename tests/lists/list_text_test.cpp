@@ -1,11 +1,11 @@
-#include "engine/list_text.h"
+#include "lists/list_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/list_encoding.h"
+#include "lists/list_encoding.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "engine/list_file.h"
+#include "lists/list_file.h"
 
-#include "engine/list_text.h"
 #include "framework/file_open.h"
+#include "lists/list_text.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
-#include "engine/list_text.h"
+#include "lists/list_text.h"
 
 #include <algorithm>
 #include <string>
+
+#include "framework/cp932.h"
 
 namespace {
 constexpr char kCtrlZ = 0x1A;
@@ -21,6 +23,16 @@ CStringList CutListLines(std::string_view text) {
 
 CStringList TextListLines(std::string_view bytes) {
     return CutListLines(bytes.substr(0, bytes.find(kCtrlZ)));
+}
+
+bool HoldsTextAfterEndMark(std::string_view bytes) {
+    const std::size_t mark = bytes.find(kCtrlZ);
+    if (mark == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view rest = bytes.substr(mark);
+    return std::any_of(rest.begin(), rest.end(),
+                       [](char c) { return c != kCtrlZ && !IsAsciiSpace(c); });
 }
 
 CStringList CrcListLines(std::string_view bytes) {
