@@ -47,20 +47,26 @@ constexpr char kUsage[] =
 // many rows never stands in memory twice.
 constexpr std::size_t kReportPiece = 1 << 20;
 
+// A report that did not reach its file whole (a full disk, a closed pipe)
+// must not leave a script believing the check was clean.
+constexpr char kReportNotWritten[] =
+    "varnelc: レポートを書き込めませんでした (the report could not be written)\r\n";
+
 // The report laid out from the job state, each line ending in CR LF: the
-// bytes the result window saves.
-void WriteReport(const CConsoleStream& out) {
+// bytes the result window saves. False when not all of it was written.
+bool WriteReport(const CConsoleStream& out) {
     std::string piece;
+    bool written = true;
     BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
                      [&](const std::string& line) {
                          piece += line;
                          piece += "\r\n";
                          if (piece.size() >= kReportPiece) {
-                             out.Write(piece);
+                             written = out.Write(piece) && written;
                              piece.clear();
                          }
                      });
-    out.Write(piece);
+    return out.Write(piece) && written;
 }
 
 int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
@@ -77,7 +83,10 @@ int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
 
     AddNoErrorsMessageIfNone();
     const int status = ReportExitStatus(g_messageList);
-    WriteReport(out);
+    if (!WriteReport(out)) {
+        err.Write(kReportNotWritten);
+        return kExitMessages;
+    }
     return status;
 }
 

@@ -14,7 +14,6 @@ ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) 
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         if (optionsEnded) {
-            request.paths.push_back(argument);
             request.pathIndices.push_back(index);
         } else if (IsHelpOption(argument)) {
             request.action = ConsoleRequest::Action::Help;
@@ -28,11 +27,10 @@ ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) 
             request.error = "不明なオプションです (unknown option): " + argument;
             return request;
         } else {
-            request.paths.push_back(argument);
             request.pathIndices.push_back(index);
         }
     }
-    if (request.action == ConsoleRequest::Action::Check && request.paths.empty()) {
+    if (request.action == ConsoleRequest::Action::Check && request.pathIndices.empty()) {
         request.action = ConsoleRequest::Action::UsageError;
         request.error = "ファイルかフォルダを指定してください (no file or folder given)";
     }

@@ -7,9 +7,9 @@
 struct ConsoleRequest {
     enum class Action { Check, Help, Version, UsageError };
     Action action = Action::Check;
-    std::vector<std::string> paths;  // Check: the files, lists and folders in order
-    std::vector<std::size_t> pathIndices;  // where each path stands among the arguments
-    std::string error;               // UsageError: what was wrong, for the user
+    // Check: where the files, lists and folders stand among the arguments, in order
+    std::vector<std::size_t> pathIndices;
+    std::string error;  // UsageError: what was wrong, for the user
 };
 
 // Options may stand anywhere: "--help" (also "-h" and "/?"), "--version",

@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/job_state.h"
+#include "engine/input_entry.h"
 
-// The input list of a command-line check, one argument after another: a
-// folder gives the files lying directly in it, anything else one entry in
-// its long form. An argument whose long form cannot be determined (it does
-// not exist, or is a drive's root) is taken as typed, so that the report
-// names it.
-std::unique_ptr<CInputList> BuildInputList(const std::vector<std::string>& arguments);
-// The same for the arguments as the system holds them: one whose name code
-// page 932 cannot write is checked by its real name and shown with '?'. An
-// argument with '*' or '?' in its last component stands for every file and
-// folder it matches, in name order; one without a match is taken as typed.
+// The input list of a command-line check, one argument after another, as
+// the system holds them: a folder gives the files lying directly in it,
+// anything else one entry in its long form. An argument whose long form
+// cannot be determined (it does not exist, or is a drive's root) is taken
+// as typed, so that the report names it. An argument with '*' or '?' in its
+// last component stands for every file and folder it matches, in name
+// order; one without a match is taken as typed.
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments);

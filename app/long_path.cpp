@@ -2,51 +2,54 @@
 
 #include <string_view>
 
-#include "framework/cp932.h"
 #include "framework/file_find.h"
 
 namespace {
+
+std::size_t FindLastSeparator(std::wstring_view path) {
+    return path.find_last_of(L"\\/");
+}
 
 // The stored name of the entry path names, or its last component as typed
 // when no lookup can give it: an empty component (a doubled separator), a
 // dot folder, a prefix such as \\?\ whose "?" a search would take for a
 // wildcard, or an entry the search cannot see, such as the root of a network
 // share (\\server\share).
-std::string StoredName(const std::string& path, std::size_t separator) {
-    const std::string typed = path.substr(separator + 1);
-    if (typed.empty() || typed == "." || typed == ".." ||
-        typed.find_first_of("*?") != std::string::npos) {
+std::wstring StoredName(const std::wstring& path, std::size_t separator) {
+    const std::wstring typed = path.substr(separator + 1);
+    if (typed.empty() || typed == L"." || typed == L".." ||
+        typed.find_first_of(L"*?") != std::wstring::npos) {
         return typed;
     }
     CFileFind finder;
-    return finder.FindFile(path) ? finder.GetFileName() : typed;
+    return finder.FindFile(path) ? finder.GetRealName() : typed;
 }
 
 }  // namespace
 
-bool ExpandToLongPath(const std::string& path, std::string& longPath) {
+bool ExpandToLongPath(const std::wstring& path, std::wstring& longPath) {
     CFileFind finder;
     if (path.empty() || !finder.FindFile(path)) {
         return false;
     }
-    std::string working = path;
+    std::wstring working = path;
     std::size_t separator = FindLastSeparator(working);
-    if (separator == std::string::npos) {
+    if (separator == std::wstring::npos) {
         longPath = path;
         return true;
     }
     // The whole path was found; a wildcard in its last component stands for
     // the first entry that matched.
-    std::string tail = finder.GetFileName();
+    std::wstring tail = finder.GetRealName();
     for (;;) {
         working.resize(separator);
         separator = FindLastSeparator(working);
-        if (separator == std::string::npos) {
+        if (separator == std::wstring::npos) {
             break;
         }
-        tail = StoredName(working, separator) + '\\' + tail;
+        tail = StoredName(working, separator) + L'\\' + tail;
     }
     // What stands before the first separator (a drive, or nothing) stays as typed.
-    longPath = working + '\\' + tail;
+    longPath = working + L'\\' + tail;
     return true;
 }

@@ -6,4 +6,4 @@
 // replaced by its name as stored in the file system (short 8.3 names become
 // long ones). Returns false, leaving longPath untouched, when it cannot be
 // determined.
-bool ExpandToLongPath(const std::string& path, std::string& longPath);
+bool ExpandToLongPath(const std::wstring& path, std::wstring& longPath);

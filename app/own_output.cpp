@@ -6,8 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "framework/wide_path.h"
-
 namespace {
 
 // A file's identity: the volume it lies on and its index there, the same
@@ -60,10 +58,6 @@ std::optional<std::wstring> NameOf(HANDLE file) {
     return FinalName(path);
 }
 
-std::wstring RealPathOf(const InputEntry& entry) {
-    return entry.realPath.empty() ? WidePath(entry.path) : entry.realPath;
-}
-
 }  // namespace
 
 void LeaveOutOwnOutput(CInputList& inputs) {
@@ -80,7 +74,7 @@ void LeaveOutOwnOutput(CInputList& inputs) {
     // costs no second open per file; the identity decides.
     const std::optional<std::wstring> name = NameOf(output);
     std::erase_if(inputs, [&](const InputEntry& entry) {
-        const std::wstring path = RealPathOf(entry);
+        const std::wstring path = entry.path.SystemPath();
         if (name && CompareStringOrdinal(FinalName(path).c_str(), -1, name->c_str(), -1, TRUE) !=
                         CSTR_EQUAL) {
             return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/input_entry.h"
 #include "engine/job_state.h"
 
 // Leaves out of inputs the file that standard output writes to, when that

@@ -61,7 +61,7 @@ std::int64_t BenchFile::Read(unsigned char* buffer, std::size_t capacity) {
 }
 
 std::uint16_t ProgramFileCrc(const std::string& path) {
-    return ComputeFileCrc(path);
+    return ComputeFileCrc(CFileName::FromText(path));
 }
 
 const char* ProgramFileCrcName() {

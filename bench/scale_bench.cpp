@@ -28,10 +28,10 @@
 #include <string>
 #include <vector>
 
-#include "app/folder_expansion.h"
 #include "app/input_list.h"
 #include "bench/bench_file.h"
 #include "engine/crc16.h"
+#include "engine/folder_expansion.h"
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
@@ -40,6 +40,7 @@
 #include "framework/file_io.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
+#include "framework/wide_path.h"
 #include "lists/list_inputs.h"
 #include "lists/list_text.h"
 #include "ui/result/report_layout.h"
@@ -172,7 +173,7 @@ std::string FolderFileName(std::size_t index) {
 
 std::size_t CountFolderFiles(const std::string& folder) {
     CInputList found;
-    return AddFolderFiles(folder, found);
+    return AddFolderFiles(CFileName::FromText(folder), found);
 }
 
 // Fills folder with count empty files unless it holds them already (a kept
@@ -197,9 +198,10 @@ bool MakeFolderOfFiles(const std::string& folder, std::size_t count) {
 void RemoveFolderOfFiles(const std::string& folder) {
     std::vector<std::string> files;
     CFileFind finder;
-    for (bool found = finder.FindFile(folder + "\\*.*"); found; found = finder.FindNext()) {
+    for (bool found = finder.FindFile(WidenText(folder + "\\*.*")); found;
+         found = finder.FindNext()) {
         if (!finder.IsDirectory()) {
-            files.push_back(folder + "\\" + finder.GetFileName());
+            files.push_back(folder + "\\" + NarrowText(finder.GetRealName()));
         }
     }
     finder.Close();
@@ -233,7 +235,7 @@ bool BenchFolderExpansion(std::size_t largest, int rounds, bool keep) {
             std::size_t added = 0;
             const double seconds = MedianSeconds(
                 rounds, [&] { inputs = CInputList(); },
-                [&] { added = AddFolderFiles(folder, inputs); });
+                [&] { added = AddFolderFiles(CFileName::FromText(folder), inputs); });
             table.Row(count, seconds, added == count ? "" : "  WRONG COUNT");
             made = made && added == count;
         }
@@ -498,7 +500,7 @@ struct ListCheck {
 ListCheck CheckListAsConsole(const std::string& path) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({path}), kChecksumLists);
+    RunJob(BuildInputList({WidenText(path)}), kChecksumLists);
     AddNoErrorsMessageIfNone();
     check.rows = g_nameList.GetCount();
     check.failed = g_failedList.GetCount();
@@ -545,7 +547,7 @@ bool BenchWorstLists(int rounds) {
         const std::string path = folder + "\\list.crc";
         WorstList list = make();
         if (list.bytes.size() >= static_cast<std::size_t>(kListSizeLimit) ||
-            !WriteFileAtomically(path, list.bytes)) {
+            !WriteFileAtomically(CFileName::FromText(path), list.bytes)) {
             std::printf("  %-27s COULD NOT BE WRITTEN\n", list.title);
             ok = false;
             continue;

@@ -52,7 +52,6 @@ std::uint16_t FileCrc(const CReadFile& file, const std::string& path, std::int64
 
 }  // namespace
 
-std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead,
-                             const std::wstring& realPath) {
-    return FileCrc(CReadFile(path, realPath), path, bytesRead);
+std::uint16_t ComputeFileCrc(const CFileName& path, std::int64_t* bytesRead) {
+    return FileCrc(CReadFile(path), path.Text(), bytesRead);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/stream_crc.h"
+#include "framework/file_name.h"
 
 // The failure ComputeFileCrc throws: what() is the report line for it.
 class FileCrcError : public std::runtime_error {
@@ -23,7 +24,5 @@ private:
 // part-way ("<path>:読み込みエラー"), when no read buffer can be had, or
 // (CrcFailure::Stopped) when the job is stopped before its last byte.
 // bytesRead, when given, receives the number of bytes the CRC covers.
-// realPath, when given, is the file's real name, which code page 932
-// cannot write: the file is read by it, and messages name it by path.
-std::uint16_t ComputeFileCrc(const std::string& path, std::int64_t* bytesRead = nullptr,
-                             const std::wstring& realPath = {});
+// The file is read by its real name; messages name it by its text.
+std::uint16_t ComputeFileCrc(const CFileName& path, std::int64_t* bytesRead = nullptr);

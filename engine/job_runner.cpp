@@ -25,11 +25,11 @@ void CompleteLastRow() {
 }  // namespace
 
 void ChecksumFile(const InputEntry& input) {
-    const std::string& path = input.path;
+    const std::string& path = input.path.Text();
     std::int64_t size = 0;
     std::uint16_t crc = 0;
     try {
-        crc = ComputeFileCrc(path, &size, input.realPath);
+        crc = ComputeFileCrc(input.path, &size);
     } catch (const FileCrcError& error) {
         // A file left half read at a stop has no row; the stop has its line.
         if (error.Failure() != CrcFailure::Stopped) {
@@ -40,14 +40,14 @@ void ChecksumFile(const InputEntry& input) {
     // The size is the count of bytes the CRC covers, so that the row
     // describes one state of the file even while another program writes it.
     AppendRow(FinalComponent(path), crc, size);
-    if (!input.realPath.empty()) {
+    if (!input.path.IsTextExact()) {
         g_messageList.AddTail(UnwritableNameMessage(path));
     }
     g_messageList.AddTail(kPlaceholderMessage);
 }
 
 void CheckInput(const InputEntry& entry, const ListChecks& lists) {
-    const std::string& path = entry.path;
+    const std::string& path = entry.path.Text();
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
     JobInputCheckpoint(path);
@@ -80,10 +80,10 @@ unsigned RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists) {
             try {
                 CheckInput(entry, lists);
             } catch (const std::bad_alloc&) {
-                g_messageList.AddTail(NoMemoryMessage(entry.path));
+                g_messageList.AddTail(NoMemoryMessage(entry.path.Text()));
                 CompleteLastRow();
             } catch (...) {
-                g_messageList.AddTail(UnexpectedErrorMessage(entry.path));
+                g_messageList.AddTail(UnexpectedErrorMessage(entry.path.Text()));
                 CompleteLastRow();
             }
         }

@@ -28,25 +28,6 @@ bool JobStoppedEarly();
 // Sets the flags for a job that begins: running, not stopped.
 void BeginJobFlags();
 
-// One input of a job. A path the user named is examined by its extension
-// (a ".txt" or ".crc" list is verified); a file found in a folder the user
-// named is always checksummed, never read as a list. The flag is kept apart
-// from the path, so that no path, whatever its first character, can pass
-// for a file found in a folder.
-struct InputEntry {
-    // A path alone is one the user named.
-    InputEntry(std::string path, bool inFolder = false, std::wstring realPath = {})
-        : path(std::move(path)), inFolder(inFolder), realPath(std::move(realPath)) {}
-    std::string path;  // as the report shows it, in code page 932
-    bool inFolder;
-    // The path by the file's real name when code page 932 cannot write it
-    // (a Korean or Chinese name, an emoji), the file is opened by; empty
-    // when path names the file exactly.
-    std::wstring realPath;
-    bool operator==(const InputEntry&) const = default;
-};
-using CInputList = std::vector<InputEntry>;
-
 // Empties the message, row and failed lists, for the next job.
 void ClearJobLists();
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "framework/file_name.h"
 
 // The application's name: the executable's base name, without folder or
-// extension. Message boxes are captioned with it and the profile is named
-// after it.
-std::string ApplicationName();
+// extension, taken from the module's real name whatever its length.
+// Message boxes are captioned with its text and the profile is named after it.
+CFileName ApplicationName();

@@ -7,17 +7,13 @@
 #include <string>
 #include <utility>
 
-// The list the job state is made of: append at the tail, take off the head or
-// the tail, empty, count, and append all of another list. Taking from an
-// empty list is a caller's error; it yields a value-initialised element
-// rather than undefined behaviour.
+// The list the job state is made of: append at the tail, take off the head,
+// empty and count. Taking from an empty list is a caller's error; it yields
+// a value-initialised element rather than undefined behaviour.
 template <class T>
 class CList {
 public:
     void AddTail(T item) { m_items.push_back(std::move(item)); }
-    void AddTail(const CList& other) {
-        m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end());
-    }
     T RemoveHead() {
         assert(!m_items.empty());
         if (m_items.empty()) {
@@ -27,20 +23,10 @@ public:
         m_items.pop_front();
         return item;
     }
-    T RemoveTail() {
-        assert(!m_items.empty());
-        if (m_items.empty()) {
-            return T{};
-        }
-        T item = std::move(m_items.back());
-        m_items.pop_back();
-        return item;
-    }
     void RemoveAll() { m_items.clear(); }
     std::size_t GetCount() const { return m_items.size(); }
     bool IsEmpty() const { return m_items.empty(); }
     const T& GetHead() const { return m_items.front(); }
-    const T& GetTail() const { return m_items.back(); }
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 

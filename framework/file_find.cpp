@@ -5,15 +5,10 @@
 #include "framework/wide_path.h"
 
 // The wide functions with the wide form of the pattern: a folder deeper
-// than an ordinary path reaches is searched too, and names come back whole
-// in code page 932, whatever their length.
+// than an ordinary path reaches is searched too, and names come back whole.
 
 CFileFind::~CFileFind() {
     Close();
-}
-
-bool CFileFind::FindFile(const std::string& pattern) {
-    return FindFile(WidenText(pattern));
 }
 
 bool CFileFind::FindFile(const std::wstring& pattern) {
@@ -40,9 +35,6 @@ bool CFileFind::FindNext() {
 void CFileFind::Take(const void* found) {
     const auto* entry = static_cast<const WIN32_FIND_DATAW*>(found);
     m_realName = entry->cFileName;
-    bool lossy = false;
-    m_name = NarrowText(m_realName, &lossy);
-    m_exact = !lossy;
     m_attributes = entry->dwFileAttributes;
 }
 
@@ -51,12 +43,14 @@ void CFileFind::Close() {
         FindClose(m_handle);
         m_handle = nullptr;
     }
-    m_name.clear();
     m_realName.clear();
-    m_exact = true;
     m_attributes = 0;
 }
 
 bool CFileFind::IsDirectory() const {
     return (m_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool CFileFind::IsReparsePoint() const {
+    return (m_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }

@@ -7,9 +7,7 @@
 #include <cstdint>
 #include <new>
 
-#include "framework/cp932.h"
-#include "framework/path_parts.h"
-#include "framework/wide_path.h"
+#include "framework/file_name.h"
 
 namespace {
 
@@ -24,30 +22,30 @@ constexpr DWORD kKeptAttributes =
 
 // A name for a new file beside one named name ("~" and base-36 digits, the
 // fastest-changing first), no longer than name, so that its path fits
-// wherever the target's does. Lengths count characters, as the file
-// functions do once they have converted a path.
-std::string TemporaryName(const std::string& name) {
+// wherever the target's does.
+std::wstring TemporaryName(std::wstring_view name) {
     static std::atomic<unsigned> counter{0};
-    const std::size_t room = std::min(WidenText(name).size(), kTemporaryNameLimit);
+    const std::size_t room = std::min(name.size(), kTemporaryNameLimit);
     std::uint64_t unique = (std::uint64_t{GetCurrentProcessId()} << 32) | counter++;
-    std::string temporary = "~";
+    std::wstring temporary = L"~";
     for (; temporary.size() < room; unique /= 36) {
-        temporary += "0123456789abcdefghijklmnopqrstuvwxyz"[unique % 36];
+        temporary += L"0123456789abcdefghijklmnopqrstuvwxyz"[unique % 36];
     }
     return temporary;
 }
 
-// A file beside target that no file had: CREATE_NEW settles any race.
-HANDLE CreateTemporaryBeside(const std::string& target, DWORD attributes, std::string& temporary) {
-    const std::string name = FinalComponent(target);
+// A file beside target that no file had: CREATE_NEW settles any race. The
+// name is all lower case, so no other case of it can be target's own.
+HANDLE CreateTemporaryBeside(const CFileName& target, DWORD attributes, CFileName& temporary) {
+    const std::wstring name = target.FinalComponent().Real();
     for (unsigned attempt = 0; !name.empty() && attempt < kTemporaryAttempts; ++attempt) {
-        const std::string temporaryName = TemporaryName(name);
-        if (EqualsIgnoreAsciiCase(temporaryName, name)) {
+        const std::wstring temporaryName = TemporaryName(name);
+        if (CompareStringOrdinal(temporaryName.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL) {
             continue;
         }
-        temporary = target.substr(0, target.size() - name.size()) + temporaryName;
-        HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  attributes, nullptr);
+        temporary = target.Folder().Child(temporaryName);
+        HANDLE file = CreateFileW(temporary.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, attributes, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
@@ -91,15 +89,15 @@ bool ReadAll(HANDLE file, std::string& content) {
 // ".tmp") built in a buffer of MAX_PATH characters, which it reads past when
 // the name does not fit. There, and wherever ReplaceFile fails, the new
 // file, made with the target's attributes, is moved over the target.
-bool TakePlaceOf(const std::string& temporary, const std::string& target, bool replacing) {
-    const std::size_t folderLength =
-        WidenText(target).size() - WidenText(FinalComponent(target)).size();
+bool TakePlaceOf(const CFileName& temporary, const CFileName& target, bool replacing) {
+    const std::size_t folderLength = target.Folder().Real().size();
     if (replacing && folderLength + kReplaceFileNameLength < MAX_PATH &&
-        ReplaceFileA(target.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)) {
+        ReplaceFileW(target.SystemPath().c_str(), temporary.SystemPath().c_str(), nullptr, 0,
+                     nullptr, nullptr)) {
         return true;
     }
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replacing ? MOVEFILE_REPLACE_EXISTING : 0);
-    return MoveFileExA(temporary.c_str(), target.c_str(), flags) != FALSE;
+    return MoveFileExW(temporary.SystemPath().c_str(), target.SystemPath().c_str(), flags) != FALSE;
 }
 
 // For a target beside which no file can be made (every short name taken,
@@ -107,9 +105,9 @@ bool TakePlaceOf(const std::string& temporary, const std::string& target, bool r
 // is left. That gives up keeping the earlier file whole: a write that fails
 // part-way leaves neither the old content nor the new, so the remains are
 // removed.
-bool WriteInPlace(const std::string& path, std::string_view bytes, DWORD attributes) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
+bool WriteInPlace(const CFileName& path, std::string_view bytes, DWORD attributes) {
+    HANDLE file = CreateFileW(path.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              attributes, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -117,7 +115,7 @@ bool WriteInPlace(const std::string& path, std::string_view bytes, DWORD attribu
     if (CloseHandle(file) && written) {
         return true;
     }
-    DeleteFileA(path.c_str());
+    DeleteFileW(path.SystemPath().c_str());
     return false;
 }
 
@@ -133,9 +131,10 @@ bool LongPathsEnabled() {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+std::optional<std::string> ReadWholeFile(const CFileName& path) {
+    HANDLE file =
+        CreateFileW(path.SystemPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -153,8 +152,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+bool WriteFileAtomically(const CFileName& path, std::string_view bytes) {
+    const DWORD attributes = GetFileAttributesW(path.SystemPath().c_str());
     const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
     // Opening a read-only file for writing fails; replacing it must too
     // (Windows refuses to, Wine would not). Nor is a folder replaced: Wine
@@ -164,7 +163,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     const DWORD kept = replacing ? attributes & kKeptAttributes : 0;
     const DWORD creation = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
-    std::string temporary;
+    CFileName temporary;
     HANDLE file = CreateTemporaryBeside(path, creation, temporary);
     if (file == INVALID_HANDLE_VALUE) {
         return WriteInPlace(path, bytes, creation);
@@ -174,10 +173,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (written && closed && TakePlaceOf(temporary, path, replacing)) {
         return true;
     }
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.SystemPath().c_str());
     return false;
 }
 
-bool FitsPathLimit(std::string_view path) {
-    return WidenText(path).size() < (LongPathsEnabled() ? kLongPathLimit : MAX_PATH);
+bool FitsPathLimit(const CFileName& path) {
+    return path.Real().size() < (LongPathsEnabled() ? kLongPathLimit : MAX_PATH);
 }

@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
-// Whole-file reading and writing with the ANSI functions, which take code
-// page 932 paths as they are.
+#include "framework/file_name.h"
+
+// Whole-file reading and writing, the file reached by its real name.
 
 // The file's bytes, or nullopt if it cannot be opened or read to its end
 // (or does not fit in memory).
-std::optional<std::string> ReadWholeFile(const std::string& path);
+std::optional<std::string> ReadWholeFile(const CFileName& path);
 
 // Replaces path's content with bytes, or leaves an existing file untouched:
 // the bytes go to a new file beside it, whose path is no longer than path,
@@ -18,10 +19,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // replaced. False if any step failed; nothing is left behind then. Where no
 // file can be made beside it, path itself is written: a failure part-way
 // then loses the earlier content.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+bool WriteFileAtomically(const CFileName& path, std::string_view bytes);
 
 // True when the file functions accept a path this long: below MAX_PATH
-// characters (a double-byte character counts once), or below the system's
-// limit when long paths are switched on for this process. (Wine takes one
-// character more.)
-bool FitsPathLimit(std::string_view path);
+// characters, or below the system's limit when long paths are switched on
+// for this process. (Wine takes one character more.)
+bool FitsPathLimit(const CFileName& path);

@@ -1,7 +1,5 @@
 #include "framework/file_open.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include "framework/wide_path.h"
@@ -45,38 +43,13 @@ HANDLE OpenHandleForReading(const std::wstring& path, OpenFailure* failure) {
     return file;
 }
 
-// The wide form of a code page 932 path, a NUL kept where the path has one.
-std::wstring NulSafeWide(const std::string& path) {
-    const std::size_t nul = path.find('\0');
-    std::wstring wide = WidenText(path.substr(0, nul));
-    if (nul != std::string::npos) {
-        wide += L'\0';
-    }
-    return wide;
-}
-
 }  // namespace
-
-int OpenFileForReading(const std::string& path, OpenFailure* failure) {
-    HANDLE file = OpenHandleForReading(NulSafeWide(path), failure);
-    if (file == INVALID_HANDLE_VALUE) {
-        return -1;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
-    if (fd < 0) {
-        CloseHandle(file);
-        if (failure != nullptr) {
-            *failure = OpenFailure::CannotOpen;
-        }
-    }
-    return fd;
-}
 
 // The handle itself, not a runtime descriptor made from it: the runtime
 // would ask the file's type once more, three system calls under Wine, which
 // a folder of small files feels.
-CReadFile::CReadFile(const std::string& path, const std::wstring& realPath)
-    : m_file(OpenHandleForReading(realPath.empty() ? NulSafeWide(path) : realPath, &m_failure)) {}
+CReadFile::CReadFile(const CFileName& path)
+    : m_file(OpenHandleForReading(path.Real(), &m_failure)) {}
 
 CReadFile::~CReadFile() {
     if (IsOpen()) {

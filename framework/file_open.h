@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "framework/file_name.h"
 
 // Why a file could not be opened.
 enum class OpenFailure {
@@ -10,21 +11,14 @@ enum class OpenFailure {
     PathTooLong,  // the system refused the path for its length
 };
 
-// Opens the file path names for reading in binary mode, front to back,
-// sharing read and write access with other programs, as _open does, by its
-// exact name and whatever its length (see WidePath). Returns its descriptor,
-// or -1 when it cannot be opened or is no file on a disk: a device or a pipe
-// would yield no checksum of a file, and may never end. failure, when
-// given, receives why.
-int OpenFileForReading(const std::string& path, OpenFailure* failure = nullptr);
-
-// A file opened as OpenFileForReading opens one, kept as the system's own
-// handle, closed when the object goes.
+// A file opened for reading in binary mode, front to back, sharing read and
+// write access with other programs, by its exact name and whatever its
+// length (see WidePath), kept as the system's own handle and closed when
+// the object goes. A device or a pipe is not opened: it would yield no
+// checksum of a file, and may never end.
 class CReadFile {
 public:
-    // realPath, when given, is the file's real name, which code page 932
-    // cannot write: the file is opened by it instead of path.
-    explicit CReadFile(const std::string& path, const std::wstring& realPath = {});
+    explicit CReadFile(const CFileName& path);
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;

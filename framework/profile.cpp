@@ -12,50 +12,62 @@
 
 namespace {
 
-std::string g_overridePath;
+CFileName g_overridePath;
 
-std::string ApplicationDataFolder() {
-    char folder[MAX_PATH];
-    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+CFileName ApplicationDataFolder() {
+    wchar_t folder[MAX_PATH];
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                          folder) != S_OK) {
         return {};
     }
-    return folder;
+    return CFileName(folder);
+}
+
+// Section and key names are ASCII.
+std::wstring Widened(const char* ascii) {
+    return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
 }
 
 }  // namespace
 
-std::string ProfilePath() {
-    if (!g_overridePath.empty()) {
+CFileName ProfilePath() {
+    if (!g_overridePath.IsEmpty()) {
         return g_overridePath;
     }
-    const std::string appData = ApplicationDataFolder();
-    if (appData.empty()) {
+    const std::wstring fileName = ApplicationName().Real() + L".INI";
+    const CFileName appData = ApplicationDataFolder();
+    if (appData.IsEmpty()) {
         // Without a user folder the profile falls back to the platform's place.
-        return ApplicationName() + ".INI";
+        return CFileName(fileName);
     }
-    const std::string folder = appData + "\\Varnel";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + ApplicationName() + ".INI";
+    const CFileName folder = appData.Child(L"Varnel");
+    CreateDirectoryW(folder.SystemPath().c_str(), nullptr);
+    return folder.Child(fileName);
 }
 
 void SetProfilePathForTesting(const std::string& path) {
-    g_overridePath = path;
+    g_overridePath = CFileName::FromText(path);
 }
 
-// Read as text: GetPrivateProfileIntA is documented to turn negative values
+// Read as text: GetPrivateProfileInt is documented to turn negative values
 // into 0, and a window left of or above the primary screen has them.
 int ReadProfileInt(const char* section, const char* key, int defaultValue) {
-    char text[32];
+    wchar_t text[32];
     const DWORD length =
-        GetPrivateProfileStringA(section, key, "", text, sizeof text, ProfilePath().c_str());
-    const std::string_view value = TrimAsciiSpace(std::string_view(text, length));
+        GetPrivateProfileStringW(Widened(section).c_str(), Widened(key).c_str(), L"", text,
+                                 std::size(text), ProfilePath().SystemPath().c_str());
+    std::string digits;
+    for (DWORD i = 0; i < length; ++i) {
+        digits += text[i] < 0x80 ? static_cast<char>(text[i]) : '?';
+    }
+    const std::string_view value = TrimAsciiSpace(digits);
     int number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
     return (error == std::errc() && end != value.data()) ? number : defaultValue;
 }
 
 bool WriteProfileInt(const char* section, const char* key, int value) {
-    return WritePrivateProfileStringA(section, key, std::to_string(value).c_str(),
-                                      ProfilePath().c_str()) != FALSE;
+    return WritePrivateProfileStringW(Widened(section).c_str(), Widened(key).c_str(),
+                                      std::to_wstring(value).c_str(),
+                                      ProfilePath().SystemPath().c_str()) != FALSE;
 }

@@ -2,15 +2,19 @@
 
 #include <string>
 
+#include "framework/file_name.h"
+
 // The application profile: an INI file named after the executable (its base
 // name and ".INI"), with integer values stored as decimal text. It lives in a
 // folder of the program's own under the user's application data
-// (%APPDATA%\Varnel), where a standard user can write; the Windows folder is
-// not writable for one on current Windows.
+// (%APPDATA%\Varnel), reached by its real name, where a standard user can
+// write; the Windows folder is not writable for one on current Windows.
+// A profile that cannot be read or written leaves the defaults in force.
 
 // Where the profile is kept.
-std::string ProfilePath();
-// Keeps the profile at path instead (tests); an empty path restores the default.
+CFileName ProfilePath();
+// Keeps the profile at path (code page 932 text) instead (tests); an empty
+// path restores the default.
 void SetProfilePathForTesting(const std::string& path);
 
 int ReadProfileInt(const char* section, const char* key, int defaultValue);

@@ -1,8 +1,9 @@
 #include "framework/save_file_dialog.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "framework/cp932.h"
+#include "framework/wide_path.h"
 
 namespace {
 
@@ -11,23 +12,17 @@ constexpr DWORD kFileBufferSize = 32768;
 
 }  // namespace
 
-std::string CommonDialogFilter(std::string_view filter) {
-    std::string converted(filter);
-    for (std::size_t i = 0; i < converted.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(converted[i]))) {
-            ++i;
-        } else if (converted[i] == '|') {
-            converted[i] = '\0';
-        }
-    }
+std::wstring CommonDialogFilter(std::string_view filter) {
+    std::wstring converted = WidenText(filter);
+    std::replace(converted.begin(), converted.end(), L'|', L'\0');
     return converted;
 }
 
-std::optional<std::string> AskSaveFileName(HWND owner, std::string_view filter,
-                                           const char* defaultExtension, DWORD flags) {
-    const std::string dialogFilter = CommonDialogFilter(filter) + std::string(2, '\0');
-    std::vector<char> file(kFileBufferSize, '\0');
-    OPENFILENAMEA request = {};
+std::optional<CFileName> AskSaveFileName(HWND owner, std::string_view filter,
+                                         const wchar_t* defaultExtension, DWORD flags) {
+    const std::wstring dialogFilter = CommonDialogFilter(filter) + std::wstring(2, L'\0');
+    std::vector<wchar_t> file(kFileBufferSize, L'\0');
+    OPENFILENAMEW request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.lpstrFilter = dialogFilter.c_str();
@@ -36,8 +31,8 @@ std::optional<std::string> AskSaveFileName(HWND owner, std::string_view filter,
     request.nMaxFile = kFileBufferSize;
     request.lpstrDefExt = defaultExtension;
     request.Flags = flags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetSaveFileNameA(&request)) {
+    if (!GetSaveFileNameW(&request)) {
         return std::nullopt;
     }
-    return std::string(file.data());
+    return CFileName(std::wstring(file.data()));
 }

@@ -24,15 +24,15 @@ std::string LoadMessage(ListRead status, const std::string& path) {
 
 }  // namespace
 
-void VerifyColumnList(const std::string& listPath, const std::wstring& realPath) {
+void VerifyColumnList(const CFileName& listPath) {
     ListLines read;
     {
-        const ListFile list = ReadListFile(listPath, realPath);
+        const ListFile list = ReadListFile(listPath);
         if (list.status != ListRead::Read) {
-            g_messageList.AddTail(LoadMessage(list.status, listPath));
+            g_messageList.AddTail(LoadMessage(list.status, listPath.Text()));
             return;
         }
-        read = ReadListLines(list.bytes, ListForm::Column, listPath, realPath);
+        read = ReadListLines(list.bytes, ListForm::Column, listPath);
     }
     VerifyListLines(read, ListForm::Column, listPath);
 }

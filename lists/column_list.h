@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
+#include "framework/file_name.h"
 
 // Loads and verifies a column-format ".crc" list (one that begins with
 // "FileName"), given its path as the job received it.
-// realPath: the list's real path when code page 932 cannot write it.
-void VerifyColumnList(const std::string& listPath, const std::wstring& realPath = {});
+void VerifyColumnList(const CFileName& listPath);

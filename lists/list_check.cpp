@@ -22,8 +22,9 @@ bool RecordedAsTwins(const ListLines& list, const ListEntry& entry, std::size_t 
 
 }  // namespace
 
-void VerifyListLines(const ListLines& list, ListForm form, const std::string& listPath) {
-    const PathParts where = SplitPath(listPath);
+void VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath) {
+    const PathParts where = SplitPath(listPath.Text());
+    const CFileName folder = listPath.Folder();
     const ListSummary summary = ReadListEntries(
         list.lines, form, where, [&](const ListEntry& entry, const ListedFile& file) {
             JobCheckpoint();
@@ -31,8 +32,7 @@ void VerifyListLines(const ListLines& list, ListForm form, const std::string& li
                 return false;
             }
             if (!RecordedAsTwins(list, entry, file.line)) {
-                DiskProbe disk(
-                    RealListedPath(list.real, file.line, entry.name, where.drive, where.dir, form));
+                DiskProbe disk(ListedFileName(folder, list.real, file.line, entry.name, form));
                 VerifyListEntry(disk, entry, file);
             }
             return true;
@@ -41,9 +41,9 @@ void VerifyListLines(const ListLines& list, ListForm form, const std::string& li
         return;
     }
     if (list.textAfterEndMark) {
-        g_messageList.AddTail(TextAfterEndMarkMessage(listPath));
+        g_messageList.AddTail(TextAfterEndMarkMessage(listPath.Text()));
     }
     if (summary.entries > 0 && summary.messageLines > 0) {
-        g_messageList.AddTail(RecordedErrorsMessage(listPath, summary.messageLines));
+        g_messageList.AddTail(RecordedErrorsMessage(listPath.Text(), summary.messageLines));
     }
 }

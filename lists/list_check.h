@@ -9,4 +9,4 @@
 // order, and ends early at a stop. Then names the list in a message when it
 // held text after its end mark, or, as a report, the messages of a check
 // that failed. listPath: the list as the job received it.
-void VerifyListLines(const ListLines& list, ListForm form, const std::string& listPath);
+void VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath);

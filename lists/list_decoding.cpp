@@ -21,11 +21,10 @@ namespace {
 // at most: a list whose files exist shows it in its first entries.
 constexpr std::size_t kNamesTried = 64;
 
-// A name a list's line gives, and the path its reader looks for it at.
+// A name a list's line gives.
 struct ListedName {
     std::size_t line;
     std::string name;
-    std::string path;
 };
 
 // The lines of a list's text as its form cuts them.
@@ -34,18 +33,17 @@ CStringList LinesOf(std::string_view text, ListForm form) {
 }
 
 // The names the list's lines give, as its reader takes them.
-std::vector<ListedName> ListedNames(const CStringList& lines, ListForm form,
-                                    const PathParts& where) {
+std::vector<ListedName> ListedNames(const CStringList& lines, ListForm form) {
     std::vector<ListedName> names;
-    ReadListEntries(lines, form, where, [&names](const ListEntry& entry, const ListedFile& file) {
-        names.push_back({file.line, entry.name, file.path});
+    ReadListEntries(lines, form, {}, [&names](const ListEntry& entry, const ListedFile& file) {
+        names.push_back({file.line, entry.name});
         return true;
     });
     return names;
 }
 
-bool IsExistingFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
+bool IsExistingFile(const CFileName& path) {
+    const DWORD attributes = GetFileAttributesW(path.SystemPath().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -56,16 +54,16 @@ bool IsAscii(std::string_view text) {
 
 // True when a name the text gives with other than ASCII characters names
 // a file that exists where the list looks for it.
-bool NamesExistingFile(std::string_view text, ListForm form, const std::string& listPath) {
+bool NamesExistingFile(std::string_view text, ListForm form, const CFileName& folder) {
     std::size_t tried = 0;
-    for (const ListedName& listed : ListedNames(LinesOf(text, form), form, SplitPath(listPath))) {
+    for (const ListedName& listed : ListedNames(LinesOf(text, form), form)) {
         if (IsAscii(listed.name)) {
             continue;
         }
         if (tried++ == kNamesTried) {
             break;
         }
-        if (IsExistingFile(WidePath(listed.path))) {
+        if (IsExistingFile(ListedFileName(folder, {}, listed.line, listed.name, form))) {
             return true;
         }
     }
@@ -73,7 +71,7 @@ bool NamesExistingFile(std::string_view text, ListForm form, const std::string& 
 }
 
 // The text as written, or nothing when the list is code page 932 text.
-std::wstring RealTextOf(std::string_view bytes, ListForm form, const std::string& listPath) {
+std::wstring RealTextOf(std::string_view bytes, ListForm form, const CFileName& folder) {
     const TextEncoding encoding = DetectTextEncoding(bytes);
     const std::string_view text = WithoutByteOrderMark(bytes, encoding);
     switch (encoding) {
@@ -83,7 +81,7 @@ std::wstring RealTextOf(std::string_view bytes, ListForm form, const std::string
         case TextEncoding::Utf16Be:
             return Utf16ToWide(text, encoding == TextEncoding::Utf16Be);
         case TextEncoding::Utf8Unmarked:
-            if (!NamesExistingFile(text, form, listPath)) {
+            if (!NamesExistingFile(text, form, folder)) {
                 return Utf8ToWide(text);
             }
             break;
@@ -126,8 +124,7 @@ std::wstring RealPrefix(std::wstring_view line, std::size_t bytes) {
 
 // One reading of a list's text: cp932Text as it stands when realText is
 // empty, otherwise realText, written in code page 932 where it can be.
-ListLines ReadingOf(std::string_view cp932Text, std::wstring_view realText, ListForm form,
-                    const std::wstring& folder) {
+ListLines ReadingOf(std::string_view cp932Text, std::wstring_view realText, ListForm form) {
     ListLines read;
     const std::string text = realText.empty() ? std::string(cp932Text) : NarrowText(realText);
     read.lines = LinesOf(text, form);
@@ -137,30 +134,20 @@ ListLines ReadingOf(std::string_view cp932Text, std::wstring_view realText, List
         NarrowText(line, &lossy);
         read.real.lines.push_back(lossy ? line : std::wstring());
     }
-    read.real.folder = folder;
     return read;
-}
-
-std::wstring FolderOf(const std::wstring& realListPath) {
-    const std::size_t separator = realListPath.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : realListPath.substr(0, separator + 1);
 }
 
 // The names other than ASCII that a reading gives and that name existing
 // files, by line: the name and the file's real path.
-std::map<std::size_t, std::pair<std::string, std::wstring>> ExistingNames(const ListLines& reading,
-                                                                          ListForm form,
-                                                                          const PathParts& where) {
-    std::map<std::size_t, std::pair<std::string, std::wstring>> existing;
-    for (const ListedName& listed : ListedNames(reading.lines, form, where)) {
+std::map<std::size_t, std::pair<std::string, CFileName>> ExistingNames(const ListLines& reading,
+                                                                       ListForm form,
+                                                                       const CFileName& folder) {
+    std::map<std::size_t, std::pair<std::string, CFileName>> existing;
+    for (const ListedName& listed : ListedNames(reading.lines, form)) {
         if (IsAscii(listed.name)) {
             continue;
         }
-        std::wstring path =
-            RealListedPath(reading.real, listed.line, listed.name, where.drive, where.dir, form);
-        if (path.empty()) {
-            path = WidePath(listed.path);
-        }
+        CFileName path = ListedFileName(folder, reading.real, listed.line, listed.name, form);
         if (IsExistingFile(path)) {
             existing[listed.line] = {listed.name, std::move(path)};
         }
@@ -171,13 +158,13 @@ std::map<std::size_t, std::pair<std::string, std::wstring>> ExistingNames(const 
 // Per line of the chosen reading, the name the other reading gives where
 // both name existing files that are not the same.
 std::vector<std::string> TwinNames(const ListLines& chosen, const ListLines& other, ListForm form,
-                                   const PathParts& where) {
+                                   const CFileName& folder) {
     std::vector<std::string> twins;
-    const auto mine = ExistingNames(chosen, form, where);
+    const auto mine = ExistingNames(chosen, form, folder);
     if (mine.empty()) {
         return twins;
     }
-    const auto theirs = ExistingNames(other, form, where);
+    const auto theirs = ExistingNames(other, form, folder);
     for (const auto& [line, named] : mine) {
         const auto twin = theirs.find(line);
         if (twin != theirs.end() && twin->second.second != named.second) {
@@ -200,31 +187,25 @@ bool BeginsAsColumnList(std::string_view bytes) {
     return IsColumnList(text);
 }
 
-ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string& listPath,
-                        const std::wstring& realListPath) {
+ListLines ReadListLines(std::string_view bytes, ListForm form, const CFileName& listPath) {
     const TextEncoding encoding = DetectTextEncoding(bytes);
     const std::string_view unmarked = WithoutByteOrderMark(bytes, encoding);
-    const std::wstring realText = RealTextOf(bytes, form, listPath);
-    const std::wstring folder = FolderOf(realListPath);
-    ListLines read = ReadingOf(unmarked, realText, form, folder);
+    const CFileName folder = listPath.Folder();
+    const std::wstring realText = RealTextOf(bytes, form, folder);
+    ListLines read = ReadingOf(unmarked, realText, form);
     if (encoding == TextEncoding::Utf8Unmarked) {
-        const ListLines other = realText.empty()
-                                    ? ReadingOf(unmarked, Utf8ToWide(unmarked), form, folder)
-                                    : ReadingOf(unmarked, {}, form, folder);
-        read.twins = TwinNames(read, other, form, SplitPath(listPath));
+        const ListLines other = realText.empty() ? ReadingOf(unmarked, Utf8ToWide(unmarked), form)
+                                                 : ReadingOf(unmarked, {}, form);
+        read.twins = TwinNames(read, other, form, folder);
     }
     return read;
 }
 
-std::wstring RealListedPath(const RealListText& real, std::size_t line, const std::string& name,
-                            const std::string& drive, const std::string& dir, ListForm form) {
+CFileName ListedFileName(const CFileName& folder, const RealListText& real, std::size_t line,
+                         const std::string& name, ListForm form) {
     const bool realLine = line < real.lines.size() && !real.lines[line].empty();
-    if (!realLine && real.folder.empty()) {
-        return {};
-    }
     const std::wstring realName =
         realLine ? RealPrefix(real.lines[line], name.size()) : WidenText(name);
-    const std::wstring folder =
-        real.folder.empty() ? WidenText(MakePath(drive, dir, "", "")) : real.folder;
-    return folder + (form == ListForm::Column ? realName : SplitJoinName(realName));
+    return CFileName(folder.Real() +
+                     (form == ListForm::Column ? realName : SplitJoinName(realName)));
 }

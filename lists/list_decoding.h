@@ -6,15 +6,14 @@
 #include <vector>
 
 #include "framework/containers.h"
+#include "framework/file_name.h"
 #include "lists/list_entry.h"
 
 // What a list holds beyond its code page 932 text: the real (wide) form of
-// each line whose characters code page 932 cannot all write, and of the
-// list's folder when it cannot write that either. Files the list names are
-// looked for by these.
+// each line whose characters code page 932 cannot all write. Files the
+// list names are looked for by these.
 struct RealListText {
     std::vector<std::wstring> lines;  // one per line of the list, empty where exact; or none
-    std::wstring folder;              // the folder's real path, or empty
 };
 
 // The lines of a list and their real forms.
@@ -37,17 +36,14 @@ struct ListLines {
 // it: so every code page 932 list that names its files keeps its reading.
 // Characters code page 932 cannot write become '?' in the text, and the
 // lines holding them keep their real form. A line of an unmarked list
-// whose two readings both name existing files is marked as twins. realListPath: the list's own
-// real path when code page 932 cannot write it.
-ListLines ReadListLines(std::string_view bytes, ListForm form, const std::string& listPath,
-                        const std::wstring& realListPath = {});
+// whose two readings both name existing files is marked as twins.
+ListLines ReadListLines(std::string_view bytes, ListForm form, const CFileName& listPath);
 
-// The real path of the file a list's line names, when it needs one: the
-// line's name or the list's folder holds characters code page 932 cannot
-// write. Empty when the code page 932 path names the file exactly. name is
-// the name the reader took from the start of the line.
-std::wstring RealListedPath(const RealListText& real, std::size_t line, const std::string& name,
-                            const std::string& drive, const std::string& dir, ListForm form);
+// The file a list's line names, by its real name: the folder holding the
+// list and the line's name joined by the rule of the list's form. name is
+// the name the reader took from the start of the line, in code page 932.
+CFileName ListedFileName(const CFileName& folder, const RealListText& real, std::size_t line,
+                         const std::string& name, ListForm form);
 
 // True when a ".crc" list begins with "FileName", after its byte-order mark
 // if it has one: a column list.

@@ -31,9 +31,9 @@ ListRead ReadOpenList(const CReadFile& file, std::string& bytes) {
 
 }  // namespace
 
-ListFile ReadListFile(const std::string& path, const std::wstring& realPath) {
+ListFile ReadListFile(const CFileName& path) {
     ListFile list;
-    const CReadFile file(path, realPath);
+    const CReadFile file(path);
     if (file.IsOpen()) {
         list.status = ReadOpenList(file, list.bytes);
     }

@@ -17,8 +17,8 @@ namespace {
 
 // The bytes of a list, or nothing after a message naming path.
 std::optional<std::string> ReadListBytes(const InputEntry& input) {
-    const std::string& path = input.path;
-    ListFile list = ReadListFile(path, input.realPath);
+    const std::string& path = input.path.Text();
+    ListFile list = ReadListFile(input.path);
     switch (list.status) {
         case ListRead::Read:
             return std::move(list.bytes);
@@ -36,12 +36,12 @@ std::optional<std::string> ReadListBytes(const InputEntry& input) {
 }
 
 void VerifyTextList(const InputEntry& input) {
-    const std::string& path = input.path;
+    const std::string& path = input.path.Text();
     const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
         return;
     }
-    const ListLines list = ReadListLines(*bytes, ListForm::Report, path, input.realPath);
+    const ListLines list = ReadListLines(*bytes, ListForm::Report, input.path);
     if (list.lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
@@ -51,25 +51,25 @@ void VerifyTextList(const InputEntry& input) {
         ChecksumFile(input);
         return;
     }
-    VerifyListLines(list, ListForm::Report, path);
+    VerifyListLines(list, ListForm::Report, input.path);
 }
 
 void VerifyCrcList(const InputEntry& input) {
-    const std::string& path = input.path;
+    const std::string& path = input.path.Text();
     const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
         return;
     }
     if (BeginsAsColumnList(*bytes)) {
-        VerifyColumnList(path, input.realPath);
+        VerifyColumnList(input.path);
         return;
     }
-    const ListLines list = ReadListLines(*bytes, ListForm::Delimited, path, input.realPath);
+    const ListLines list = ReadListLines(*bytes, ListForm::Delimited, input.path);
     if (list.lines.IsEmpty()) {
         g_messageList.AddTail(EmptyListMessage(path));
         return;
     }
-    VerifyListLines(list, ListForm::Delimited, path);
+    VerifyListLines(list, ListForm::Delimited, input.path);
 }
 
 // A list that leaves neither a row nor a message was read to its end
@@ -82,7 +82,7 @@ void CheckList(const InputEntry& input) {
     Verify(input);
     if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
         !JobStoppedEarly()) {
-        g_messageList.AddTail(NoEntryMessage(input.path));
+        g_messageList.AddTail(NoEntryMessage(input.path.Text()));
     }
 }
 

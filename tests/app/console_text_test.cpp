@@ -8,12 +8,12 @@
 namespace {
 
 using Action = ConsoleRequest::Action;
-using Paths = std::vector<std::string>;
+using Indices = std::vector<std::size_t>;
 
 TEST(ConsoleOptionsTest, PathsAreCheckedInOrder) {
     const ConsoleRequest request = ParseConsoleArguments({"a.bin", "C:\\data", "-"});
     EXPECT_EQ(request.action, Action::Check);
-    EXPECT_EQ(request.paths, (Paths{"a.bin", "C:\\data", "-"}));
+    EXPECT_EQ(request.pathIndices, (Indices{0, 1, 2}));
 }
 
 TEST(ConsoleOptionsTest, HelpAndVersion) {
@@ -27,7 +27,7 @@ TEST(ConsoleOptionsTest, HelpAndVersion) {
 TEST(ConsoleOptionsTest, DoubleDashMakesEveryLaterArgumentAPath) {
     const ConsoleRequest request = ParseConsoleArguments({"--", "-x.bin", "--help"});
     EXPECT_EQ(request.action, Action::Check);
-    EXPECT_EQ(request.paths, (Paths{"-x.bin", "--help"}));
+    EXPECT_EQ(request.pathIndices, (Indices{1, 2}));
 }
 
 TEST(ConsoleOptionsTest, UsageErrors) {

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
-#include "app/folder_expansion.h"
 #include "app/input_list.h"
 #include "app/long_path.h"
+#include "engine/folder_expansion.h"
+#include "framework/wide_path.h"
+#include "tests/support/named_files.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -32,9 +34,25 @@ std::string Found(const std::string& path) {
 std::vector<std::string> Sorted(CInputList::const_iterator first, CInputList::const_iterator last) {
     std::vector<std::string> paths;
     for (; first != last; ++first) {
-        paths.push_back(first->inFolder ? Found(first->path) : first->path);
+        paths.push_back(first->inFolder ? Found(first->path.Text()) : first->path.Text());
     }
     return Sorted(paths);
+}
+
+// The long form of a path in code page 932, as a test writes it.
+bool ExpandText(const std::string& path, std::string& longPath) {
+    std::wstring wide = WidenText(longPath);
+    const bool expanded = ExpandToLongPath(WidenText(path), wide);
+    longPath = NarrowText(wide);
+    return expanded;
+}
+
+std::unique_ptr<CInputList> BuildInputList(const std::vector<std::string>& arguments) {
+    std::vector<std::wstring> wide;
+    for (const std::string& argument : arguments) {
+        wide.push_back(WidenText(argument));
+    }
+    return ::BuildInputList(wide);
 }
 
 // The folder of a test in its long form, as the file system stores it.
@@ -50,12 +68,12 @@ TEST(AddFolderFilesTest, AddsTheFilesOfOneLevelAsFolderEntries) {
     folder.Write("b.crc", "y");
     folder.MakeFolder("SUB");
     folder.Write("SUB\\deeper.bin", "z");
-    CInputList inputs{InputEntry("earlier.bin")};
+    CInputList inputs = InputsOf({"earlier.bin"});
 
-    EXPECT_EQ(AddFolderFiles(folder.Path(), inputs), 2u);
+    EXPECT_EQ(AddFolderFiles(Named(folder.Path()), inputs), 2u);
 
     ASSERT_EQ(inputs.size(), 3u);
-    EXPECT_EQ(inputs[0], InputEntry("earlier.bin"));
+    EXPECT_EQ(inputs[0], InputsOf({"earlier.bin"})[0]);
     EXPECT_EQ(Sorted(inputs.begin() + 1, inputs.end()),
               Sorted({Found(folder.PathOf("a.txt")), Found(folder.PathOf("b.crc"))}));
 }
@@ -64,8 +82,8 @@ TEST(AddFolderFilesTest, ATrailingBackslashIsNotDoubled) {
     TestFolder folder;
     folder.Write("a.bin", "x");
     CInputList inputs;
-    EXPECT_EQ(AddFolderFiles(folder.Path() + "\\", inputs), 1u);
-    EXPECT_EQ(inputs, (CInputList{{folder.PathOf("a.bin"), true}}));
+    EXPECT_EQ(AddFolderFiles(Named(folder.Path() + "\\"), inputs), 1u);
+    EXPECT_EQ(inputs, InputsOf({{folder.PathOf("a.bin"), true}}));
 }
 
 TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator) {
@@ -74,16 +92,16 @@ TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator)
         const std::string sub = folder.MakeFolder(name);
         folder.Write(name + "\\" + kHyou + ".bin", "x");
         CInputList inputs;
-        EXPECT_EQ(AddFolderFiles(sub, inputs), 1u) << name;
-        EXPECT_EQ(inputs, (CInputList{{sub + "\\" + kHyou + ".bin", true}}));
+        EXPECT_EQ(AddFolderFiles(Named(sub), inputs), 1u) << name;
+        EXPECT_EQ(inputs, InputsOf({{sub + "\\" + kHyou + ".bin", true}}));
     }
 }
 
 TEST(AddFolderFilesTest, EmptyOrMissingFoldersAddNothing) {
     TestFolder folder;
     CInputList inputs;
-    EXPECT_EQ(AddFolderFiles(folder.MakeFolder("empty"), inputs), 0u);
-    EXPECT_EQ(AddFolderFiles(folder.PathOf("missing"), inputs), 0u);
+    EXPECT_EQ(AddFolderFiles(Named(folder.MakeFolder("empty")), inputs), 0u);
+    EXPECT_EQ(AddFolderFiles(Named(folder.PathOf("missing")), inputs), 0u);
     EXPECT_TRUE(inputs.empty());
 }
 
@@ -95,12 +113,12 @@ TEST(ExpandToLongPathTest, EveryComponentTakesItsStoredName) {
         LongFolder(folder) + "\\Data " + kSo + "Folder\\" + kHyou + "Mixed.Bin";
 
     std::string longPath;
-    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\DATA " + kSo + "FOLDER\\" + kHyou + "mixed.bin",
-                                 longPath));
+    ASSERT_TRUE(
+        ExpandText(folder.Path() + "\\DATA " + kSo + "FOLDER\\" + kHyou + "mixed.bin", longPath));
     EXPECT_EQ(longPath, stored);
     // Separators written as slashes come back as backslashes.
-    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "/data " + kSo + "folder/" + kHyou + "MIXED.BIN",
-                                 longPath));
+    ASSERT_TRUE(
+        ExpandText(folder.Path() + "/data " + kSo + "folder/" + kHyou + "MIXED.BIN", longPath));
     EXPECT_EQ(longPath, stored);
 }
 
@@ -114,7 +132,7 @@ TEST(ExpandToLongPathTest, ShortNamesBecomeLongOnes) {
         GTEST_SKIP() << "no short names on this file system";
     }
     std::string longPath;
-    ASSERT_TRUE(ExpandToLongPath(shortPath, longPath)) << shortPath;
+    ASSERT_TRUE(ExpandText(shortPath, longPath)) << shortPath;
     EXPECT_EQ(longPath, LongFolder(folder) + "\\Program Files Sample\\Sample file.txt");
 }
 
@@ -125,7 +143,7 @@ TEST(ExpandToLongPathTest, ANameWithoutSeparatorPassesUnchanged) {
     GetCurrentDirectoryA(sizeof previous, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
     std::string longPath;
-    const bool found = ExpandToLongPath("FOO.TXT", longPath);
+    const bool found = ExpandText("FOO.TXT", longPath);
     SetCurrentDirectoryA(previous);
     ASSERT_TRUE(found);
     EXPECT_EQ(longPath, "FOO.TXT");
@@ -136,7 +154,7 @@ TEST(ExpandToLongPathTest, AWildcardStandsForItsFirstMatch) {
     folder.Write("only.bin", "x");
     folder.Write("other.txt", "y");
     std::string longPath;
-    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\*.BIN", longPath));
+    ASSERT_TRUE(ExpandText(folder.Path() + "\\*.BIN", longPath));
     EXPECT_EQ(longPath, LongFolder(folder) + "\\only.bin");
 }
 
@@ -145,7 +163,7 @@ TEST(ExpandToLongPathTest, ComponentsNoSearchCanNameStayAsTyped) {
     folder.MakeFolder("Sub");
     folder.Write("Sub\\a.bin", "x");
     std::string longPath;
-    ASSERT_TRUE(ExpandToLongPath(folder.Path() + "\\SUB\\..\\Sub\\.\\A.BIN", longPath));
+    ASSERT_TRUE(ExpandText(folder.Path() + "\\SUB\\..\\Sub\\.\\A.BIN", longPath));
     EXPECT_EQ(longPath, LongFolder(folder) + "\\Sub\\..\\Sub\\.\\a.bin");
 
     const std::string prefixed = std::string("\\\\?\\") + folder.PathOf("Sub\\a.bin");
@@ -155,7 +173,7 @@ TEST(ExpandToLongPathTest, ComponentsNoSearchCanNameStayAsTyped) {
         GTEST_SKIP() << "the \\\\?\\ prefix is not searched here";
     }
     FindClose(find);
-    ASSERT_TRUE(ExpandToLongPath(std::string("\\\\?\\") + folder.PathOf("SUB\\A.BIN"), longPath));
+    ASSERT_TRUE(ExpandText(std::string("\\\\?\\") + folder.PathOf("SUB\\A.BIN"), longPath));
     EXPECT_EQ(longPath, std::string("\\\\?\\") + LongFolder(folder) + "\\Sub\\a.bin");
 }
 
@@ -163,11 +181,11 @@ TEST(ExpandToLongPathTest, FailsWithoutTouchingTheResult) {
     TestFolder folder;
     folder.MakeFolder("dir");
     std::string longPath = "unchanged";
-    EXPECT_FALSE(ExpandToLongPath(folder.PathOf("missing.bin"), longPath));
-    EXPECT_FALSE(ExpandToLongPath(folder.PathOf("dir\\"), longPath));
-    EXPECT_FALSE(ExpandToLongPath("C:\\", longPath));
-    EXPECT_FALSE(ExpandToLongPath("", longPath));
-    EXPECT_FALSE(ExpandToLongPath(folder.Path() + "\\" + std::string(5000, 'a'), longPath));
+    EXPECT_FALSE(ExpandText(folder.PathOf("missing.bin"), longPath));
+    EXPECT_FALSE(ExpandText(folder.PathOf("dir\\"), longPath));
+    EXPECT_FALSE(ExpandText("C:\\", longPath));
+    EXPECT_FALSE(ExpandText("", longPath));
+    EXPECT_FALSE(ExpandText(folder.Path() + "\\" + std::string(5000, 'a'), longPath));
     EXPECT_EQ(longPath, "unchanged");
 }
 
@@ -184,18 +202,18 @@ TEST(BuildInputListTest, FoldersGiveTheirFilesOtherArgumentsOneEntry) {
         {folder.PathOf("list.CRC"), data, folder.PathOf("none.bin"), data + "\\", "C:\\"});
 
     ASSERT_GE(inputs->size(), 6u);
-    EXPECT_EQ((*inputs)[0], InputEntry(longFolder + "\\List.crc"));
+    EXPECT_EQ((*inputs)[0], InputsOf({longFolder + "\\List.crc"})[0]);
     EXPECT_EQ(Sorted(inputs->begin() + 1, inputs->begin() + 3),
               Sorted({Found(longFolder + "\\DATA\\a.txt"), Found(longFolder + "\\DATA\\b.crc")}));
     // A missing file is queued as typed, so that the report names it.
-    EXPECT_EQ((*inputs)[3], InputEntry(folder.PathOf("none.bin")));
+    EXPECT_EQ((*inputs)[3], InputsOf({folder.PathOf("none.bin")})[0]);
     // A folder written with a trailing backslash is still a folder.
     EXPECT_EQ(Sorted(inputs->begin() + 4, inputs->begin() + 6),
               Sorted({Found(data + "\\a.txt"), Found(data + "\\b.crc")}));
     // A drive's root has no long form but is a folder: only its files follow.
     for (std::size_t i = 6; i < inputs->size(); ++i) {
-        EXPECT_TRUE((*inputs)[i].inFolder && (*inputs)[i].path.rfind("C:\\", 0) == 0)
-            << (*inputs)[i].path;
+        EXPECT_TRUE((*inputs)[i].inFolder && (*inputs)[i].path.Text().rfind("C:\\", 0) == 0)
+            << (*inputs)[i].path.Text();
     }
 }
 

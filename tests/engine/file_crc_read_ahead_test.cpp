@@ -5,6 +5,7 @@
 #include "engine/crc16.h"
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
+#include "tests/support/named_files.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -35,7 +36,7 @@ TEST_F(FileCrcReadAheadTest, FilesOfSeveralChunksEqualTheByteLoop) {
         recorder.bytes.clear();
         SetJobObserver(&recorder);
         std::int64_t bytesRead = -1;
-        const std::uint16_t crc = ComputeFileCrc(path, &bytesRead);
+        const std::uint16_t crc = ComputeFileCrc(Named(path), &bytesRead);
         SetJobObserver(nullptr);
         EXPECT_EQ(crc, UpdateCrcBytewise(kCrcInitial, content.data(), content.size())) << size;
         EXPECT_EQ(bytesRead, static_cast<std::int64_t>(size));
@@ -54,7 +55,8 @@ TEST_F(FileCrcReadAheadTest, AFileOpenForWritingElsewhereIsRead) {
         CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ComputeFileCrc(path), UpdateCrcBytewise(kCrcInitial, content.data(), content.size()));
+    EXPECT_EQ(ComputeFileCrc(Named(path)),
+              UpdateCrcBytewise(kCrcInitial, content.data(), content.size()));
     CloseHandle(writer);
 }
 
@@ -64,7 +66,7 @@ TEST_F(FileCrcReadAheadTest, AFileLockedAgainstReadersCannotBeOpened) {
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(owner, INVALID_HANDLE_VALUE);
     try {
-        ComputeFileCrc(path);
+        ComputeFileCrc(Named(path));
         ADD_FAILURE() << "a file opened without sharing was read";
     } catch (const FileCrcError& error) {
         EXPECT_EQ(error.Failure(), CrcFailure::CannotOpen);

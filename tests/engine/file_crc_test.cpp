@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/crc16.h"
+#include "tests/support/named_files.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -24,16 +25,16 @@ std::string Pattern(std::size_t size) {
 }
 
 TEST_F(FileCrcTest, KnownFiles) {
-    EXPECT_EQ(ComputeFileCrc(folder.Write("check.bin", "123456789")), 0x6F91);
-    EXPECT_EQ(ComputeFileCrc(folder.Write("abc.bin", "abc")), 0x61DA);
-    EXPECT_EQ(ComputeFileCrc(folder.Write("empty.bin", "")), 0xFFFF);
+    EXPECT_EQ(ComputeFileCrc(Named(folder.Write("check.bin", "123456789"))), 0x6F91);
+    EXPECT_EQ(ComputeFileCrc(Named(folder.Write("abc.bin", "abc"))), 0x61DA);
+    EXPECT_EQ(ComputeFileCrc(Named(folder.Write("empty.bin", ""))), 0xFFFF);
 }
 
 TEST_F(FileCrcTest, ReadsInBinaryMode) {
     const std::string content =
         "a\r\nb\x1A"
         "c\n";
-    EXPECT_EQ(ComputeFileCrc(folder.Write("text.txt", content)),
+    EXPECT_EQ(ComputeFileCrc(Named(folder.Write("text.txt", content))),
               UpdateCrcBytewise(kCrcInitial, content.data(), content.size()));
 }
 
@@ -41,7 +42,7 @@ TEST_F(FileCrcTest, FilesAroundTheChunkSize) {
     for (std::size_t size : {std::size_t{1048576}, std::size_t{1048577}}) {
         const std::string content = Pattern(size);
         std::int64_t bytesRead = -1;
-        EXPECT_EQ(ComputeFileCrc(folder.Write("chunk.bin", content), &bytesRead),
+        EXPECT_EQ(ComputeFileCrc(Named(folder.Write("chunk.bin", content)), &bytesRead),
                   UpdateCrcBytewise(kCrcInitial, content.data(), content.size()))
             << size;
         EXPECT_EQ(bytesRead, static_cast<std::int64_t>(size));
@@ -51,13 +52,13 @@ TEST_F(FileCrcTest, FilesAroundTheChunkSize) {
 TEST_F(FileCrcTest, DoubleByteNamesWithABackslashTrailByte) {
     // 表 and ソ end in the byte 0x5C.
     const std::string path = folder.Write("表示ソフト.bin", "abc");
-    EXPECT_EQ(ComputeFileCrc(path), 0x61DA);
+    EXPECT_EQ(ComputeFileCrc(Named(path)), 0x61DA);
 }
 
 TEST_F(FileCrcTest, AMissingFileThrowsTheCannotOpenMessage) {
     const std::string path = folder.PathOf("missing.bin");
     try {
-        ComputeFileCrc(path);
+        ComputeFileCrc(Named(path));
         FAIL() << "no exception";
     } catch (const FileCrcError& error) {
         EXPECT_EQ(error.Failure(), CrcFailure::CannotOpen);
@@ -68,13 +69,13 @@ TEST_F(FileCrcTest, AMissingFileThrowsTheCannotOpenMessage) {
                       "\x82\xF1");
     }
     // The table and other files are unaffected.
-    EXPECT_EQ(ComputeFileCrc(folder.Write("after.bin", "abc")), 0x61DA);
+    EXPECT_EQ(ComputeFileCrc(Named(folder.Write("after.bin", "abc"))), 0x61DA);
 }
 
 TEST_F(FileCrcTest, AFolderCannotBeOpened) {
     const std::string path = folder.MakeFolder("sub");
     try {
-        ComputeFileCrc(path);
+        ComputeFileCrc(Named(path));
         FAIL() << "no exception";
     } catch (const FileCrcError& error) {
         EXPECT_EQ(error.Failure(), CrcFailure::CannotOpen);
@@ -95,7 +96,7 @@ TEST_F(FileCrcTest, ALockedRegionIsAReadErrorNotAShorterFile) {
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(LockFile(holder, 2 * 1048576, 0, 4096, 0));
     try {
-        ComputeFileCrc(path);
+        ComputeFileCrc(Named(path));
         ADD_FAILURE() << "a CRC was returned for a file that could not be read to its end";
     } catch (const FileCrcError& error) {
         EXPECT_EQ(error.Failure(), CrcFailure::ReadFailed);

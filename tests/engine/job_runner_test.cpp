@@ -11,6 +11,7 @@
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
 #include "lists/list_inputs.h"
+#include "tests/support/named_files.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -70,8 +71,8 @@ protected:
     }
     void TearDown() override { SetJobObserver(nullptr); }
 
-    static void Run(const CInputList& inputs) {
-        RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
+    static void Run(const std::vector<TextInput>& inputs) {
+        RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists);
         EXPECT_EQ(g_jobRunning.load(), 0);
     }
 

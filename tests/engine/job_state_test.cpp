@@ -9,18 +9,11 @@ TEST(JobListTest, OffersTheOperationsTheJobUses) {
     EXPECT_TRUE(list.IsEmpty());
     list.AddTail("a");
     list.AddTail("b");
-    list.AddTail("c");
-    EXPECT_EQ(list.RemoveTail(), "c");
     EXPECT_EQ(list.RemoveHead(), "a");
-    CStringList copy;
-    copy.AddTail("x");
-    copy.AddTail(list);
-    EXPECT_EQ(copy.GetCount(), 2u);
-    EXPECT_EQ(copy.GetHead(), "x");
-    EXPECT_EQ(copy.GetTail(), "b");
-    EXPECT_EQ(list.GetCount(), 1u);  // the appended list is unchanged
-    copy.RemoveAll();
-    EXPECT_TRUE(copy.IsEmpty());
+    EXPECT_EQ(list.GetCount(), 1u);
+    EXPECT_EQ(list.GetHead(), "b");
+    list.RemoveAll();
+    EXPECT_TRUE(list.IsEmpty());
 }
 
 TEST(JobStateTest, RowsStayParallelAndHold64BitSizes) {

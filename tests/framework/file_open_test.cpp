@@ -1,6 +1,5 @@
 #include "framework/file_open.h"
 
-#include <io.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -50,19 +49,18 @@ TEST(WidePathTest, PathsTooLongForOrdinaryPathsTakeTheVerbatimForm) {
     EXPECT_EQ(WidePath(kanji), L"C:\\" + std::wstring(200, L'\u8868'));
 }
 
-TEST(OpenFileForReadingTest, OpensFilesAndRefusesDevices) {
+TEST(ReadFileTest, OpensFilesAndRefusesDevices) {
     TestFolder folder;
     const std::string path = folder.Write("a.bin", "abc");
-    const int fd = OpenFileForReading(path);
-    ASSERT_GE(fd, 0);
+    const CReadFile file(CFileName::FromText(path));
+    ASSERT_TRUE(file.IsOpen());
     char bytes[4] = {};
-    EXPECT_EQ(_read(fd, bytes, sizeof bytes), 3);
-    _close(fd);
+    EXPECT_EQ(file.Read(bytes, sizeof bytes), 3);
     for (const char* device : {"NUL", "\\\\.\\NUL", "nul.txt", "CON", "CONIN$"}) {
-        EXPECT_EQ(OpenFileForReading(device), -1) << device;
+        EXPECT_FALSE(CReadFile(CFileName::FromText(device)).IsOpen()) << device;
     }
-    EXPECT_EQ(OpenFileForReading(path + std::string("\0.txt", 5)), -1);
-    EXPECT_EQ(OpenFileForReading(""), -1);
+    EXPECT_FALSE(CReadFile(CFileName::FromText(path + std::string("\0.txt", 5))).IsOpen());
+    EXPECT_FALSE(CReadFile(CFileName()).IsOpen());
 }
 
 }  // namespace

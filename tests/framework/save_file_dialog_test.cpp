@@ -12,11 +12,11 @@
 namespace {
 
 TEST(CommonDialogFilterTest, BarsBecomeNulsButTrailBytesStay) {
-    const char expected[] = "テキストファイル(*.txt)\0*.txt\0\0";
-    EXPECT_EQ(CommonDialogFilter("テキストファイル(*.txt)|*.txt||"),
-              std::string(expected, sizeof expected - 1));
+    const wchar_t expected[] = L"\u30C6\u30AD\u30B9\u30C8(*.txt)\0*.txt\0\0";
+    EXPECT_EQ(CommonDialogFilter("テキスト(*.txt)|*.txt||"),
+              std::wstring(expected, std::size(expected) - 1));
     // "ポ" is 0x83 0x7C: its trail byte is a bar.
-    EXPECT_EQ(CommonDialogFilter("\x83\x7C|*.p||"), std::string("\x83\x7C\0*.p\0\0", 8));
+    EXPECT_EQ(CommonDialogFilter("\x83\x7C|*.p||"), std::wstring(L"\u30DD\0*.p\0\0", 7));
 }
 
 constexpr int kFileNameCombo = 0x47C;  // cmb13
@@ -50,10 +50,13 @@ protected:
             }
             return true;
         });
-        auto path = AskSaveFileName(owner, "テキストファイル(*.txt)|*.txt||", "txt",
+        auto path = AskSaveFileName(owner, "テキストファイル(*.txt)|*.txt||", L"txt",
                                     OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
         EXPECT_TRUE(driver.Done());
-        return path;
+        if (!path) {
+            return std::nullopt;
+        }
+        return path->Text();
     }
 
     HWND owner = nullptr;

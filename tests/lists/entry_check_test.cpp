@@ -11,6 +11,19 @@
 
 namespace {
 
+// Verifies one listed file as a list's reader does.
+void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
+                     const std::string& path, CheckOrder order, const std::string& subject) {
+    DiskProbe disk(CFileName::FromText(path));
+    VerifyListEntry(disk, {name, crc, size, EntryFault::None}, {0, path, subject, order});
+}
+
+void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
+                    const std::string& subject) {
+    DiskProbe disk(CFileName::FromText(path));
+    VerifyListEntry(disk, entry, {0, path, subject, order});
+}
+
 // "読み込みエラー", "サイズ不一致" and "CRC不一致" in code page 932.
 const std::string kReadError = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B";
 const std::string kSizeMismatch = "\x83\x54\x83\x43\x83\x59\x95\x73\x88\xEA\x92\x76";

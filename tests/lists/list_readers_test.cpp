@@ -10,6 +10,7 @@
 #include "lists/column_list.h"
 #include "lists/list_check.h"
 #include "tests/lists/list_check_fixture.h"
+#include "tests/support/named_files.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ protected:
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
         ListLines list;
         list.lines = LinesOf(lines);
-        VerifyListLines(list, ListForm::Report, folderPath + "\\report.txt");
+        VerifyListLines(list, ListForm::Report, Named(folderPath + "\\report.txt"));
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -83,7 +84,7 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     ResetJobState();
     sample[600000] ^= 0x01;
     folder.Write("sample.dat", sample);
-    const std::uint16_t changed = ComputeFileCrc(samplePath);
+    const std::uint16_t changed = ComputeFileCrc(Named(samplePath));
     Verify(kReport);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"sample.dat", changed, 1234567}}));
     EXPECT_EQ(Messages(),
@@ -147,7 +148,7 @@ protected:
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
         ListLines list;
         list.lines = LinesOf(lines);
-        VerifyListLines(list, ListForm::Delimited, folderPath + "\\list.crc");
+        VerifyListLines(list, ListForm::Delimited, Named(folderPath + "\\list.crc"));
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -213,13 +214,13 @@ TEST_F(ColumnListTest, MessagesNameThePathOfTheEntry) {
     const std::string data = folder.MakeFolder("data");
     const std::string list = folder.Write("data\\list.crc", ColumnList({"a.bin  1A2B  100"}));
     const std::string path = data + "\\a.bin";
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     folder.Write("data\\a.bin", ContentWithCrc(120, 0x00FF));
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     folder.Write("data\\a.bin", ContentWithCrc(100, 0x00FF));
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     folder.Write("data\\a.bin", ContentWithCrc(100, 0x1A2B));
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               path + ":" + kReadError,
                               path + ":" + kSizeMismatch + "(List=100,File=120)",
@@ -241,7 +242,7 @@ TEST_F(ColumnListTest, ListsOfAMebibyteAndMoreAreRefused) {
         // Filler after the closing rule brings the list to its size on disk.
         const std::string list =
             folder.Write("list.crc", head + std::string(size - head.size(), 'x'));
-        VerifyColumnList(list);
+        VerifyColumnList(Named(list));
         if (size < 1'048'576) {
             EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}}));
             EXPECT_TRUE(Messages().empty());
@@ -258,7 +259,7 @@ TEST_F(ColumnListTest, ListsOfAMebibyteAndMoreAreRefused) {
 
 TEST_F(ColumnListTest, AListThatCannotBeOpenedLeavesOneMessage) {
     const std::string list = folder.PathOf("missing.crc");
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     // "リストが開けません:"
     EXPECT_EQ(Messages(),
               std::vector<std::string>{"\x83\x8A\x83\x58\x83\x67\x82\xAA\x8A\x4A\x82\xAF"
@@ -269,18 +270,18 @@ TEST_F(ColumnListTest, AListThatCannotBeOpenedLeavesOneMessage) {
 
 TEST_F(ColumnListTest, TextModeReadingEndsAtCtrlZAndOnlyTheTableIsRead) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
-    VerifyColumnList(folder.Write("none.crc", "FileName\r\na.bin  1A2B  5\r\n"));
+    VerifyColumnList(Named(folder.Write("none.crc", "FileName\r\na.bin  1A2B  5\r\n")));
     EXPECT_TRUE(Rows().empty());
     EXPECT_TRUE(Messages().empty());
-    VerifyColumnList(folder.Write("table.crc",
-                                  "FileName\nx\n-\n\na.bin  1A2B  5\n-\n"
-                                  "a.bin  1A2B  5\r\n-\r\na.bin  1A2B  5\r\n"));
+    VerifyColumnList(Named(folder.Write("table.crc",
+                                        "FileName\nx\n-\n\na.bin  1A2B  5\n-\n"
+                                        "a.bin  1A2B  5\r\n-\r\na.bin  1A2B  5\r\n")));
     EXPECT_EQ(Rows().size(), 1u);
     // What follows the end mark is not read, and the list says so.
     const std::string ctrlZ = folder.Write("ctrlz.crc",
                                            "FileName\r\n-\r\na.bin  1A2B  5\r\n\x1A"
                                            "a.bin  1A2B  5\r\n");
-    VerifyColumnList(ctrlZ);
+    VerifyColumnList(Named(ctrlZ));
     EXPECT_EQ(Rows().size(), 2u);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               ctrlZ + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。"});
@@ -291,7 +292,7 @@ TEST_F(ColumnListTest, DoubleByteNamesInADoubleByteFolder) {
     folder.Write(kTrailFolder + "\\表示 ソフト.bin", ContentWithCrc(1000, 0x955C));
     const std::string list =
         folder.Write(kTrailFolder + "\\能力.crc", ColumnList({"表示 ソフト.bin  955C  1,000"}));
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     EXPECT_EQ(Rows(), (std::vector<Row>{{"表示 ソフト.bin", 0x955C, 1000}}));
     EXPECT_TRUE(Messages().empty());
 }
@@ -299,7 +300,7 @@ TEST_F(ColumnListTest, DoubleByteNamesInADoubleByteFolder) {
 TEST_F(ColumnListTest, SizesOfGibibytesWithThousandsCommas) {
     const std::string path = folder.PathOf("big.iso");
     MakeLongFile(path, 2'147'483'649);
-    VerifyColumnList(folder.Write("list.crc", ColumnList({"big.iso  1A2B  6,442,450,945"})));
+    VerifyColumnList(Named(folder.Write("list.crc", ColumnList({"big.iso  1A2B  6,442,450,945"}))));
     EXPECT_EQ(Rows(), (std::vector<Row>{{"big.iso", 0xFFFF, 2'147'483'649}}));
     EXPECT_EQ(Messages(), std::vector<std::string>{path + ":" + kSizeMismatch +
                                                    "(List=6442450945,File=2147483649)"});
@@ -307,7 +308,8 @@ TEST_F(ColumnListTest, SizesOfGibibytesWithThousandsCommas) {
 
 TEST_F(ColumnListTest, LinesThatCannotBeCutAreRecordedAsFailed) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
-    VerifyColumnList(folder.Write("list.crc", ColumnList({"a.bin\t1A2B\t5", "a.bin  1A2B  5"})));
+    VerifyColumnList(
+        Named(folder.Write("list.crc", ColumnList({"a.bin\t1A2B\t5", "a.bin  1A2B  5"}))));
     // A tab is shown as what it is, not as blank space.
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin<09>1A2B<09>5", 0xFFFF, 0}, {"a.bin", 0x1A2B, 5}}));
     EXPECT_EQ(Messages(), std::vector<std::string>{folder.PathOf("a.bin<09>1A2B<09>5") +
@@ -320,7 +322,7 @@ TEST_F(ColumnListTest, AStopEndsTheListAtTheEntryBeingChecked) {
         "list.crc", ColumnList({"a.bin  1A2B  5", "a.bin  1A2B  5", "a.bin  1A2B  5"}));
     StopAtEntry stop(2);
     SetJobObserver(&stop);
-    VerifyColumnList(list);
+    VerifyColumnList(Named(list));
     EXPECT_EQ(Rows().size(), 1u);
 }
 

@@ -133,7 +133,7 @@ TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnrea
             return {length, OpenFailure::None};
         }
         std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
-            return ComputeFileCrc(path, &bytesRead);
+            return ComputeFileCrc(Named(path), &bytesRead);
         }
     } disk;
     for (CheckOrder order : {CheckOrder::SizeFirst, CheckOrder::CrcFirst}) {

@@ -21,3 +21,12 @@ if [ "$status" != 1 ] || [[ "$output" != *"CON:ファイルが開けません"* 
     echo "$output"
     exit 1
 fi
+
+# A report that cannot be written (a full disk) is never a clean exit.
+"$wine_run" "$varnelc" --version >/dev/null 2>&1  # the prefix is ready
+"$wine_run" "$varnelc" "$varnelc" >/dev/full 2>/dev/null
+status=$?
+if [ "$status" != 1 ]; then
+    echo "varnelc with its report going to a full disk ended with status $status"
+    exit 1
+fi

@@ -52,7 +52,7 @@ TEST_F(LockedFileTest, AFileHeldWithoutSharingIsNamedNeverChecksummed) {
     Holder holder(held, GENERIC_READ | GENERIC_WRITE, 0);
     ASSERT_TRUE(holder.Holds());
 
-    RunInputs({held, delimited, report, column, InputEntry(held, true), free});
+    RunInputs({held, delimited, report, column, TextInput(held, true), free});
     EXPECT_EQ(Messages(), (std::vector<std::string>{held + kCannotOpen, "held.bin" + kReadError,
                                                     "held.bin" + kReadError, held + kReadError,
                                                     held + kCannotOpen, "@"}));

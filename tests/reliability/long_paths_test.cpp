@@ -9,8 +9,8 @@
 
 #include <cstdio>
 
-#include "app/folder_expansion.h"
 #include "engine/crc16.h"
+#include "engine/folder_expansion.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
 
@@ -99,8 +99,8 @@ TEST_F(LongPathsTest, FilesAtPathsOf259To261Bytes) {
 
             // Found in its folder: never skipped in silence.
             CInputList inputs;
-            EXPECT_EQ(AddFolderFiles(file.folder, inputs), 1u);
-            EXPECT_EQ(inputs, (CInputList{{file.path, true}}));
+            EXPECT_EQ(AddFolderFiles(Named(file.folder), inputs), 1u);
+            EXPECT_EQ(inputs, InputsOf({{file.path, true}}));
 
             // Named by a list beside it, itself at a long path.
             const std::string list = file.folder + "\\s.crc";
@@ -152,8 +152,8 @@ TEST_F(LongPathsTest, FoldersAtPathsOf256To261BytesGiveTheirFiles) {
             const std::string path = deep + "\\a.bin";
             ASSERT_TRUE(WriteVerbatim(path, kContent));
             CInputList inputs;
-            EXPECT_EQ(AddFolderFiles(deep, inputs), 1u);
-            EXPECT_EQ(inputs, (CInputList{{path, true}}));
+            EXPECT_EQ(AddFolderFiles(Named(deep), inputs), 1u);
+            EXPECT_EQ(inputs, InputsOf({{path, true}}));
 
             const ConsoleRun run = RunVarnelc(Quoted(deep), scratch);
             if (run.status == 0) {

@@ -85,7 +85,7 @@ TEST_F(OddNamesTest, AListedNameThatIsAFolderFails) {
 TEST_F(OddNamesTest, DeviceNamesAsInputsNameNoFile) {
     const std::vector<std::string> devices = {
         "NUL", "aux", Sub("nul.txt"), Sub("COM1.crc"), Sub("Con"), Sub("nul .bin"), "\\\\.\\NUL"};
-    RunInputs(CInputList(devices.begin(), devices.end()));
+    RunInputs(std::vector<TextInput>(devices.begin(), devices.end()));
     std::vector<std::string> expected;
     for (const std::string& device : devices) {
         expected.push_back(device + kCannotOpen);
@@ -139,7 +139,7 @@ TEST_F(OddNamesTest, TheConsoleDeviceIsNeverRead) {
     ASSERT_TRUE(AllocConsole());
     std::atomic<bool> done = false;
     std::thread job([&done] {
-        RunInputs({InputEntry("CON"), InputEntry("CONIN$"), InputEntry("con.bin")});
+        RunInputs({TextInput("CON"), TextInput("CONIN$"), TextInput("con.bin")});
         done = true;
     });
     for (int wait = 0; wait < 100 && !done; ++wait) {

@@ -79,9 +79,9 @@ void RemoveTree(const std::wstring& root) {
 
 }  // namespace
 
-void RunInputs(const CInputList& inputs) {
+void RunInputs(const std::vector<TextInput>& inputs) {
     ResetJobState();
-    RunJob(std::make_unique<CInputList>(inputs), kChecksumLists);
+    RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists);
     EXPECT_EQ(g_jobRunning.load(), 0);
     EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
     EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());

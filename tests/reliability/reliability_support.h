@@ -6,12 +6,13 @@
 
 #include "engine/job_state.h"
 #include "tests/support/child_process.h"
+#include "tests/support/named_files.h"
 
 class TestFolder;
 
 // Runs a job over the inputs as the command-line mode does, on this thread,
 // with a fresh job state.
-void RunInputs(const CInputList& inputs);
+void RunInputs(const std::vector<TextInput>& inputs);
 
 // The report of the job state, as the result window shows it, one string
 // per line. Consumes the messages and rows.

@@ -8,9 +8,17 @@
 
 // The shell hands over wide names; the receiver may query either form.
 HDROP MakeDropHandle(const std::vector<std::string>& paths) {
-    std::wstring names;
+    std::vector<std::wstring> wide;
     for (const std::string& path : paths) {
-        names += WidenText(path);
+        wide.push_back(WidenText(path));
+    }
+    return MakeDropHandle(wide);
+}
+
+HDROP MakeDropHandle(const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths) {
+        names += path;
         names += L'\0';
     }
     names += L'\0';

@@ -11,7 +11,7 @@
 #include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
-#include "framework/worker_thread.h"
+#include "ui/drop/window_job.h"
 
 // The drop-target window: a tiny tool window showing one icon, by default
 // above all other windows. Files and folders dropped on it become a job that
@@ -20,10 +20,7 @@
 // the job with a timer; the worker never sends it anything.
 class CDropDlg : public CDialog {
 public:
-    // Starts a job over the input list on a worker thread and returns the
-    // worker, or null when no thread could be started (the list is then freed).
-    using JobStarter =
-        std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CInputList> inputs)>;
+    using JobStarter = CWindowJob::Starter;
     // Runs the result window over the job state, owned by owner; returns when
     // it has closed.
     using ResultShower = std::function<void(HWND owner)>;
@@ -65,7 +62,6 @@ private:
     void ShowNextFrame();
     void FinishJob();
     void OnLButtonDblClk();
-    void StopJobForClose();
     void AbandonJob();
     void ShowIcon(int iconId);
     void ShowBusyCursor();
@@ -73,9 +69,7 @@ private:
 
     int m_bMovePending = 0;
     int m_nFrame = 0;
-    // The worker of the job that belongs to the window, kept until the
-    // window has handled the end of that job; null while none does.
-    std::unique_ptr<CWorkerThread> m_pWorker;
+    CWindowJob m_job;
     int m_bOnTop = 1;
     CStatic m_icon;
     HICON m_hIcon;
@@ -83,6 +77,4 @@ private:
     // window's small icon, rather than the large one shrunk.
     HICON m_hSmallIcon;
     bool m_bBusyCursor = false;
-    // When a window being closed stops waiting for its job (GetTickCount64).
-    ULONGLONG m_abandonDeadline = 0;
 };

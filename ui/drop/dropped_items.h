@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/input_entry.h"
 #include "engine/job_state.h"
 
 // Starts the message line for a dropped folder that yields no file to check.

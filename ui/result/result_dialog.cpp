@@ -158,8 +158,8 @@ void CResultDlg::StoreBounds() {
     WriteProfileInt(kSection, "Height", rect.bottom - rect.top);
 }
 
-std::optional<std::string> CResultDlg::AskSavePath() {
-    return AskSaveFileName(m_hWnd, kSaveFilter, "txt", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+std::optional<CFileName> CResultDlg::AskSavePath() {
+    return AskSaveFileName(m_hWnd, kSaveFilter, L"txt", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 }
 
 // Every line as the list box holds it, each ended as text mode ends a line.
@@ -175,11 +175,12 @@ std::string CResultDlg::ReportFileBytes() const {
 // An earlier file of that name stays as it was unless the whole report has
 // reached the disk, and a failure is never silent.
 void CResultDlg::SaveReport() {
-    const std::optional<std::string> path = AskSavePath();
+    const std::optional<CFileName> path = AskSavePath();
     if (!path) {
         return;
     }
     if (!FitsPathLimit(*path) || !WriteFileAtomically(*path, ReportFileBytes())) {
-        ShowMessageBox(m_hWnd, *path + "\n" + kSaveFailed, ApplicationName(), MB_ICONERROR | MB_OK);
+        ShowMessageBox(m_hWnd, path->Text() + "\n" + kSaveFailed, ApplicationName().Text(),
+                       MB_ICONERROR | MB_OK);
     }
 }

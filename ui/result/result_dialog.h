@@ -10,6 +10,7 @@
 #include "framework/containers.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/file_name.h"
 
 // The window that shows the report of a finished check. It lays the report
 // out once, from the four job-state lists its creator points it at (and
@@ -30,7 +31,7 @@ protected:
     BOOL OnInitDialog() override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Asks where to save the report; nullopt when the user cancels.
-    virtual std::optional<std::string> AskSavePath();
+    virtual std::optional<CFileName> AskSavePath();
 
 private:
     void AppendSaveItem();

@@ -33,9 +33,13 @@ UrlListFormat UrlListFormatOf(std::string_view path) {
     return UrlListFormat::Unknown;
 }
 
-std::string UrlExtractPath(std::string_view listPath) {
-    const PathParts parts = SplitPath(listPath);
-    return MakePath(parts.drive, parts.dir, parts.base + "_", parts.ext);
+std::wstring UrlExtractPath(std::wstring_view listPath) {
+    const std::size_t nameStart = listPath.find_last_of(L"\\/:") + 1;  // 0 when none
+    const std::size_t dot = listPath.rfind(L'.');
+    const bool extension = dot != std::wstring_view::npos && dot >= nameStart;
+    std::wstring path(listPath);
+    path.insert(extension ? dot : path.size(), L"_");
+    return path;
 }
 
 bool CLinePieces::Next(std::string_view& piece) {

@@ -17,8 +17,8 @@ enum class UrlListFormat { Unknown, Plain, Records };
 UrlListFormat UrlListFormatOf(std::string_view path);
 
 // The extract is written beside the list, "_" added to its base name:
-// "D:\dl\list.txt" gives "D:\dl\list_.txt".
-std::string UrlExtractPath(std::string_view listPath);
+// "D:\dl\list.txt" gives "D:\dl\list_.txt". The path is the list's real one.
+std::wstring UrlExtractPath(std::wstring_view listPath);
 
 // Reads text as the C runtime's fgets does with a 500-byte buffer: each piece
 // is at most 499 bytes, up to and including a line end, which is then

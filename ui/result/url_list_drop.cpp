@@ -1,15 +1,16 @@
 #include "ui/result/url_list_drop.h"
 
+#include <new>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "engine/job_state.h"
-#include "lists/list_encoding.h"
+#include "framework/dropped_files.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/unicode_text.h"
 #include "framework/wide_path.h"
+#include "lists/list_encoding.h"
 #include "ui/result/url_list.h"
 
 namespace {
@@ -17,19 +18,10 @@ namespace {
 constexpr char kCaption[] = "URL抽出:エラー";
 constexpr char kCannotRead[] = "URLリストが読み込めません。";
 constexpr char kCannotWrite[] = "URLリストが書き込めません。";
+constexpr char kNoMemory[] = "URLリストを抽出するメモリが足りません。";
 
 void ShowError(HWND window, const char* text) {
     ShowMessageBox(window, text, kCaption, MB_ICONERROR | MB_OK);
-}
-
-std::string FirstDroppedFile(HDROP drop) {
-    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-    if (length == 0) {
-        return {};
-    }
-    std::vector<char> name(length + 1, '\0');
-    const UINT copied = DragQueryFileA(drop, 0, name.data(), length + 1);
-    return std::string(name.data(), copied);
 }
 
 // A list saved with a byte-order mark (UTF-8, or UTF-16 as Notepad's
@@ -55,8 +47,8 @@ std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes
 
 // An unreadable list leaves an earlier extract as it was; an extract is
 // replaced only by a complete new one.
-void ExtractUrlListFile(HWND window, const std::string& listPath) {
-    const UrlListFormat format = UrlListFormatOf(listPath);
+void ExtractUrlListFile(HWND window, const CFileName& listPath) {
+    const UrlListFormat format = UrlListFormatOf(listPath.Text());
     if (format == UrlListFormat::Unknown) {
         return;
     }
@@ -65,7 +57,7 @@ void ExtractUrlListFile(HWND window, const std::string& listPath) {
         ShowError(window, kCannotRead);
         return;
     }
-    const std::string extractPath = UrlExtractPath(listPath);
+    const CFileName extractPath(UrlExtractPath(listPath.Real()));
     if (!FitsPathLimit(extractPath) ||
         !WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list))) {
         ShowError(window, kCannotWrite);
@@ -99,5 +91,11 @@ void ExtractUrlListFromDrop(HWND window, HDROP drop) {
         return;
     }
     const CDropsRefused refused(window, drop);
-    ExtractUrlListFile(window, FirstDroppedFile(drop));
+    // The extract may need as much memory again as the list: a list too
+    // large for what is left ends the extraction with a box, never in silence.
+    try {
+        ExtractUrlListFile(window, DroppedFileName(drop, 0));
+    } catch (const std::bad_alloc&) {
+        ShowError(window, kNoMemory);
+    }
 }

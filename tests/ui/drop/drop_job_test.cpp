@@ -351,7 +351,7 @@ std::string DelimitedLine(const std::string& name, std::uint16_t crc, std::size_
 TEST_F(DropJobTest, AListDroppedDirectlyIsVerifiedWhileOneInADroppedFolderIsOnlyChecksummed) {
     const std::string lists = folder.MakeFolder("lists");
     const std::string good = folder.Write("lists\\good.bin", "good content");
-    const std::uint16_t crc = ComputeFileCrc(good);
+    const std::uint16_t crc = ComputeFileCrc(CFileName::FromText(good));
     const std::string passing = folder.Write("lists\\ok.crc", DelimitedLine("good.bin", crc, 12));
     const std::string failing = folder.Write(
         "lists\\bad.crc", DelimitedLine("good.bin", static_cast<std::uint16_t>(crc ^ 1), 12));
@@ -403,7 +403,7 @@ TEST_F(DropJobTest, AnsweringNoLetsTheJobGoOnFromTheFrameWhereItHalted) {
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].owner, hwnd);
     EXPECT_EQ(questions[0].text, kStopQuestion);
-    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].caption, ApplicationName().Text());
     EXPECT_EQ(questions[0].type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
     EXPECT_TRUE(BusyCursor());
 
@@ -459,7 +459,7 @@ TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
     EXPECT_EQ(handedOver, 2u);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].owner, hwnd);
-    EXPECT_EQ(questions[0].caption, ApplicationName());
+    EXPECT_EQ(questions[0].caption, ApplicationName().Text());
     EXPECT_EQ(questions[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(g_jobRunning.load(), 0);
     ExpectIdle();

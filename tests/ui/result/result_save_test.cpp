@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/application_name.h"
+#include "framework/file_io.h"
 #include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/folder_listing.h"
@@ -24,9 +25,12 @@ protected:
         dialog = Open();
     }
 
-    void Save(const std::optional<std::string>& path, WPARAM command = IDM_SAVE_RESULT) {
+    void Save(const std::optional<CFileName>& path, WPARAM command = IDM_SAVE_RESULT) {
         dialog->savePath = path;
         SendMessageA(dialog->GetSafeHwnd(), WM_SYSCOMMAND, command, 0);
+    }
+    void Save(const std::string& path, WPARAM command = IDM_SAVE_RESULT) {
+        Save(CFileName::FromText(path), command);
     }
 
     std::unique_ptr<CTestResultDlg> dialog;
@@ -68,6 +72,17 @@ TEST_F(ResultSaveTest, WritesEveryLineWithCrLfInCodePage932) {
     EXPECT_EQ(bytes.substr(bytes.size() - 33), "Total  2 Files  1,234,572 Bytes\r\n");
     EXPECT_EQ(dialog->saveQuestions, 1);
     EXPECT_TRUE(shown.empty());
+}
+
+// A folder whose name code page 932 cannot write takes the report, which
+// stays code page 932 text.
+TEST_F(ResultSaveTest, SavesIntoAFolderNamedBeyondCodePage932) {
+    const std::wstring target = WidenText(folder.Path()) + L"\\\u5199\u771F\U00020BB7";
+    CreateDirectoryW(target.c_str(), nullptr);
+    Save(CFileName(target + L"\\r.txt"));
+    EXPECT_TRUE(shown.empty());
+    const std::string saved = ReadWholeFile(CFileName(target + L"\\r.txt")).value_or("");
+    EXPECT_EQ(saved, ExpectedBytes(*dialog));
 }
 
 TEST_F(ResultSaveTest, SavingOverALongerFileLeavesNoTraceOfIt) {
@@ -148,7 +163,7 @@ TEST_F(ResultSaveTest, AFileThatCannotBeCreatedIsReported) {
     Save(path);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].owner, dialog->GetSafeHwnd());
-    EXPECT_EQ(shown[0].caption, ApplicationName());
+    EXPECT_EQ(shown[0].caption, ApplicationName().Text());
     EXPECT_EQ(shown[0].type, static_cast<UINT>(MB_ICONERROR | MB_OK));
     EXPECT_EQ(shown[0].text.find(path), 0u);
     // "保存できませんでした" in code page 932.
@@ -200,7 +215,7 @@ TEST_F(ResultSaveTest, TheErrorBoxIsOwnedByTheWindowAndCaptionedWithTheProgramNa
     });
     Save(folder.PathOf("missing\\r.txt"));
     EXPECT_TRUE(driver.Done());
-    EXPECT_EQ(caption, ApplicationName());
+    EXPECT_EQ(caption, ApplicationName().Text());
     EXPECT_NE(text.find("missing\\r.txt"), std::string::npos) << text;
 }
 

@@ -18,11 +18,11 @@
 // A result window whose save dialog the test answers.
 class CTestResultDlg : public CResultDlg {
 public:
-    std::optional<std::string> savePath;
+    std::optional<CFileName> savePath;
     int saveQuestions = 0;
 
 protected:
-    std::optional<std::string> AskSavePath() override {
+    std::optional<CFileName> AskSavePath() override {
         ++saveQuestions;
         return savePath;
     }

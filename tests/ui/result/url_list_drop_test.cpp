@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "engine/job_state.h"
+#include "framework/file_io.h"
+#include "framework/wide_path.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"
+#include "ui/result/url_list.h"
 
 namespace {
 
@@ -41,10 +44,12 @@ protected:
             g_failedList.AddTail(name);
         }
     }
-    void Drop(const std::vector<std::string>& paths) {
+    template <class Path>
+    void Drop(const std::vector<Path>& paths) {
         SendMessageA(dialog->GetSafeHwnd(), WM_DROPFILES,
                      reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0);
     }
+    void Drop(const std::vector<std::string>& paths) { Drop<std::string>(paths); }
     bool AcceptsDrops() const {
         return (GetWindowLongPtrA(dialog->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
     }
@@ -91,6 +96,19 @@ TEST_F(UrlListDropTest, ListsWithAByteOrderMarkKeepTheirEncoding) {
     Drop({folder.Write("utf16.txt", utf16)});
     EXPECT_EQ(ReadFileBytes(folder.PathOf("utf16_.txt")), utf16.substr(0, 20));
     EXPECT_TRUE(shown.empty());
+}
+
+// A list in a folder whose name code page 932 cannot write is read and its
+// extract written beside it, by their real names.
+TEST_F(UrlListDropTest, ListsInFoldersNamedBeyondCodePage932AreFiltered) {
+    Fail({"b.zip"});
+    const std::wstring name = L"\u5199\u771F\U00020BB7";
+    const std::wstring list = WidenText(folder.Path()) + L"\\" + name + L"\\urls.txt";
+    CreateDirectoryW((WidenText(folder.Path()) + L"\\" + name).c_str(), nullptr);
+    folder.Write(name + L"\\urls.txt", "files/a.zip\r\nfiles/b.zip\r\n");
+    Drop(std::vector<std::wstring>{list});
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(ReadWholeFile(CFileName(UrlExtractPath(list))), "files/b.zip\r\n");
 }
 
 TEST_F(UrlListDropTest, RecordListWorkedExampleInAnyCaseOfExtension) {

@@ -42,12 +42,11 @@ TEST(UrlListTest, FormatFollowsTheWholeExtensionWithoutCase) {
 }
 
 TEST(UrlListTest, ExtractGoesBesideTheListWithAnUnderscore) {
-    EXPECT_EQ(UrlExtractPath("C:\\dl\\list.txt"), "C:\\dl\\list_.txt");
-    EXPECT_EQ(UrlExtractPath("D.WRG"), "D_.WRG");
-    EXPECT_EQ(UrlExtractPath("C:\\dl\\urls_.txt"), "C:\\dl\\urls__.txt");
-    EXPECT_EQ(UrlExtractPath("\\\\server\\share\\a.b.txt"), "\\\\server\\share\\a.b_.txt");
-    // "表" ends in the byte of a backslash: the folder stays whole.
-    EXPECT_EQ(UrlExtractPath("C:\\\x95\x5C\\u.txt"), "C:\\\x95\x5C\\u_.txt");
+    EXPECT_EQ(UrlExtractPath(L"C:\\dl\\list.txt"), L"C:\\dl\\list_.txt");
+    EXPECT_EQ(UrlExtractPath(L"D.WRG"), L"D_.WRG");
+    EXPECT_EQ(UrlExtractPath(L"C:\\dl\\urls_.txt"), L"C:\\dl\\urls__.txt");
+    EXPECT_EQ(UrlExtractPath(L"\\\\server\\share\\a.b.txt"), L"\\\\server\\share\\a.b_.txt");
+    EXPECT_EQ(UrlExtractPath(L"C:\\d.d\\urls"), L"C:\\d.d\\urls_");
 }
 
 TEST(UrlListTest, PiecesAreWhatFgetsWithA500ByteBufferYields) {

@@ -1,0 +1,58 @@
+#include "framework/file_name.h"
+
+#include "framework/wide_path.h"
+
+namespace {
+
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+std::size_t FolderLength(std::wstring_view path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator != std::wstring_view::npos) {
+        return separator + 1;
+    }
+    return path.size() >= 2 && path[1] == L':' ? 2 : 0;
+}
+
+}  // namespace
+
+CFileName::CFileName(std::wstring real) : m_real(std::move(real)) {
+    bool lossy = false;
+    m_text = NarrowText(m_real, &lossy);
+    m_exact = !lossy;
+}
+
+CFileName CFileName::FromText(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    std::wstring real = WidenText(text.substr(0, nul));
+    if (nul != std::string_view::npos) {
+        real += L'\0';
+    }
+    CFileName name;
+    name.m_real = std::move(real);
+    name.m_text = std::string(text);
+    return name;
+}
+
+std::wstring CFileName::SystemPath() const {
+    return WidePath(m_real);
+}
+
+CFileName CFileName::Child(std::wstring_view name) const {
+    std::wstring path = m_real;
+    if (!path.empty() && !IsSeparator(path.back()) && path.back() != L':') {
+        path += L'\\';
+    }
+    path += name;
+    return CFileName(std::move(path));
+}
+
+CFileName CFileName::Folder() const {
+    return CFileName(m_real.substr(0, FolderLength(m_real)));
+}
+
+CFileName CFileName::FinalComponent() const {
+    return CFileName(m_real.substr(FolderLength(m_real)));
+}
