@@ -3,9 +3,26 @@
 #include <windows.h>
 
 #include "framework/path_parts.h"
+#include "framework/wide_path.h"
+
+// The system truncates a name that does not fit and returns the buffer's
+// size, so the buffer grows until the whole name fits.
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
 
 std::string ApplicationName() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return SplitPath(std::string_view(path, length < sizeof path ? length : 0)).base;
+    return SplitPath(NarrowText(ModulePath())).base;
 }
