@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
 #include "tests/support/test_files.h"
@@ -244,24 +245,33 @@ std::wstring ShortcutTarget(const std::wstring& path) {
     return target;
 }
 
-TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramAndThenRemovesIt) {
+TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxesAFailure) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     wchar_t* folder = nullptr;
     ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder), S_OK);
     const std::wstring shortcut = folder + std::wstring(L"\\Varnel.lnk");
     CoTaskMemFree(folder);
-    DeleteFileW(shortcut.c_str());  // left by a run that stopped half-way
+    // Left by a run that stopped half-way.
+    DeleteFileW(shortcut.c_str());
+    RemoveDirectoryW(shortcut.c_str());
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
 
     // The item each time the menu opened, and the shortcut then; each item
-    // is chosen, until the third menu closes the window.
+    // is chosen, the third over a folder in the shortcut's place, until the
+    // fourth menu closes the window.
     struct Seen {
         std::string item;
         UINT id;
         std::wstring target;
     };
     std::vector<Seen> seen;
+    std::vector<std::string> boxes;
+    SetMessageBoxHandlerForTesting(
+        [&boxes](HWND, const std::string& text, const std::string&, UINT) {
+            boxes.push_back(text);
+            return IDOK;
+        });
     CDropDlg window;
     bool asked = false;
     const CModalDriver driver([&] {
@@ -280,15 +290,19 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramAndThenRemovesIt)
         GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
         seen.push_back({text, GetMenuItemID(menu, 1), ShortcutTarget(shortcut)});
         EndMenu();
-        PostMessageA(hwnd, seen.size() < 3 ? WM_COMMAND : WM_CLOSE, seen.back().id, 0);
-        return seen.size() == 3;
+        if (seen.size() == 3) {
+            CreateDirectoryW(shortcut.c_str(), nullptr);
+        }
+        PostMessageA(hwnd, seen.size() < 4 ? WM_COMMAND : WM_CLOSE, seen.back().id, 0);
+        return seen.size() == 4;
     });
     window.DoModal();
-    const bool left = GetFileAttributesW(shortcut.c_str()) != INVALID_FILE_ATTRIBUTES;
+    SetMessageBoxHandlerForTesting(nullptr);
+    const bool left = RemoveDirectoryW(shortcut.c_str()) == FALSE;
     DeleteFileW(shortcut.c_str());
     CoUninitialize();
 
-    ASSERT_EQ(seen.size(), 3u);
+    ASSERT_EQ(seen.size(), 4u);
     // "「送る」に追加(&S)", then "「送る」から削除(&S)"
     const std::string add = "\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x92\xc7\x89\xc1(&S)";
     const std::string remove =
@@ -299,6 +313,12 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramAndThenRemovesIt)
     EXPECT_EQ(seen[1].target, self);
     EXPECT_EQ(seen[2].item, add);
     EXPECT_EQ(seen[2].target, L"");
+    EXPECT_EQ(seen[3].item, add);
+    // "「送る」にショートカットを作れませんでした。"
+    EXPECT_EQ(boxes, std::vector<std::string>{"\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x83\x56\x83"
+                                              "\x87\x81\x5b\x83\x67\x83\x4a\x83\x62\x83\x67\x82\xf0"
+                                              "\x8d\xec\x82\xea\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82"
+                                              "\xb5\x82\xbd\x81\x42"});
     EXPECT_FALSE(left);
 }
 
