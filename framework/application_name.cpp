@@ -2,12 +2,8 @@
 
 #include <windows.h>
 
-#include <string>
-
-namespace {
-
-// The path of the executable, however long: a path that does not fit comes
-// back cut to the buffer's size, so the buffer grows until it fits.
+// The system truncates a name that does not fit and returns the buffer's
+// size, so the buffer grows until the whole name fits.
 std::wstring ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -23,8 +19,6 @@ std::wstring ModulePath() {
         path.resize(path.size() * 2);
     }
 }
-
-}  // namespace
 
 CFileName ApplicationName() {
     const std::wstring name = CFileName(ModulePath()).FinalComponent().Real();

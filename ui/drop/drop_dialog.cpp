@@ -4,11 +4,14 @@
 
 #include <string>
 
+#include "framework/application_name.h"
+#include "framework/message_box.h"
 #include "framework/profile.h"
 #include "framework/string_table.h"
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
 #include "ui/drop/background_job.h"
+#include "ui/drop/send_to_shortcut.h"
 #include "ui/result/job_result.h"
 
 namespace {
@@ -21,6 +24,9 @@ constexpr char kKeyOnTop[] = "OnTop";
 // The keyboard's menu key delivers this point instead of the pointer's.
 constexpr POINT kKeyboardPoint{-1, -1};
 constexpr int kKeyboardMenuOffset = 5;
+
+constexpr char kSendToAddFailed[] = "「送る」にショートカットを作れませんでした。";
+constexpr char kSendToRemoveFailed[] = "「送る」のショートカットを削除できませんでした。";
 
 HINSTANCE Instance() {
     return GetModuleHandleA(nullptr);
@@ -158,6 +164,8 @@ void CDropDlg::OnContextMenu(POINT point) {
     }
     HMENU popup = GetSubMenu(menu, 0);
     CheckMenuItem(popup, ID_DROP_ON_TOP, MF_BYCOMMAND | (m_bOnTop ? MF_CHECKED : MF_UNCHECKED));
+    DeleteMenu(popup, HasSendToShortcut() ? ID_DROP_SEND_TO_ADD : ID_DROP_SEND_TO_REMOVE,
+               MF_BYCOMMAND);
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, owner, nullptr);
     DestroyMenu(menu);
 }
@@ -175,6 +183,12 @@ std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
         case ID_DROP_ON_TOP:
             ToggleOnTop();
             return 0;
+        case ID_DROP_SEND_TO_ADD:
+            ChangeSendTo(AddSendToShortcut, kSendToAddFailed);
+            return 0;
+        case ID_DROP_SEND_TO_REMOVE:
+            ChangeSendTo(RemoveSendToShortcut, kSendToRemoveFailed);
+            return 0;
         case ID_DROP_ABOUT:
             ShowAbout();
             return 0;
@@ -190,6 +204,12 @@ void CDropDlg::ToggleOnTop() {
     m_bOnTop = m_bOnTop ? 0 : 1;
     SetWindowPos(m_hWnd, m_bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE);
+}
+
+void CDropDlg::ChangeSendTo(bool (*change)(), const char* failure) {
+    if (!change()) {
+        ShowMessageBox(m_hWnd, failure, ApplicationName().Text(), MB_OK | MB_ICONERROR);
+    }
 }
 
 // Owned by this window, so that the box shows above it even while the window

@@ -4,10 +4,14 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
+#include <wrl/client.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
 #include "tests/support/test_files.h"
@@ -218,7 +222,7 @@ TEST_F(DropWindowTest, TheKeyboardsMenuOpensBesideTheClientAreaWithTheOnTopMark)
     // "常に前面に表示(&T)"
     EXPECT_EQ(seen.firstItem, "\x8f\xed\x82\xc9\x91\x4f\x96\xca\x82\xc9\x95\x5c\x8e\xa6(&T)");
     EXPECT_TRUE(seen.firstChecked);
-    EXPECT_EQ(seen.count, 4);
+    EXPECT_EQ(seen.count, 5);
 
     SendMessageA(hwnd, WM_COMMAND, ID_DROP_ON_TOP, 0);
     const ShownMenu after = ShowContextMenu(hwnd, MAKELPARAM(300, 200));
@@ -226,6 +230,96 @@ TEST_F(DropWindowTest, TheKeyboardsMenuOpensBesideTheClientAreaWithTheOnTopMark)
     EXPECT_EQ(after.frame.left, 300);
     EXPECT_EQ(after.frame.top, 200);
     EXPECT_FALSE(after.firstChecked);
+}
+
+// Read through the shell as Explorer reads it; empty when there is none.
+std::wstring ShortcutTarget(const std::wstring& path) {
+    Microsoft::WRL::ComPtr<IShellLinkW> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    wchar_t target[MAX_PATH] = {};
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_PPV_ARGS(&link))) &&
+        SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+    }
+    return target;
+}
+
+TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxesAFailure) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    wchar_t* folder = nullptr;
+    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder), S_OK);
+    const std::wstring shortcut = folder + std::wstring(L"\\Varnel.lnk");
+    CoTaskMemFree(folder);
+    // Left by a run that stopped half-way.
+    DeleteFileW(shortcut.c_str());
+    RemoveDirectoryW(shortcut.c_str());
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+
+    // The item each time the menu opened, and the shortcut then; each item
+    // is chosen, the third over a folder in the shortcut's place, until the
+    // fourth menu closes the window.
+    struct Seen {
+        std::string item;
+        UINT id;
+        std::wstring target;
+    };
+    std::vector<Seen> seen;
+    std::vector<std::string> boxes;
+    SetMessageBoxHandlerForTesting(
+        [&boxes](HWND, const std::string& text, const std::string&, UINT) {
+            boxes.push_back(text);
+            return IDOK;
+        });
+    CDropDlg window;
+    bool asked = false;
+    const CModalDriver driver([&] {
+        const HWND hwnd = window.GetSafeHwnd();
+        const HWND popup = FindPopupMenu();
+        if (hwnd == nullptr || (asked && popup == nullptr)) {
+            return false;
+        }
+        asked = !asked;
+        if (asked) {
+            PostMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+            return false;
+        }
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        char text[128] = {};
+        GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
+        seen.push_back({text, GetMenuItemID(menu, 1), ShortcutTarget(shortcut)});
+        EndMenu();
+        if (seen.size() == 3) {
+            CreateDirectoryW(shortcut.c_str(), nullptr);
+        }
+        PostMessageA(hwnd, seen.size() < 4 ? WM_COMMAND : WM_CLOSE, seen.back().id, 0);
+        return seen.size() == 4;
+    });
+    window.DoModal();
+    SetMessageBoxHandlerForTesting(nullptr);
+    const bool left = RemoveDirectoryW(shortcut.c_str()) == FALSE;
+    DeleteFileW(shortcut.c_str());
+    CoUninitialize();
+
+    ASSERT_EQ(seen.size(), 4u);
+    // "「送る」に追加(&S)", then "「送る」から削除(&S)"
+    const std::string add = "\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x92\xc7\x89\xc1(&S)";
+    const std::string remove =
+        "\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xa9\x82\xe7\x8d\xed\x8f\x9c(&S)";
+    EXPECT_EQ(seen[0].item, add);
+    EXPECT_EQ(seen[0].target, L"");
+    EXPECT_EQ(seen[1].item, remove);
+    EXPECT_EQ(seen[1].target, self);
+    EXPECT_EQ(seen[2].item, add);
+    EXPECT_EQ(seen[2].target, L"");
+    EXPECT_EQ(seen[3].item, add);
+    // "「送る」にショートカットを作れませんでした。"
+    EXPECT_EQ(boxes, std::vector<std::string>{"\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x83\x56\x83"
+                                              "\x87\x81\x5b\x83\x67\x83\x4a\x83\x62\x83\x67\x82\xf0"
+                                              "\x8d\xec\x82\xea\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82"
+                                              "\xb5\x82\xbd\x81\x42"});
+    EXPECT_FALSE(left);
 }
 
 TEST_F(DropWindowTest, TheSystemMenuEndsWithTheAboutItem) {

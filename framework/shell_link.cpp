@@ -1,0 +1,43 @@
+#include "framework/shell_link.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+#include <wrl/client.h>
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// A window's thread is a single-threaded apartment. A thread that already
+// joined the other kind keeps it, and shell links work there too.
+class CComApartment {
+public:
+    CComApartment() : m_joined(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~CComApartment() {
+        if (m_joined) {
+            CoUninitialize();
+        }
+    }
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+
+private:
+    bool m_joined;
+};
+
+}  // namespace
+
+bool CreateShellLink(const std::wstring& linkPath, const std::wstring& targetPath) {
+    const CComApartment apartment;
+    ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&link))) ||
+        FAILED(link->SetPath(targetPath.c_str()))) {
+        return false;
+    }
+    ComPtr<IPersistFile> file;
+    return SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Save(linkPath.c_str(), TRUE));
+}

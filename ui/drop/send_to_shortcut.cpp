@@ -1,0 +1,46 @@
+#include "ui/drop/send_to_shortcut.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include "framework/application_name.h"
+#include "framework/shell_link.h"
+
+namespace {
+
+// Named after the product rather than the executable, so that the menu
+// reads as the window's caption does.
+constexpr wchar_t kShortcutName[] = L"\\Varnel.lnk";
+
+}  // namespace
+
+std::wstring SendToShortcutPath() {
+    wchar_t folder[MAX_PATH];
+    if (SHGetFolderPathW(nullptr, CSIDL_SENDTO | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                         folder) != S_OK) {
+        return {};
+    }
+    return folder + std::wstring(kShortcutName);
+}
+
+bool HasSendToShortcut() {
+    const std::wstring path = SendToShortcutPath();
+    const DWORD attributes =
+        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool AddSendToShortcut() {
+    const std::wstring path = SendToShortcutPath();
+    const std::wstring program = ModulePath();
+    return !path.empty() && !program.empty() && CreateShellLink(path, program);
+}
+
+// A shortcut already gone (removed in Explorer while the menu was open) is
+// what was asked for.
+bool RemoveSendToShortcut() {
+    const std::wstring path = SendToShortcutPath();
+    return !path.empty() &&
+           (DeleteFileW(path.c_str()) != FALSE || GetLastError() == ERROR_FILE_NOT_FOUND);
+}

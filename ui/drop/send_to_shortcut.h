@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// The program's place in Explorer's Send To menu: a shortcut named
+// "Varnel.lnk" in the user's Send To folder that starts this program by its
+// real path, so that the items sent arrive as its command line. Its presence
+// is read from the folder each time, never kept.
+
+// The shortcut's path, or empty when the system names no Send To folder.
+std::wstring SendToShortcutPath();
+bool HasSendToShortcut();
+// Each returns false when the folder was left as it was.
+bool AddSendToShortcut();
+bool RemoveSendToShortcut();
