@@ -16,6 +16,7 @@
 #define IDC_DROP_ICON 1000
 #define ID_DROP_ABOUT 32771
 #define ID_DROP_ON_TOP 32772
+#define ID_DROP_RECURSIVE 32773
 #define ID_DROP_CLOSE 57665          // 0xE141
 #define IDM_ABOUT_SYSCOMMAND 0x0010  // system-menu About item
 

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
 #include "ui/drop/background_job.h"
+#include "ui/drop/folder_depth_setting.h"
 #include "ui/result/job_result.h"
 
 namespace {
@@ -158,6 +159,8 @@ void CDropDlg::OnContextMenu(POINT point) {
     }
     HMENU popup = GetSubMenu(menu, 0);
     CheckMenuItem(popup, ID_DROP_ON_TOP, MF_BYCOMMAND | (m_bOnTop ? MF_CHECKED : MF_UNCHECKED));
+    const bool wholeTree = ReadFolderDepthSetting() == FolderDepth::WholeTree;
+    CheckMenuItem(popup, ID_DROP_RECURSIVE, MF_BYCOMMAND | (wholeTree ? MF_CHECKED : MF_UNCHECKED));
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, owner, nullptr);
     DestroyMenu(menu);
 }
@@ -175,6 +178,9 @@ std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
         case ID_DROP_ON_TOP:
             ToggleOnTop();
             return 0;
+        case ID_DROP_RECURSIVE:
+            ToggleRecursive();
+            return 0;
         case ID_DROP_ABOUT:
             ShowAbout();
             return 0;
@@ -190,6 +196,13 @@ void CDropDlg::ToggleOnTop() {
     m_bOnTop = m_bOnTop ? 0 : 1;
     SetWindowPos(m_hWnd, m_bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE);
+}
+
+// Stored at once: the program started with paths follows the item too.
+void CDropDlg::ToggleRecursive() {
+    WriteFolderDepthSetting(ReadFolderDepthSetting() == FolderDepth::WholeTree
+                                ? FolderDepth::FilesOnly
+                                : FolderDepth::WholeTree);
 }
 
 // Owned by this window, so that the box shows above it even while the window

@@ -49,6 +49,7 @@ private:
     std::optional<LRESULT> OnSysCommand(WPARAM command);
     std::optional<LRESULT> OnCommand(WORD id);
     void ToggleOnTop();
+    void ToggleRecursive();
     void ShowAbout();
     void OnDestroy();
     void OnMouseMove();
