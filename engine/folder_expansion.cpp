@@ -25,7 +25,10 @@ bool FolderUnreadable() {
 
 std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDepth depth) {
     const bool wholeTree = depth == FolderDepth::WholeTree;
-    const std::size_t rowNameStart = folder.Child(L"").Text().size();
+    // A file of a whole tree is named from the folder on; one lying directly
+    // in the folder keeps its bare name either way.
+    const std::size_t rowNameStart =
+        wholeTree ? folder.Child(L"").Text().size() : InputEntry::kLastComponent;
     std::size_t added = 0;
     // Folders still to search, the next one last: depth first, sub-folders
     // in the order listed.

@@ -12,8 +12,8 @@ enum class FolderDepth {
 
 // Appends the files of folder to inputs as files found in a folder, by
 // their real names, each folder's files in the order the search returns
-// them and before its sub-folders. Each row names its file from the folder
-// on ("sub\x.bin"). A whole tree's search enters no link or junction and
+// them and before its sub-folders. A whole tree's rows name each file from
+// the folder on ("sub\x.bin"). Its search enters no link or junction and
 // reads past a folder it cannot read; each adds its message line to
 // g_messageList. Returns how many files were added.
 std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs,
