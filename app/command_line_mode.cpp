@@ -5,10 +5,11 @@
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "lists/list_inputs.h"
+#include "ui/drop/folder_depth_setting.h"
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::wstring_view argumentText) {
-    RunJob(BuildInputList(SplitArguments(argumentText)), kChecksumLists);
+    RunJob(BuildInputList(SplitArguments(argumentText), ReadFolderDepthSetting()), kChecksumLists);
     AddNoErrorsMessageIfNone();
     ShowJobResult(nullptr);
 }

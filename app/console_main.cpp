@@ -36,9 +36,10 @@ constexpr char kUsage[] =
     "Prints the report of the result window: CRC-16 and size of each file, and the\r\n"
     "check of .txt and .crc lists. A folder stands for the files directly in it.\r\n"
     "\r\n"
-    "  --help     この説明 (this help)\r\n"
-    "  --version  バージョン (version)\r\n"
-    "  --         以降はすべてパス (only paths follow)\r\n"
+    "  -r, --recursive  サブフォルダのファイルも計算 (files of sub-folders too)\r\n"
+    "  --help           この説明 (this help)\r\n"
+    "  --version        バージョン (version)\r\n"
+    "  --               以降はすべてパス (only paths follow)\r\n"
     "\r\n"
     "終了コード (exit status): 0 メッセージなし (no message), 1 メッセージあり (messages),\r\n"
     "2 使い方の誤り (usage error)\r\n";
@@ -69,9 +70,9 @@ bool WriteReport(const CConsoleStream& out) {
     return out.Write(piece) && written;
 }
 
-int RunCheck(const std::vector<std::wstring>& paths, const CConsoleStream& out,
+int RunCheck(const std::vector<std::wstring>& paths, FolderDepth depth, const CConsoleStream& out,
              const CConsoleStream& err) {
-    std::unique_ptr<CInputList> inputs = BuildInputList(paths);
+    std::unique_ptr<CInputList> inputs = BuildInputList(paths, depth);
     LeaveOutOwnOutput(*inputs);
     CConsoleProgress progress(err, inputs->size());
     if (err.IsInteractive()) {
@@ -126,7 +127,8 @@ int main() {
         for (const std::size_t index : request.pathIndices) {
             paths.push_back(arguments[index]);
         }
-        return RunCheck(paths, out, err);
+        return RunCheck(paths, request.recursive ? FolderDepth::WholeTree : FolderDepth::FilesOnly,
+                        out, err);
     } catch (const std::bad_alloc&) {
         err.Write(NoMemoryMessage("varnelc") + "\r\n");
         return kExitMessages;

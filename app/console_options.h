@@ -9,11 +9,12 @@ struct ConsoleRequest {
     Action action = Action::Check;
     // Check: where the files, lists and folders stand among the arguments, in order
     std::vector<std::size_t> pathIndices;
-    std::string error;  // UsageError: what was wrong, for the user
+    std::string error;       // UsageError: what was wrong, for the user
+    bool recursive = false;  // folders stand for every file below them
 };
 
 // Options may stand anywhere: "--help" (also "-h" and "/?"), "--version",
-// and "--", after which every argument is a path even if it begins with
+// "--recursive" (also "-r"), and "--", after which every argument is a path even if it begins with
 // "-" (a lone "-" is a path too). No path, or an unknown option, is a usage
 // error. The first "--help" or unknown option decides at once.
 ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments);

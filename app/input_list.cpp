@@ -11,7 +11,7 @@
 
 namespace {
 
-void AddArgument(const std::wstring& argument, CInputList& inputs);
+void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs);
 
 // Where the last component of a path begins.
 std::size_t LastComponent(const std::wstring& path) {
@@ -26,7 +26,7 @@ bool HasWildcards(const std::wstring& argument) {
 // A pattern stands for every entry it matches but "." and "..", in name
 // order as the file system compares names, each handled as that argument
 // would be. Without a match it stays as typed, so that the report names it.
-void AddMatches(const std::wstring& pattern, CInputList& inputs) {
+void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inputs) {
     std::vector<std::wstring> names;
     CFileFind finder;
     for (bool found = finder.FindFile(pattern); found; found = finder.FindNext()) {
@@ -44,20 +44,20 @@ void AddMatches(const std::wstring& pattern, CInputList& inputs) {
     });
     const std::wstring folder = pattern.substr(0, LastComponent(pattern));
     for (const std::wstring& name : names) {
-        AddArgument(folder + name, inputs);
+        AddArgument(folder + name, depth, inputs);
     }
 }
 
-void AddArgument(const std::wstring& argument, CInputList& inputs) {
+void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs) {
     if (HasWildcards(argument)) {
-        AddMatches(argument, inputs);
+        AddMatches(argument, depth, inputs);
         return;
     }
     std::wstring longPath = argument;
     ExpandToLongPath(argument, longPath);
     const CFileName path(longPath);
     if (IsFolder(path)) {
-        AddFolderFiles(path, inputs);
+        AddFolderFiles(path, inputs, depth);
     } else {
         inputs.push_back({path, false});
     }
@@ -65,10 +65,11 @@ void AddArgument(const std::wstring& argument, CInputList& inputs) {
 
 }  // namespace
 
-std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments) {
+std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments,
+                                           FolderDepth depth) {
     auto inputs = std::make_unique<CInputList>();
     for (const std::wstring& argument : arguments) {
-        AddArgument(argument, *inputs);
+        AddArgument(argument, depth, *inputs);
     }
     return inputs;
 }

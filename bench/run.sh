@@ -12,6 +12,9 @@
 # "keep" leaves them for the next run. Its last section, the worst ".crc"
 # lists against an ordinary one, runs alone (no folders made) with
 #   bench/run.sh scale lists [rounds, default 3]
+# and its trees (100 files a folder, and a chain of folders) alone with
+#   bench/run.sh scale trees [rounds, default 3]
+# Their trees are made here too, and kept for the next run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${VARNEL_BUILD:-$root/build}
@@ -33,7 +36,30 @@ if [ "$which" = scale ]; then
         "$out/win/wine-run" "$out/win/bin/scale_bench.exe" lists "${2:-3}"
         exit
     fi
-    folders="$out/win/wineprefix/drive_c/users/$(id -un)/Temp/varnel-scale-bench"
+    temp="$out/win/wineprefix/drive_c/users/$(id -un)/Temp"
+    for count in 25000 50000 100000; do
+        tree="$temp/varnel-tree-bench/wide/$count"
+        if [ "$(find "$tree" -type f 2>/dev/null | wc -l)" != "$count" ]; then
+            mkdir -p "$tree" && cd "$tree"
+            seq -f 'dir_%04g' 0 $((count / 100 - 1)) | xargs mkdir -p
+            seq 0 $((count - 1)) | awk '{ printf "dir_%04d/file_%06d.dat\n", int($1 / 100), $1 }' |
+                xargs touch
+            cd "$root"
+        fi
+    done
+    for depth in 25 50 100; do
+        chain="$temp/varnel-tree-bench/chain/$depth"
+        for level in $(seq 0 $((depth - 1))); do
+            chain="$chain/$(printf dir_%04d "$level")"
+            mkdir -p "$chain" && touch "$chain/$(printf file_%06d.dat "$level")"
+        done
+    done
+    if [ "${1:-}" = trees ]; then
+        echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) processors)"
+        "$out/win/wine-run" "$out/win/bin/scale_bench.exe" trees "${2:-3}"
+        exit
+    fi
+    folders="$temp/varnel-scale-bench"
     for count in 25000 50000 100000; do
         mkdir -p "$folders/$count"
         if [ "$(find "$folders/$count" -type f | wc -l)" != "$count" ]; then

@@ -1,7 +1,8 @@
 // Whether the costs that grow with the work grow linearly: each measured at
 // a quarter, a half and the whole of a large case, as time per item and as
 // that time against the smallest size's (1.00 everywhere is linear).
-//   - folder expansion (AddFolderFiles) of folders of empty files;
+//   - folder expansion (AddFolderFiles) of folders of empty files, and of
+//     whole trees: wide (100 files a folder) and a chain of folders;
 //   - a report of many rows: laying it out, and opening the result window
 //     over it until its list box holds every line and is painted;
 //   - URL extraction of failed names from a plain URL list, against the
@@ -11,6 +12,7 @@
 // checking each as the console checker does.
 // Usage: scale_bench [rounds, default 3] [keep: leave the test folders for the next run]
 //        scale_bench lists [rounds, default 3]   (the worst lists alone)
+//        scale_bench trees [rounds, default 3]   (folder trees alone)
 // Making the folders under Wine takes hours (each new name is looked up in
 // every entry of the folder); bench/run.sh makes them outside Wine.
 #include <windows.h>
@@ -250,6 +252,124 @@ bool BenchFolderExpansion(std::size_t largest, int rounds, bool keep) {
         std::printf("  (test folders removed in %.1f s)\n", removing);
     }
     return made;
+}
+
+// Trees -----------------------------------------------------------------------
+
+constexpr std::size_t kFilesPerTreeFolder = 100;
+
+std::string TreeFolderName(std::size_t index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "dir_%04zu", index);
+    return name;
+}
+
+// A tree's layout: where each file lies below the root.
+struct TreeShape {
+    std::vector<std::string> folders;  // each folder below the root, parents first
+    std::vector<std::string> files;
+};
+
+// files empty files, kFilesPerTreeFolder in each of files / kFilesPerTreeFolder folders.
+TreeShape WideTree(std::size_t files) {
+    TreeShape shape;
+    for (std::size_t i = 0; i < files; ++i) {
+        if (i % kFilesPerTreeFolder == 0) {
+            shape.folders.push_back(TreeFolderName(i / kFilesPerTreeFolder));
+        }
+        shape.files.push_back(shape.folders.back() + "\\" + FolderFileName(i));
+    }
+    return shape;
+}
+
+// A chain of folders, each in the one before, with one file at each level.
+TreeShape Chain(std::size_t depth) {
+    TreeShape shape;
+    std::string folder;
+    for (std::size_t level = 0; level < depth; ++level) {
+        if (level > 0) {
+            folder += '\\';
+        }
+        folder += TreeFolderName(level);
+        shape.folders.push_back(folder);
+        shape.files.push_back(folder + "\\" + FolderFileName(level));
+    }
+    return shape;
+}
+
+std::size_t CountTreeFiles(const std::string& root) {
+    CInputList found;
+    return AddFolderFiles(CFileName::FromText(root), found, FolderDepth::WholeTree);
+}
+
+// Makes the tree under root unless it stands there already (bench/run.sh
+// makes the large ones outside Wine).
+bool MakeTree(const std::string& root, const TreeShape& shape) {
+    if (CountTreeFiles(root) == shape.files.size()) {
+        return true;
+    }
+    CreateDirectoryA(root.c_str(), nullptr);
+    for (const std::string& folder : shape.folders) {
+        CreateDirectoryW(CFileName::FromText(root + "\\" + folder).SystemPath().c_str(), nullptr);
+    }
+    for (const std::string& file : shape.files) {
+        WriteFileAtomically(CFileName::FromText(root + "\\" + file), "");
+    }
+    return CountTreeFiles(root) == shape.files.size();
+}
+
+// Time per file, and the bytes the input list holds per file against the
+// bytes of the paths it holds (each path as UTF-16 and as code page 932).
+bool BenchTree(const char* title, const std::vector<std::pair<std::size_t, TreeShape>>& trees,
+               const std::string& root, int rounds) {
+    CScaleTable table(title, "files");
+    bool ok = true;
+    for (const auto& [size, shape] : trees) {
+        const std::string folder = root + "\\" + std::to_string(size);
+        if (!MakeTree(folder, shape)) {
+            std::printf("  %9zu COULD NOT BE MADE\n", size);
+            ok = false;
+            continue;
+        }
+        CountTreeFiles(folder);  // warms the file system's caches
+        CInputList inputs;
+        std::size_t added = 0, held = 0;
+        const double seconds = MedianSeconds(
+            rounds, [&] { inputs = CInputList(); },
+            [&] {
+                const std::size_t before = ResetPeakBytes();
+                added = AddFolderFiles(CFileName::FromText(folder), inputs, FolderDepth::WholeTree);
+                held = g_peakBytes.load() - before;
+            });
+        std::size_t pathBytes = 0;
+        for (const InputEntry& input : inputs) {
+            pathBytes += input.path.Real().size() * sizeof(wchar_t) + input.path.Text().size();
+        }
+        char note[96];
+        std::snprintf(note, sizeof note, "  peak %.0f B/file, paths %.0f B/file%s",
+                      static_cast<double>(held) / added, static_cast<double>(pathBytes) / added,
+                      added == shape.files.size() ? "" : "  WRONG COUNT");
+        table.Row(added, seconds, note);
+        ok = ok && added == shape.files.size();
+    }
+    return ok;
+}
+
+bool BenchTrees(std::size_t largest, std::size_t deepest, int rounds) {
+    const std::string root = BenchTempPath("varnel-tree-bench");
+    CreateDirectoryA(root.c_str(), nullptr);
+    std::vector<std::pair<std::size_t, TreeShape>> wide, chains;
+    for (std::size_t step = kSizeSteps; step-- > 0;) {
+        wide.emplace_back(largest >> step, WideTree(largest >> step));
+        chains.emplace_back(deepest >> step, Chain(deepest >> step));
+    }
+    std::printf("\nTrees under %s (kept; made when missing, not counted)\n", root.c_str());
+    bool ok = BenchTree("Whole tree, 100 files a folder: AddFolderFiles with sub-folders", wide,
+                        root + "\\wide", rounds);
+    CreateDirectoryA((root + "\\chain").c_str(), nullptr);
+    return BenchTree("Chain, one folder in each and a file at each level", chains, root + "\\chain",
+                     rounds) &&
+           ok;
 }
 
 // Report and result window --------------------------------------------------
@@ -583,17 +703,22 @@ bool BenchWorstLists(int rounds) {
 
 int main(int argc, char** argv) {
     const bool listsAlone = argc > 1 && std::strcmp(argv[1], "lists") == 0;
-    const int first = listsAlone ? 2 : 1;
+    const bool treesAlone = argc > 1 && std::strcmp(argv[1], "trees") == 0;
+    const int first = listsAlone || treesAlone ? 2 : 1;
     const int rounds = argc > first ? std::max(1, std::atoi(argv[first])) : 3;
     const bool keep = argc > first + 1 && std::strcmp(argv[first + 1], "keep") == 0;
     BuildCrcTable();
     std::printf("Program: %s\n", BenchPlatform().c_str());
+    if (treesAlone) {
+        return BenchTrees(100000, 100, rounds) ? 0 : 1;
+    }
     bool ok = true;
     if (!listsAlone) {
         std::printf("Rounds:  %d, median; sizes a quarter, a half and the whole\n", rounds);
         ok = BenchUrlExtraction(10000, 200000, rounds);
         ok = BenchReport(100000, rounds) && ok;
         ok = BenchFolderExpansion(100000, rounds, keep) && ok;
+        ok = BenchTrees(100000, 100, rounds) && ok;
     }
     ok = BenchWorstLists(rounds) && ok;
     return ok ? 0 : 1;

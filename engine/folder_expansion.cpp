@@ -1,18 +1,61 @@
 #include "engine/folder_expansion.h"
 
+#include <windows.h>
+
+#include <algorithm>
+
+#include "engine/job_messages.h"
+#include "engine/job_state.h"
 #include "framework/file_find.h"
 
-std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs) {
+namespace {
+
+bool IsDotEntry(const std::wstring& name) {
+    return name == L"." || name == L"..";
+}
+
+// A search that ends at once for a reason other than an empty match cannot
+// read the folder.
+bool FolderUnreadable() {
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES;
+}
+
+}  // namespace
+
+std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDepth depth) {
+    const bool wholeTree = depth == FolderDepth::WholeTree;
+    // A file of a whole tree is named from the folder on; one lying directly
+    // in the folder keeps its bare name either way.
+    const std::size_t rowNameStart =
+        wholeTree ? folder.Child(L"").Text().size() : InputEntry::kLastComponent;
     std::size_t added = 0;
-    CFileFind finder;
-    for (bool found = finder.FindFile(folder.Child(L"*.*").Real()); found;
-         found = finder.FindNext()) {
-        // Subfolders, "." and ".." included, are never entered.
-        if (finder.IsDirectory()) {
-            continue;
+    // Folders still to search, the next one last: depth first, sub-folders
+    // in the order listed.
+    std::vector<CFileName> pending{folder};
+    while (!pending.empty()) {
+        const CFileName current = std::move(pending.back());
+        pending.pop_back();
+        const std::size_t firstSubfolder = pending.size();
+        CFileFind finder;
+        bool found = finder.FindFile(current.Child(L"*.*").Real());
+        if (!found && wholeTree && FolderUnreadable()) {
+            g_messageList.AddTail(UnreadableFolderMessage(current.Text()));
         }
-        inputs.push_back({folder.Child(finder.GetRealName()), true});
-        ++added;
+        for (; found; found = finder.FindNext()) {
+            const std::wstring& name = finder.GetRealName();
+            if (!finder.IsDirectory()) {
+                inputs.push_back({current.Child(name), true, rowNameStart});
+                ++added;
+            } else if (!wholeTree || IsDotEntry(name)) {
+                continue;
+            } else if (finder.IsReparsePoint()) {
+                g_messageList.AddTail(LinkNotEnteredMessage(current.Child(name).Text()));
+            } else {
+                pending.push_back(current.Child(name));
+            }
+        }
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(firstSubfolder), pending.end());
     }
     return added;
 }

@@ -4,7 +4,17 @@
 
 #include "engine/input_entry.h"
 
-// Appends the files lying directly in folder (no subfolders, one level) to
-// inputs as files found in a folder, by their real names, in the order the
-// search returns them. Returns how many were added.
-std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs);
+// How deep a folder the user named is searched for files.
+enum class FolderDepth {
+    FilesOnly,  // the files lying directly in it
+    WholeTree,  // and the files of every sub-folder below it
+};
+
+// Appends the files of folder to inputs as files found in a folder, by
+// their real names, each folder's files in the order the search returns
+// them and before its sub-folders. A whole tree's rows name each file from
+// the folder on ("sub\x.bin"). Its search enters no link or junction and
+// reads past a folder it cannot read; each adds its message line to
+// g_messageList. Returns how many files were added.
+std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs,
+                           FolderDepth depth = FolderDepth::FilesOnly);

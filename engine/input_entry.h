@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/file_name.h"
+#include "framework/path_parts.h"
 
 // One input of a job. A path the user named is examined by its extension
 // (a ".txt" or ".crc" list is verified); a file found in a folder the user
@@ -12,10 +15,24 @@
 // for a file found in a folder. The file is reached by its real name, and
 // the report shows its text.
 struct InputEntry {
+    // The row shows the path's last component, unless told where in the
+    // path's text the name it shows begins.
+    static constexpr std::size_t kLastComponent = std::string::npos;
+
     // A path alone is one the user named.
-    InputEntry(CFileName path, bool inFolder = false) : path(std::move(path)), inFolder(inFolder) {}
+    InputEntry(CFileName path, bool inFolder = false, std::size_t rowNameStart = kLastComponent)
+        : path(std::move(path)), inFolder(inFolder), rowNameStart(rowNameStart) {}
     CFileName path;
     bool inFolder;
+    // A file found in a folder is named from that folder on ("sub\x.bin"),
+    // so that a report saved there reaches every file of the tree again.
+    std::size_t rowNameStart;
+
+    // The name the file's row in the report shows.
+    std::string RowName() const {
+        return rowNameStart == kLastComponent ? FinalComponent(path.Text())
+                                              : path.Text().substr(rowNameStart);
+    }
     bool operator==(const InputEntry&) const = default;
 };
 using CInputList = std::vector<InputEntry>;

@@ -23,3 +23,11 @@ std::string NoMemoryMessage(const std::string& subject) {
 std::string UnexpectedErrorMessage(const std::string& subject) {
     return subject + ":予期しないエラーのため確認できませんでした";
 }
+
+std::string LinkNotEnteredMessage(const std::string& folder) {
+    return folder + ":リンクかジャンクションなので、中のファイルは確認していません";
+}
+
+std::string UnreadableFolderMessage(const std::string& folder) {
+    return folder + ":フォルダが読めないため、中のファイルは確認していません";
+}

@@ -28,3 +28,8 @@ std::string ReadErrorMessage(const std::string& subject);
 std::string NoMemoryMessage(const std::string& subject);
 // Handling subject failed in a way the job did not foresee; it was not checked.
 std::string UnexpectedErrorMessage(const std::string& subject);
+// A folder below one searched with its sub-folders is a link or junction;
+// it leads elsewhere and was not entered.
+std::string LinkNotEnteredMessage(const std::string& folder);
+// A folder searched with its sub-folders could not be read; the search went on.
+std::string UnreadableFolderMessage(const std::string& folder);

@@ -39,7 +39,7 @@ void ChecksumFile(const InputEntry& input) {
     }
     // The size is the count of bytes the CRC covers, so that the row
     // describes one state of the file even while another program writes it.
-    AppendRow(FinalComponent(path), crc, size);
+    AppendRow(input.RowName(), crc, size);
     if (!input.path.IsTextExact()) {
         g_messageList.AddTail(UnwritableNameMessage(path));
     }

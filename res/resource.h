@@ -18,6 +18,7 @@
 #define ID_DROP_ON_TOP 32772
 #define ID_DROP_SEND_TO_ADD 32773     // one of the two shows, as the Send To shortcut
 #define ID_DROP_SEND_TO_REMOVE 32774  // is absent or present
+#define ID_DROP_RECURSIVE 32775
 #define ID_DROP_CLOSE 57665          // 0xE141
 #define IDM_ABOUT_SYSCOMMAND 0x0010  // system-menu About item
 

@@ -65,7 +65,7 @@ TEST_F(VarnelcTest, AnEmptyFolderLeavesTheNoInputMessage) {
 }
 
 TEST_F(VarnelcTest, UsageErrorsHelpAndVersion) {
-    for (const char* arguments : {"", "   ", "--bogus a.bin", "--"}) {
+    for (const char* arguments : {"", "   ", "--bogus a.bin", "--", "-r"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2u) << arguments;
         EXPECT_EQ(outcome.out, "") << arguments;
@@ -180,6 +180,40 @@ TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {
     message += ")\r\n";
     ASSERT_EQ(after.out.substr(0, message.size()), message);
     EXPECT_EQ(after.out.substr(message.size(), 4), "Name");
+}
+
+// With -r a folder stands for its whole tree, each file named from the
+// folder on, each folder's files before its sub-folders; the report saved
+// there verifies the tree again. Without it, only the files directly in
+// the folder, named as ever.
+TEST_F(VarnelcTest, ATreeIsCheckedByRelativeNamesOnlyWhenAsked) {
+    const std::string tree = data.MakeFolder("tree");
+    data.MakeFolder("tree\\sub");
+    data.MakeFolder("tree\\sub\\deeper");
+    data.Write("tree\\sub\\deeper\\y.bin", "abc");
+    data.Write("tree\\sub\\x.bin", "123456789");
+    data.Write("tree\\a.bin", "a");
+    EXPECT_EQ(Run(Quoted(tree)).out.find("sub"), std::string::npos);
+
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    ASSERT_TRUE(SetCurrentDirectoryA(tree.c_str()));
+    const Outcome saved = Run("-r .");
+    SetCurrentDirectoryA(folder);
+    ASSERT_EQ(saved.status, 0u) << saved.out;
+    EXPECT_NE(saved.out.find("\r\na.bin             " + FormatCrcHex(CrcOf("a")) +
+                             "      1\r\n"
+                             "sub\\x.bin         6F91      9\r\n"
+                             "sub\\deeper\\y.bin  61DA      3\r\n"),
+              std::string::npos)
+        << saved.out;
+    const std::string list = data.Write("tree\\sums.txt", saved.out);
+    EXPECT_EQ(Run("-r " + Quoted(list)).status, 0u);
+
+    data.Write("tree\\sub\\deeper\\y.bin", "abd");
+    const Outcome changed = Run(Quoted(list));
+    EXPECT_EQ(changed.status, 1u);
+    EXPECT_EQ(changed.out.rfind("sub\\deeper\\y.bin" + kCrcMismatch, 0), 0u) << changed.out;
 }
 
 // A name beginning with '-' is a row like any other: every row after it is

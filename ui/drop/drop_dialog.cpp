@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
 #include "ui/drop/background_job.h"
+#include "ui/drop/folder_depth_setting.h"
 #include "ui/drop/send_to_shortcut.h"
 #include "ui/result/job_result.h"
 
@@ -164,6 +165,8 @@ void CDropDlg::OnContextMenu(POINT point) {
     }
     HMENU popup = GetSubMenu(menu, 0);
     CheckMenuItem(popup, ID_DROP_ON_TOP, MF_BYCOMMAND | (m_bOnTop ? MF_CHECKED : MF_UNCHECKED));
+    const bool wholeTree = ReadFolderDepthSetting() == FolderDepth::WholeTree;
+    CheckMenuItem(popup, ID_DROP_RECURSIVE, MF_BYCOMMAND | (wholeTree ? MF_CHECKED : MF_UNCHECKED));
     DeleteMenu(popup, HasSendToShortcut() ? ID_DROP_SEND_TO_ADD : ID_DROP_SEND_TO_REMOVE,
                MF_BYCOMMAND);
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, owner, nullptr);
@@ -182,6 +185,9 @@ std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
     switch (id) {
         case ID_DROP_ON_TOP:
             ToggleOnTop();
+            return 0;
+        case ID_DROP_RECURSIVE:
+            ToggleRecursive();
             return 0;
         case ID_DROP_SEND_TO_ADD:
             ChangeSendTo(AddSendToShortcut, kSendToAddFailed);
@@ -204,6 +210,13 @@ void CDropDlg::ToggleOnTop() {
     m_bOnTop = m_bOnTop ? 0 : 1;
     SetWindowPos(m_hWnd, m_bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE);
+}
+
+// Stored at once: the program started with paths follows the item too.
+void CDropDlg::ToggleRecursive() {
+    WriteFolderDepthSetting(ReadFolderDepthSetting() == FolderDepth::WholeTree
+                                ? FolderDepth::FilesOnly
+                                : FolderDepth::WholeTree);
 }
 
 void CDropDlg::ChangeSendTo(bool (*change)(), const char* failure) {

@@ -49,6 +49,7 @@ private:
     std::optional<LRESULT> OnSysCommand(WPARAM command);
     std::optional<LRESULT> OnCommand(WORD id);
     void ToggleOnTop();
+    void ToggleRecursive();
     // Adds or removes the Send To shortcut; a box names a failure.
     void ChangeSendTo(bool (*change)(), const char* failure);
     void ShowAbout();

@@ -12,6 +12,7 @@
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "ui/drop/dropped_items.h"
+#include "ui/drop/folder_depth_setting.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void CDropDlg::OnDropFiles(HDROP drop) {
     auto inputs = std::make_unique<CInputList>();
     g_messageList.RemoveAll();
     DragAcceptFiles(m_hWnd, FALSE);
-    AddDroppedItems(drop, *inputs);
+    AddDroppedItems(drop, ReadFolderDepthSetting(), *inputs);
     DragFinish(drop);
     // The failed names of the previous job stay until here, after the
     // dropped folders have been examined.

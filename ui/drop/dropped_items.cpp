@@ -5,13 +5,13 @@
 #include "framework/dropped_files.h"
 #include "framework/file_kind.h"
 
-void AddDroppedItems(HDROP drop, CInputList& inputs) {
+void AddDroppedItems(HDROP drop, FolderDepth depth, CInputList& inputs) {
     const UINT count = DroppedFileCount(drop);
     for (UINT index = 0; index < count; ++index) {
         const CFileName dropped = DroppedFileName(drop, index);
         if (!IsFolder(dropped)) {
             inputs.push_back({dropped, false});
-        } else if (AddFolderFiles(dropped, inputs) == 0) {
+        } else if (AddFolderFiles(dropped, inputs, depth) == 0) {
             g_messageList.AddTail(EmptyFolderMessage(dropped.Text()));
         }
     }

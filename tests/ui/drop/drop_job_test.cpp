@@ -342,6 +342,19 @@ TEST_F(DropJobTest, FoldersAddTheFilesDirectlyInThemAndFoldersWithoutFilesAMessa
                               }));
 }
 
+// With "サブフォルダも調べる" checked, a dropped folder stands for its whole
+// tree, each file named from the folder on.
+TEST_F(DropJobTest, ADroppedFolderStandsForItsTreeWhenTheSubfolderItemIsChecked) {
+    const std::string tree = folder.MakeFolder("tree");
+    folder.MakeFolder("tree\\sub");
+    folder.Write("tree\\sub\\x.bin", "x");
+    folder.Write("tree\\a.bin", "a");
+    SendMessageA(hwnd, WM_COMMAND, ID_DROP_RECURSIVE, 0);
+    Drop({tree});
+    ASSERT_TRUE(WaitForResults());
+    EXPECT_EQ(results[0].names, (std::vector<std::string>{"a.bin", "sub\\x.bin"}));
+}
+
 std::string DelimitedLine(const std::string& name, std::uint16_t crc, std::size_t size) {
     char line[128];
     std::snprintf(line, sizeof line, "%s, %04X, %zu\r\n", name.c_str(), crc, size);

@@ -185,6 +185,8 @@ struct ShownMenu {
     RECT frame{};
     std::string firstItem;
     bool firstChecked = false;
+    std::string recursiveItem;
+    bool recursiveChecked = false;
     int count = 0;
 };
 
@@ -203,6 +205,10 @@ ShownMenu ShowContextMenu(HWND window, LPARAM point) {
         seen.firstItem = text;
         seen.firstChecked = (GetMenuState(menu, ID_DROP_ON_TOP, MF_BYCOMMAND) & MF_CHECKED) != 0;
         seen.count = GetMenuItemCount(menu);
+        GetMenuStringA(menu, ID_DROP_RECURSIVE, text, sizeof text, MF_BYCOMMAND);
+        seen.recursiveItem = text;
+        seen.recursiveChecked =
+            (GetMenuState(menu, ID_DROP_RECURSIVE, MF_BYCOMMAND) & MF_CHECKED) != 0;
         EndMenu();
         return true;
     });
@@ -222,14 +228,22 @@ TEST_F(DropWindowTest, TheKeyboardsMenuOpensBesideTheClientAreaWithTheOnTopMark)
     // "常に前面に表示(&T)"
     EXPECT_EQ(seen.firstItem, "\x8f\xed\x82\xc9\x91\x4f\x96\xca\x82\xc9\x95\x5c\x8e\xa6(&T)");
     EXPECT_TRUE(seen.firstChecked);
-    EXPECT_EQ(seen.count, 5);
+    EXPECT_EQ(seen.count, 6);
+    // "サブフォルダも調べる(&R)", unchecked until chosen, then kept at once.
+    EXPECT_EQ(seen.recursiveItem,
+              "\x83\x54\x83\x75\x83\x74\x83\x48\x83\x8b\x83\x5f\x82\xe0\x92\xb2"
+              "\x82\xd7\x82\xe9(&R)");
+    EXPECT_FALSE(seen.recursiveChecked);
 
     SendMessageA(hwnd, WM_COMMAND, ID_DROP_ON_TOP, 0);
+    SendMessageA(hwnd, WM_COMMAND, ID_DROP_RECURSIVE, 0);
+    EXPECT_EQ(ReadProfileInt("Window", "Recursive", -1), 1);
     const ShownMenu after = ShowContextMenu(hwnd, MAKELPARAM(300, 200));
     ASSERT_TRUE(after.shown);
     EXPECT_EQ(after.frame.left, 300);
     EXPECT_EQ(after.frame.top, 200);
     EXPECT_FALSE(after.firstChecked);
+    EXPECT_TRUE(after.recursiveChecked);
 }
 
 // Read through the shell as Explorer reads it; empty when there is none.
