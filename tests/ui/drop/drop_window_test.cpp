@@ -301,8 +301,9 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxes
         }
         HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
         char text[128] = {};
-        GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
-        seen.push_back({text, GetMenuItemID(menu, 1), ShortcutTarget(shortcut)});
+        // The Send To item stands third, after the two check items.
+        GetMenuStringA(menu, 2, text, sizeof text, MF_BYPOSITION);
+        seen.push_back({text, GetMenuItemID(menu, 2), ShortcutTarget(shortcut)});
         EndMenu();
         if (seen.size() == 3) {
             CreateDirectoryW(shortcut.c_str(), nullptr);
