@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <winternl.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,19 +14,43 @@ namespace {
 // A file's identity: the volume it lies on and its index there, the same
 // for every path and link that reaches it.
 struct FileIdentity {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
-    bool operator==(const FileIdentity&) const = default;
+    std::optional<DWORD> volume;  // unknown for some handles under Wine
+    std::uint64_t index = 0;
+    // A file is the output when both lie on one volume with one index; where
+    // the output's volume cannot be told, the index decides alone.
+    bool IsSameAs(const FileIdentity& output) const {
+        return index == output.index && (!output.volume || volume == output.volume);
+    }
 };
+
+// The file's index as the kernel keeps it. Wine tells nothing else of a
+// handle it made from a Unix redirection (scripts/check.sh > sums.txt).
+std::optional<std::uint64_t> InternalIndex(HANDLE file) {
+    using Query = NTSTATUS(NTAPI*)(HANDLE, IO_STATUS_BLOCK*, void*, ULONG, int);
+    constexpr int kFileInternalInformation = 6;
+    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+    IO_STATUS_BLOCK status = {};
+    LARGE_INTEGER index = {};
+    if (query == nullptr ||
+        query(file, &status, &index, sizeof index, kFileInternalInformation) < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(index.QuadPart);
+}
 
 std::optional<FileIdentity> IdentityOf(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION information;
-    if (!GetFileInformationByHandle(file, &information)) {
+    if (GetFileInformationByHandle(file, &information)) {
+        return FileIdentity{
+            information.dwVolumeSerialNumber,
+            (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+    }
+    const std::optional<std::uint64_t> index = InternalIndex(file);
+    if (!index) {
         return std::nullopt;
     }
-    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh,
-                        information.nFileIndexLow};
+    return FileIdentity{std::nullopt, *index};
 }
 
 std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
@@ -58,6 +85,12 @@ std::optional<std::wstring> NameOf(HANDLE file) {
     return FinalName(path);
 }
 
+bool HasSize(const std::wstring& path, std::int64_t size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+           ((std::int64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow) == size;
+}
+
 }  // namespace
 
 void LeaveOutOwnOutput(CInputList& inputs) {
@@ -70,15 +103,20 @@ void LeaveOutOwnOutput(CInputList& inputs) {
     if (!own) {
         return;
     }
-    // Only inputs of the output's name are opened, so that a large folder
-    // costs no second open per file; the identity decides.
+    // Only inputs of the output's name, or of its size where its name
+    // cannot be told, are opened, so that a large folder costs no second
+    // open per file; the identity decides.
     const std::optional<std::wstring> name = NameOf(output);
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(output, &size);
     std::erase_if(inputs, [&](const InputEntry& entry) {
         const std::wstring path = entry.path.SystemPath();
-        if (name && CompareStringOrdinal(FinalName(path).c_str(), -1, name->c_str(), -1, TRUE) !=
-                        CSTR_EQUAL) {
+        if (name ? CompareStringOrdinal(FinalName(path).c_str(), -1, name->c_str(), -1, TRUE) !=
+                       CSTR_EQUAL
+                 : !HasSize(path, size.QuadPart)) {
             return false;
         }
-        return IdentityOf(path) == own;
+        const std::optional<FileIdentity> identity = IdentityOf(path);
+        return identity && identity->IsSameAs(*own);
     });
 }

@@ -30,3 +30,16 @@ if [ "$status" != 1 ]; then
     echo "varnelc with its report going to a full disk ended with status $status"
     exit 1
 fi
+
+# A report redirected by a Unix shell into the folder it checks, as
+# scripts/check.sh does, does not list itself.
+folder=$(mktemp -d)
+printf abc > "$folder/a.bin"
+"$wine_run" "$varnelc" "Z:${folder//\//\\}" > "$folder/sums.txt" 2>/dev/null
+listed=$(tr -d '\r' < "$folder/sums.txt")
+rm -rf "$folder"
+if [[ "$listed" == *sums.txt* || "$listed" != *"a.bin  61DA      3"* ]]; then
+    echo "varnelc redirected into the folder it checks printed:"
+    echo "$listed"
+    exit 1
+fi
