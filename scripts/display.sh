@@ -23,21 +23,31 @@ ensure_display() {
 }
 # Waits until the display answers and then until the window manager has
 # announced itself on the root window, so that the first window shown is
-# already managed; a busy machine may take seconds for either.
+# already managed; a busy machine may take seconds for either. A window
+# manager that dies on its way up is started again.
 start_window_manager() {
     command -v openbox >/dev/null || { echo "no openbox: windows run unmanaged" >&2; return 0; }
     for _ in $(seq 200); do
         xprop -root >/dev/null 2>&1 && break
         sleep 0.1
     done
-    openbox --sm-disable >/dev/null 2>&1 &
-    varnel_wm_pid=$!
-    for _ in $(seq 200); do
-        [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && return 0
-        sleep 0.1
+    local log attempt
+    log=$(mktemp)
+    for attempt in 1 2 3; do
+        openbox --sm-disable >"$log" 2>&1 &
+        varnel_wm_pid=$!
+        for _ in $(seq 200); do
+            if [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; then
+                rm -f "$log"
+                return 0
+            fi
+            kill -0 "$varnel_wm_pid" 2>/dev/null || break
+            sleep 0.1
+        done
     done
-    kill -0 "$varnel_wm_pid" 2>/dev/null && echo "openbox runs in $DISPLAY but does not answer" >&2 ||
-        echo "openbox did not start in $DISPLAY" >&2
+    echo "openbox did not come up in $DISPLAY after $attempt attempts:" >&2
+    cat "$log" >&2
+    rm -f "$log"
 }
 stop_display() {
     [ -n "$varnel_wm_pid" ] && kill "$varnel_wm_pid" 2>/dev/null || true
