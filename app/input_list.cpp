@@ -8,19 +8,14 @@
 #include "engine/folder_expansion.h"
 #include "framework/file_find.h"
 #include "framework/file_kind.h"
+#include "framework/path_parts.h"
 
 namespace {
 
 void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs);
 
-// Where the last component of a path begins.
-std::size_t LastComponent(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/:");
-    return separator == std::wstring::npos ? 0 : separator + 1;
-}
-
 bool HasWildcards(const std::wstring& argument) {
-    return argument.find_first_of(L"*?", LastComponent(argument)) != std::wstring::npos;
+    return argument.find_first_of(L"*?", FinalComponentStart(argument)) != std::wstring::npos;
 }
 
 // A pattern stands for every entry it matches but "." and "..", in name
@@ -42,7 +37,7 @@ void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inpu
     std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
         return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_LESS_THAN;
     });
-    const std::wstring folder = pattern.substr(0, LastComponent(pattern));
+    const std::wstring folder = pattern.substr(0, FinalComponentStart(pattern));
     for (const std::wstring& name : names) {
         AddArgument(folder + name, depth, inputs);
     }

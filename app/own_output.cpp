@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/path_parts.h"
+
 namespace {
 
 // A file's identity: the volume it lies on and its index there, the same
@@ -66,7 +68,7 @@ std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
 }
 
 std::wstring FinalName(const std::wstring& path) {
-    return path.substr(path.find_last_of(L"\\/") + 1);
+    return path.substr(FinalComponentStart(path));
 }
 
 // The final name of the file a handle writes to, or nothing when the

@@ -1,19 +1,12 @@
 #include "framework/file_name.h"
 
+#include "framework/path_parts.h"
 #include "framework/wide_path.h"
 
 namespace {
 
 bool IsSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
-}
-
-std::size_t FolderLength(std::wstring_view path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    if (separator != std::wstring_view::npos) {
-        return separator + 1;
-    }
-    return path.size() >= 2 && path[1] == L':' ? 2 : 0;
 }
 
 }  // namespace
@@ -50,9 +43,9 @@ CFileName CFileName::Child(std::wstring_view name) const {
 }
 
 CFileName CFileName::Folder() const {
-    return CFileName(m_real.substr(0, FolderLength(m_real)));
+    return CFileName(m_real.substr(0, FinalComponentStart(m_real)));
 }
 
 CFileName CFileName::FinalComponent() const {
-    return CFileName(m_real.substr(FolderLength(m_real)));
+    return CFileName(m_real.substr(FinalComponentStart(m_real)));
 }

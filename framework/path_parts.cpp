@@ -50,3 +50,8 @@ std::string MakePath(std::string_view drive, std::string_view dir, std::string_v
     }
     return path;
 }
+
+std::size_t FinalComponentStart(std::wstring_view path) {
+    const std::size_t separator = path.find_last_of(L"\\/:");
+    return separator == std::wstring_view::npos ? 0 : separator + 1;
+}

@@ -19,6 +19,11 @@ PathParts SplitPath(std::string_view path);
 // The final component: base name and extension ("C:\data\a.bin" gives "a.bin").
 std::string FinalComponent(std::string_view path);
 
+// Where the last component of a path in its real (wide) form begins: after
+// its last separator, or after a drive's colon ("C:x.bin"); 0 when it has
+// neither.
+std::size_t FinalComponentStart(std::wstring_view path);
+
 // Joins parts the way _makepath does: the drive's letter and a colon; the
 // folder, with a backslash added unless it is empty or already ends in a
 // separator; the base; and, for a non-empty extension, a dot (unless the

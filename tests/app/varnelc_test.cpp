@@ -27,6 +27,15 @@ protected:
 
     // Starts varnelc with the argument text as typed after its name.
     Outcome Run(const std::string& arguments) const { return RunVarnelc(arguments, scratch); }
+    // The same from within folder, as a user who changed into it.
+    Outcome RunIn(const std::string& folder, const std::string& arguments) const {
+        char previous[MAX_PATH];
+        GetCurrentDirectoryA(sizeof previous, previous);
+        EXPECT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+        const Outcome outcome = Run(arguments);
+        SetCurrentDirectoryA(previous);
+        return outcome;
+    }
 
     TestFolder scratch;
     TestFolder data;
@@ -86,11 +95,7 @@ TEST_F(VarnelcTest, NeverReportsCleanWhatItDidNotCheck) {
     data.Write("@a.bin", "abc");
     data.Write("a.bin", "123456789");
     data.Write("x.bin", "123456789");
-    char folder[MAX_PATH];
-    GetCurrentDirectoryA(sizeof folder, folder);
-    ASSERT_TRUE(SetCurrentDirectoryA(data.Path().c_str()));
-    const Outcome at = Run("@a.bin");
-    SetCurrentDirectoryA(folder);
+    const Outcome at = RunIn(data.Path(), "@a.bin");
     EXPECT_EQ(at.status, 0u);
     EXPECT_NE(at.out.find("\r\n@a.bin  61DA      3\r\n"), std::string::npos) << at.out;
 
@@ -195,11 +200,7 @@ TEST_F(VarnelcTest, ATreeIsCheckedByRelativeNamesOnlyWhenAsked) {
     data.Write("tree\\a.bin", "a");
     EXPECT_EQ(Run(Quoted(tree)).out.find("sub"), std::string::npos);
 
-    char folder[MAX_PATH];
-    GetCurrentDirectoryA(sizeof folder, folder);
-    ASSERT_TRUE(SetCurrentDirectoryA(tree.c_str()));
-    const Outcome saved = Run("-r .");
-    SetCurrentDirectoryA(folder);
+    const Outcome saved = RunIn(tree, "-r .");
     ASSERT_EQ(saved.status, 0u) << saved.out;
     EXPECT_NE(saved.out.find("\r\na.bin             " + FormatCrcHex(CrcOf("a")) +
                              "      1\r\n"

@@ -34,7 +34,7 @@ UrlListFormat UrlListFormatOf(std::string_view path) {
 }
 
 std::wstring UrlExtractPath(std::wstring_view listPath) {
-    const std::size_t nameStart = listPath.find_last_of(L"\\/:") + 1;  // 0 when none
+    const std::size_t nameStart = FinalComponentStart(listPath);
     const std::size_t dot = listPath.rfind(L'.');
     const bool extension = dot != std::wstring_view::npos && dot >= nameStart;
     std::wstring path(listPath);
