@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -188,16 +187,21 @@ TEST_F(StartupTest, OnlyChecksumListsWithoutErrorsGiveTheNoErrorsLine) {
     EXPECT_EQ(shown[0], kNoErrorsMessage);
 }
 
-// The first visible top-level window of any process that match accepts.
-HWND FindTopLevelWindow(const std::function<bool(HWND)>& match) {
+// The window of another process, found among all top-level windows.
+HWND FindProcessWindow(DWORD processId, const std::wstring& caption) {
     struct Search {
-        const std::function<bool(HWND)>& match;
+        DWORD processId;
+        const std::wstring& caption;
         HWND found = nullptr;
-    } search{match};
+    } search{processId, caption};
     EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             auto* search = reinterpret_cast<Search*>(context);
-            if (IsWindowVisible(window) && search->match(window)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            if (owner == search->processId && IsWindowVisible(window) && search->caption == text) {
                 search->found = window;
                 return FALSE;
             }
@@ -205,17 +209,6 @@ HWND FindTopLevelWindow(const std::function<bool(HWND)>& match) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-// The window of another process, found among all top-level windows.
-HWND FindProcessWindow(DWORD processId, const std::wstring& caption) {
-    return FindTopLevelWindow([&](HWND window) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        return owner == processId && caption == text;
-    });
 }
 
 TEST_F(StartupTest, TheProgramOpensTheResultWindowAndEndsWhenItCloses) {
