@@ -3,6 +3,7 @@
 #include "framework/cp932.h"
 #include "framework/path_parts.h"
 #include "framework/text_mode.h"
+#include "framework/wildcard.h"
 
 namespace {
 
@@ -88,6 +89,20 @@ TEST(TextModeTest, ReadingTranslatesCrLfAndStopsAtCtrlZ) {
 TEST(TextModeTest, WritingEndsLinesWithCrLf) {
     EXPECT_EQ(TextModeBytes("a\nb\n"), "a\r\nb\r\n");
     EXPECT_EQ(TextModeBytes(""), "");
+}
+
+TEST(WildcardTest, MatchesAsTheSystemsSearchDoesButOnTheLongName) {
+    for (const auto* name : {L"x.bin", L".bin", L"a.b.bin"}) {
+        EXPECT_TRUE(MatchesWildcard(L"*.bin", name)) << name;
+    }
+    for (const auto* name : {L"long_name.binary", L"x.bin.txt", L"xbin"}) {
+        EXPECT_FALSE(MatchesWildcard(L"*.bin", name)) << name;
+    }
+    EXPECT_TRUE(MatchesWildcard(L"*.*", L"README"));
+    EXPECT_TRUE(MatchesWildcard(L"a??.bin", L"a.bin"));
+    EXPECT_FALSE(MatchesWildcard(L"a?.bin", L"abc.bin"));
+    EXPECT_TRUE(MatchesWildcard(L"A*", L"A"));
+    EXPECT_FALSE(MatchesWildcard(L"A*", L"a"));  // the caller folds case
 }
 
 }  // namespace
