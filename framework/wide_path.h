@@ -3,16 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "framework/cp932_text.h"
+
 // Paths are code page 932 bytes everywhere in the program; the file system
 // is reached through the wide functions with these, so that the limits of
 // ordinary narrow paths do not apply.
-
-// text converted from and to code page 932, whatever the process's ANSI
-// code page: the one conversion between the program's text and what Windows
-// takes (paths, captions, list box lines, messages). lossy, when given,
-// tells whether a character had no code page 932 form and was written as '?'.
-std::wstring WidenText(std::string_view text);
-std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
 
 // The wide path that reaches exactly the file or folder path names (a
 // search pattern too): path converted as it stands, or, when it is too long
@@ -23,3 +18,7 @@ std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
 std::wstring WidePath(const std::string& path);
 // The same for a path in its real (wide) form.
 std::wstring WidePath(const std::wstring& path);
+
+// The full path of path as the system makes it ("." and ".." steps taken,
+// the current folder in front), or empty when it cannot.
+std::wstring FullPath(const std::wstring& path);
