@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "engine/job_control.h"
 #include "engine/job_state.h"
@@ -51,20 +52,8 @@ public:
             return;
         }
         ListedFile file = listed;
-        if (entry.fault == EntryFault::None && listed.asWritten) {
-            const bool trimmed = ListedFileExists(listed.file);
-            if (trimmed && ListedFileExists(*listed.asWritten)) {
-                RecordUnchecked(entry, TwinReadingsMessage(VisibleText(entry.name),
-                                                           NameBelow(m_folder, listed.file)));
-                return;
-            }
-            // Where the trimmed name names no file, the line's exact one is
-            // looked for: its name may hold the blanks.
-            if (!trimmed) {
-                file.file = *listed.asWritten;
-            }
-        } else if (listed.asWritten) {
-            file.file = *listed.asWritten;
+        if (!ChooseReading(entry, file)) {
+            return;
         }
         if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
             RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
@@ -76,6 +65,27 @@ public:
     }
 
 private:
+    // Where the form trimmed blanks from the name, the trimmed file is
+    // checked, or, where it does not exist, the file as written (whose name
+    // may hold the blanks); where both exist, neither. A line that cannot
+    // be read names its file as written. False when the entry is recorded.
+    bool ChooseReading(const ListEntry& entry, ListedFile& file) {
+        if (!file.asWritten) {
+            return true;
+        }
+        const CFileName written = *std::exchange(file.asWritten, std::nullopt);
+        if (entry.fault != EntryFault::None || !ListedFileExists(file.file)) {
+            file.file = written;
+            return true;
+        }
+        if (!ListedFileExists(written)) {
+            return true;
+        }
+        RecordUnchecked(entry, TwinReadingsMessage(VisibleText(entry.name),
+                                                   NameBelow(m_folder, file.file)));
+        return false;
+    }
+
     // A line that reads as two existing files in two encodings checks neither.
     bool IsTwin(const ListEntry& entry, std::size_t line) {
         if (line >= m_list.twins.size() || m_list.twins[line].empty()) {
