@@ -45,11 +45,12 @@ ListedFile FileOf(const ListLine& line, std::size_t index, const std::string& na
                   const FormRules& rules, const CFileName& folder) {
     const std::wstring written = line.RealStart(name.size());
     const std::wstring joined = rules.join(written);
-    ListedFile file{index, folder.Child(joined), {}, rules.namedByPath, true, rules.order};
+    // A code page 932 line's text is the name as written, whatever its bytes.
+    const bool exact = line.real.empty() || CFileName(written).IsTextExact();
+    ListedFile file{index, folder.Child(joined), {}, rules.namedByPath, exact, rules.order};
     if (joined != written) {
         file.asWritten = folder.Child(written);
     }
-    file.rowIsExact = CFileName(written).IsTextExact();
     return file;
 }
 
