@@ -9,6 +9,10 @@
 // is reached through the wide functions with these, so that the limits of
 // ordinary narrow paths do not apply.
 
+// The full path as the system resolves it, without touching the disk: from
+// the current folder when path is relative. Empty when it cannot be had.
+std::wstring FullPath(const std::wstring& path);
+
 // The wide path that reaches exactly the file or folder path names (a
 // search pattern too): path converted as it stands, or, when it is too long
 // for an ordinary path or one of its components is a name ordinary paths
@@ -18,7 +22,3 @@
 std::wstring WidePath(const std::string& path);
 // The same for a path in its real (wide) form.
 std::wstring WidePath(const std::wstring& path);
-
-// The full path of path as the system makes it ("." and ".." steps taken,
-// the current folder in front), or empty when it cannot.
-std::wstring FullPath(const std::wstring& path);

@@ -4,8 +4,20 @@
 
 #include "engine/file_crc.h"
 #include "framework/file_open.h"
+#include "framework/wide_path.h"
+#include "lists/listed_place.h"
+
+// The folder as the system resolves it: a list named "sums.crc" in a
+// current folder on a share lies on that share.
+bool IsListedFile(const CFileName& listFolder, const CFileName& path) {
+    const std::wstring folder = FullPath(listFolder.IsEmpty() ? L"." : listFolder.Real());
+    return ClassifyListedPath(folder, path.Real()) == ListedPlace::File;
+}
 
 ProbedLength DiskProbe::Length() {
+    if (!m_isFile) {
+        return {std::nullopt, OpenFailure::NotAFile};
+    }
     const CReadFile file(m_file);
     if (!file.IsOpen()) {
         return {std::nullopt, file.Failure()};
@@ -21,7 +33,10 @@ std::uint16_t DiskProbe::Crc(std::int64_t& bytesRead) {
     return ComputeFileCrc(m_file, &bytesRead);
 }
 
-bool ListedFileExists(const CFileName& file) {
+bool ListedFileExists(const CFileName& listFolder, const CFileName& file) {
+    if (!IsListedFile(listFolder, file)) {
+        return false;
+    }
     const DWORD attributes = GetFileAttributesW(file.SystemPath().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }

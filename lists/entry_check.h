@@ -8,17 +8,26 @@
 // The one door to the files a list names: every listed file is looked up
 // and opened here, by its real name.
 
+// True when a path a list in listFolder gave leads to a file, not to a
+// network share or a device (see ClassifyListedPath): the test every open
+// and every probe of a listed name passes first.
+bool IsListedFile(const CFileName& listFolder, const CFileName& path);
+
 // A listed file on disk, opened the way ComputeFileCrc opens it: binary,
-// sharing read and write access with other programs.
+// sharing read and write access with other programs. A path that leads to
+// no file is never tried.
 class DiskProbe : public ListedFileProbe {
 public:
-    explicit DiskProbe(CFileName file) : m_file(std::move(file)) {}
+    DiskProbe(const CFileName& listFolder, CFileName file)
+        : m_file(std::move(file)), m_isFile(IsListedFile(listFolder, m_file)) {}
     ProbedLength Length() override;
     std::uint16_t Crc(std::int64_t& bytesRead) override;
 
 private:
     CFileName m_file;
+    bool m_isFile;
 };
 
-// True when file names an existing file (not a folder).
-bool ListedFileExists(const CFileName& file);
+// True when file, named by a list in listFolder, is an existing file (not
+// a folder); a path that leads to a share or a device is not asked after.
+bool ListedFileExists(const CFileName& listFolder, const CFileName& file);

@@ -60,7 +60,7 @@ public:
                                                      VisibleText(file.Subject(entry))));
             return;
         }
-        DiskProbe disk(file.file);
+        DiskProbe disk(m_folder, file.file);
         VerifyListEntry(disk, entry, file);
     }
 
@@ -74,11 +74,11 @@ private:
             return true;
         }
         const CFileName written = *std::exchange(file.asWritten, std::nullopt);
-        if (entry.fault != EntryFault::None || !ListedFileExists(file.file)) {
+        if (entry.fault != EntryFault::None || !ListedFileExists(m_folder, file.file)) {
             file.file = written;
             return true;
         }
-        if (!ListedFileExists(written)) {
+        if (!ListedFileExists(m_folder, written)) {
             return true;
         }
         RecordUnchecked(entry, TwinReadingsMessage(VisibleText(entry.name),

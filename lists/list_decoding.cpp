@@ -66,7 +66,7 @@ bool NamesExistingFile(const ListLines& cp932, ListForm form, const CFileName& f
         if (tried++ == kNamesTried) {
             break;
         }
-        if (ListedFileExists(named.file)) {
+        if (ListedFileExists(folder, named.file)) {
             return true;
         }
     }
@@ -85,7 +85,7 @@ std::vector<std::string> TwinNames(const ListLines& chosen, const ListLines& oth
         if (twin == theirs.end() || twin->second.file == named.file) {
             continue;
         }
-        if (ListedFileExists(named.file) && ListedFileExists(twin->second.file)) {
+        if (ListedFileExists(folder, named.file) && ListedFileExists(folder, twin->second.file)) {
             twins.resize(std::max(twins.size(), line + 1));
             twins[line] = NameBelow(folder, twin->second.file);
         }

@@ -16,7 +16,7 @@ namespace {
 void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
                     const std::string& subject) {
     const CFileName file = CFileName::FromText(path);
-    DiskProbe disk(file);
+    DiskProbe disk(file.Folder(), file);
     VerifyListEntry(disk, entry, {0, file, {}, subject == path, true, order});
 }
 
