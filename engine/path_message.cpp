@@ -2,11 +2,19 @@
 
 #include "framework/string_table.h"
 
-std::string FormatPathMessage(unsigned stringId, const std::string& path) {
-    std::string message = LoadTableString(stringId);
-    const std::size_t at = message.find("%1");
-    if (at != std::string::npos) {
-        message.replace(at, 2, path);
+// '%' and the digits lie below 0x40, never a trail byte of a double-byte
+// character; the texts put in are not searched again.
+std::string FormatPathMessage(unsigned stringId, const std::string& path,
+                              const std::string& detail) {
+    const std::string table = LoadTableString(stringId);
+    std::string message;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const bool marker = table[i] == '%' && i + 1 < table.size();
+        if (marker && (table[i + 1] == '1' || table[i + 1] == '2')) {
+            message += table[++i] == '1' ? path : detail;
+        } else {
+            message += table[i];
+        }
     }
     return message;
 }

@@ -1,7 +1,7 @@
 #include "framework/file_name.h"
 
+#include "framework/cp932_text.h"
 #include "framework/path_parts.h"
-#include "framework/wide_path.h"
 
 namespace {
 
@@ -27,10 +27,6 @@ CFileName CFileName::FromText(std::string_view text) {
     name.m_real = std::move(real);
     name.m_text = std::string(text);
     return name;
-}
-
-std::wstring CFileName::SystemPath() const {
-    return WidePath(m_real);
 }
 
 CFileName CFileName::Child(std::wstring_view name) const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/dos_names.h"
+#include "framework/file_name.h"
 
 std::wstring FullPath(const std::wstring& path) {
     const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -25,48 +26,6 @@ namespace {
 bool IsVerbatimOrDevicePath(std::wstring_view path) {
     return path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\");
 }
-
-// Named rather than CP_ACP: the process's ANSI code page is whatever the
-// system or the manifest made it (1252 on an English Windows 10, 65001 with
-// the system-wide UTF-8 option), and the program's text is 932 regardless.
-constexpr UINT kCodePage = 932;
-
-}  // namespace
-
-std::wstring WidenText(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string NarrowText(std::wstring_view text, bool* lossy) {
-    if (lossy != nullptr) {
-        *lossy = false;
-    }
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    // No best fit: a character written as a look-alike ("é" as "e") would
-    // name another file; '?' names none.
-    const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    BOOL usedDefault = FALSE;
-    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
-                        nullptr, &usedDefault);
-    if (lossy != nullptr) {
-        *lossy = usedDefault != FALSE;
-    }
-    return narrow;
-}
-
-namespace {
 
 bool IsSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
@@ -157,4 +116,9 @@ std::wstring WidePath(const std::wstring& wide) {
         return L"\\\\?\\UNC\\" + full.substr(2);
     }
     return L"\\\\?\\" + full;
+}
+
+// The file functions' form of a file name is made by the rule above.
+std::wstring CFileName::SystemPath() const {
+    return WidePath(m_real);
 }

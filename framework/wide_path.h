@@ -3,16 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "framework/cp932_text.h"
+
 // Paths are code page 932 bytes everywhere in the program; the file system
 // is reached through the wide functions with these, so that the limits of
 // ordinary narrow paths do not apply.
-
-// text converted from and to code page 932, whatever the process's ANSI
-// code page: the one conversion between the program's text and what Windows
-// takes (paths, captions, list box lines, messages). lossy, when given,
-// tells whether a character had no code page 932 form and was written as '?'.
-std::wstring WidenText(std::string_view text);
-std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
 
 // The full path as the system resolves it, without touching the disk: from
 // the current folder when path is relative. Empty when it cannot be had.

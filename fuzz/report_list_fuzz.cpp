@@ -96,7 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         const bool row = model.Take(line);
         const LineReading reading = parser.Read(line);
-        Expect(reading.step != LineStep::End, "a report's reading ended before its last line");
         Expect((reading.step == LineStep::Entry) == row,
                "a line of a table passed over, or a line outside the tables read");
         if (reading.step == LineStep::Entry) {

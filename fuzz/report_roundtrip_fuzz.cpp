@@ -13,6 +13,7 @@
 
 #include "engine/job_state.h"
 #include "framework/cp932.h"
+#include "framework/cp932_text.h"
 #include "fuzz/fuzz_check.h"
 #include "lists/entry_outcome.h"
 #include "lists/list_reader.h"
@@ -21,25 +22,25 @@
 
 namespace {
 
-// Pieces of names: dashes, dots and blanks where readers cut lines, the
-// words of the report's header and total, double-byte characters whose
-// trail byte is a backslash (表, ソ, 能), and a run past the name column.
+// Pieces of names: dashes, dots and blanks where readers cut lines (a blank
+// before a dot or at the start included), the words of the report's header
+// and total, double-byte characters whose trail byte is a backslash (表, ソ,
+// 能), and a run past the name column.
 const std::string kPieces[] = {
     "a",    "B",     "-",        ".",        "..",       " ",
     "Name", "Total", "\x95\x5C", "\x83\x5C", "\x94\x5C", std::string(130, 'n'),
     "1A2B", ",",     "---",      "FFFF",     "0",        "@",
-    "~",    "=",     "  ",       "x",        "+",        "!",
+    "~",    "=",     "  ",       "x",        "+",        "!",        " .",     ". ",
 };
 
 constexpr std::size_t kMostFiles = 12;
 const std::string kFolder = "C:\\d\\";
 
 // A name a file can have and a report row carries whole: no character the
-// file system refuses, no blank or dot at its end, and no blank at its start
-// or around its first dot, which the readers trim on purpose so that padded
-// names in old lists keep reading.
+// file system refuses, and no blank or dot at its end. Blanks at its start
+// and around its dots are the name's own: a row names exactly its file.
 bool IsWritableName(const std::string& name) {
-    if (name.empty() || name.back() == ' ' || name.back() == '.' || name.front() == ' ') {
+    if (name.empty() || name.back() == ' ' || name.back() == '.') {
         return false;
     }
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -51,9 +52,7 @@ bool IsWritableName(const std::string& name) {
             return false;
         }
     }
-    const std::size_t dot = name.find('.');
-    return dot == std::string::npos ||
-           ((dot == 0 || name[dot - 1] != ' ') && (dot + 1 == name.size() || name[dot + 1] != ' '));
+    return true;
 }
 
 struct FileState {
@@ -61,22 +60,29 @@ struct FileState {
     std::int64_t size = 0;
 };
 
-class MemoryFiles : public ListedFileProbe {
-public:
-    std::map<std::string, FileState> files;
+using MemoryFiles = std::map<std::string, FileState>;
 
-    ProbedLength Length(const std::string& path) override {
-        const auto file = files.find(path);
-        if (file == files.end()) {
+// One listed file of the memory's, by its path.
+class MemoryProbe : public ListedFileProbe {
+public:
+    MemoryProbe(const MemoryFiles& files, std::string path) : m_files(files), m_path(path) {}
+
+    ProbedLength Length() override {
+        const auto file = m_files.find(m_path);
+        if (file == m_files.end()) {
             return {std::nullopt, OpenFailure::CannotOpen};
         }
         return {file->second.size, OpenFailure::None};
     }
-    std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
-        const FileState& file = files.at(path);
+    std::uint16_t Crc(std::int64_t& bytesRead) override {
+        const FileState& file = m_files.at(m_path);
         bytesRead = file.size;
         return file.crc;
     }
+
+private:
+    const MemoryFiles& m_files;
+    std::string m_path;
 };
 
 std::vector<std::string> NamesOf(std::string_view data) {
@@ -104,7 +110,7 @@ std::string SavedReport(const std::vector<std::string>& names, const MemoryFiles
     CCrcList crcs;
     CSizeList sizes;
     for (const std::string& name : names) {
-        const FileState& file = disk.files.at(kFolder + name);
+        const FileState& file = disk.at(kFolder + name);
         messages.AddTail("@");
         rows.AddTail(name);
         crcs.AddTail(file.crc);
@@ -130,13 +136,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryFiles disk;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::int64_t large = (data[1] & 0x80) != 0 ? std::int64_t{1} << 33 : 0;
-        disk.files[kFolder + names[i]] = {static_cast<std::uint16_t>(0x9E37 * (i + 1)),
+        disk[kFolder + names[i]] = {static_cast<std::uint16_t>(0x9E37 * (i + 1)),
                                           large + static_cast<std::int64_t>(names[i].size() * i)};
     }
     const std::string report = SavedReport(names, disk);
 
     const std::string& changed = names[data[0] % names.size()];
-    FileState& file = disk.files.at(kFolder + changed);
+    FileState& file = disk.at(kFolder + changed);
     switch (data[1] % 3) {
         case 0:
             file.crc ^= 0x0101;
@@ -145,19 +151,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ++file.size;
             break;
         default:
-            disk.files.erase(kFolder + changed);
+            disk.erase(kFolder + changed);
     }
 
     ClearJobLists();
     const ListSummary summary =
-        ReadListEntries(TextListLines(report), ListForm::Report, {"C:", "\\d\\", "sums", ".txt"},
+        ReadListEntries(CutListText(report, ListForm::Report), ListForm::Report,
+                        CFileName(WidenText(kFolder)),
                         [&disk](const ListEntry& entry, const ListedFile& listed) {
-                            VerifyListEntry(disk, entry, listed);
+                            MemoryProbe probe(disk, listed.file.Text());
+                            VerifyListEntry(probe, entry, listed);
                             return true;
                         });
     Expect(summary.entries == names.size() && g_nameList.GetCount() == names.size(),
            "a row of the report was not read back");
-    Expect(summary.messageLines == 0, "a line of a clean report was taken for a message");
+    Expect(summary.notes == ListNotes{}, "a line of a clean report was taken for a message");
     Expect(g_messageList.GetCount() == 1 && g_messageList.GetHead().starts_with(changed + ":"),
            "the changed file is not the one file named");
     Expect(g_failedList.GetCount() == 1 && g_failedList.GetHead() == changed,

@@ -38,23 +38,25 @@ ListEntry ReadColumnEntry(std::string_view line) {
 }
 
 LineReading ColumnListParser::Read(std::string_view line) {
-    switch (m_part) {
-        case Part::Header:
-            m_part = Part::Preamble;
-            return {};
-        case Part::Preamble:
-            if (!line.empty() && line.front() == '-') {
-                m_part = Part::Entries;
-            }
-            return {};
-        case Part::Entries:
-            break;
+    if (m_part == Part::Header) {
+        m_part = Part::Outside;
+        return {};
     }
     if (IsBlankLine(line)) {
         return {};
     }
-    if (IsClosingRule(line)) {
-        return {LineStep::End, {}};
+    if (m_part == Part::Table) {
+        if (IsClosingRule(line)) {
+            m_part = Part::Outside;
+            return {};
+        }
+        return {LineStep::Entry, ReadColumnEntry(line), {}};
     }
-    return {LineStep::Entry, ReadColumnEntry(line)};
+    if (line.front() == '-') {
+        m_part = Part::Table;
+        return {};
+    }
+    LineReading reading;
+    reading.notes.linesOutside = line.starts_with("FileName") ? 0 : 1;
+    return reading;
 }

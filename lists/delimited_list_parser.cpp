@@ -20,7 +20,7 @@ std::optional<std::string_view> TakeField(std::string_view& rest) {
 }
 
 LineReading Faulty(std::string_view name, EntryFault fault) {
-    return {LineStep::Entry, {std::string(name), 0, 0, fault}};
+    return {LineStep::Entry, {std::string(name), 0, 0, fault}, {}};
 }
 
 }  // namespace
@@ -49,5 +49,5 @@ LineReading ReadDelimitedLine(std::string_view line) {
     }
     const SizeField size =
         sizeField ? ReadSizeField(sizeField->substr(0, sizeField->find('.'))) : SizeField{};
-    return {LineStep::Entry, EntryFromFields(std::string(*name), crc, size)};
+    return {LineStep::Entry, EntryFromFields(std::string(*name), crc, size), {}};
 }

@@ -23,4 +23,5 @@ LineReading ReadDelimitedLine(std::string_view line);
 // stands alone.
 struct DelimitedListParser {
     LineReading Read(std::string_view line) const { return ReadDelimitedLine(line); }
+    ListNotes Finish() const { return {}; }
 };

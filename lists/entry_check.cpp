@@ -1,5 +1,7 @@
 #include "lists/entry_check.h"
 
+#include <windows.h>
+
 #include "engine/file_crc.h"
 #include "framework/file_open.h"
 #include "framework/wide_path.h"
@@ -12,7 +14,7 @@ bool IsListedFile(const CFileName& listFolder, const CFileName& path) {
     return ClassifyListedPath(folder, path.Real()) == ListedPlace::File;
 }
 
-ProbedLength DiskProbe::Length(const std::string&) {
+ProbedLength DiskProbe::Length() {
     if (!m_isFile) {
         return {std::nullopt, OpenFailure::NotAFile};
     }
@@ -27,6 +29,14 @@ ProbedLength DiskProbe::Length(const std::string&) {
     return {length, OpenFailure::None};
 }
 
-std::uint16_t DiskProbe::Crc(const std::string&, std::int64_t& bytesRead) {
+std::uint16_t DiskProbe::Crc(std::int64_t& bytesRead) {
     return ComputeFileCrc(m_file, &bytesRead);
+}
+
+bool ListedFileExists(const CFileName& listFolder, const CFileName& file) {
+    if (!IsListedFile(listFolder, file)) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(file.SystemPath().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }

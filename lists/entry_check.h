@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "framework/file_name.h"
 #include "lists/entry_outcome.h"
+
+// The one door to the files a list names: every listed file is looked up
+// and opened here, by its real name.
 
 // True when a path a list in listFolder gave leads to a file, not to a
 // network share or a device (see ClassifyListedPath): the test every open
@@ -12,17 +14,20 @@
 bool IsListedFile(const CFileName& listFolder, const CFileName& path);
 
 // A listed file on disk, opened the way ComputeFileCrc opens it: binary,
-// sharing read and write access with other programs, by its real name
-// whatever path the comparison names it by. A path that leads to no file
-// is never tried.
+// sharing read and write access with other programs. A path that leads to
+// no file is never tried.
 class DiskProbe : public ListedFileProbe {
 public:
     DiskProbe(const CFileName& listFolder, CFileName file)
         : m_file(std::move(file)), m_isFile(IsListedFile(listFolder, m_file)) {}
-    ProbedLength Length(const std::string& path) override;
-    std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override;
+    ProbedLength Length() override;
+    std::uint16_t Crc(std::int64_t& bytesRead) override;
 
 private:
     CFileName m_file;
     bool m_isFile;
 };
+
+// True when file, named by a list in listFolder, is an existing file (not
+// a folder); a path that leads to a share or a device is not asked after.
+bool ListedFileExists(const CFileName& listFolder, const CFileName& file);

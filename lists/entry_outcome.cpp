@@ -32,9 +32,8 @@ std::string CrcFailureMessage(CrcFailure failure, const std::string& subject) {
 
 std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std::string& name,
                                               std::uint16_t listedCrc, std::int64_t listedSize,
-                                              const std::string& path, CheckOrder order,
-                                              const std::string& subject) {
-    const ProbedLength probed = probe.Length(path);
+                                              CheckOrder order, const std::string& subject) {
+    const ProbedLength probed = probe.Length();
     if (!probed.bytes) {
         return EntryOutcome{kNoCrc, 0, false, CannotOpenMessage(probed.failure, subject)};
     }
@@ -46,7 +45,7 @@ std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std:
     std::uint16_t crc = kNoCrc;
     std::int64_t bytesRead = 0;
     try {
-        crc = probe.Crc(path, bytesRead);
+        crc = probe.Crc(bytesRead);
     } catch (const FileCrcError& error) {
         if (error.Failure() == CrcFailure::Stopped) {
             return std::nullopt;
@@ -91,15 +90,19 @@ void RecordEntry(const std::string& name, const EntryOutcome& outcome) {
 // control bytes made visible, they can never break a report line in two.
 void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file) {
     const std::string name = VisibleText(entry.name);
-    const std::string subject = VisibleText(file.subject);
+    const std::string subject = VisibleText(file.Subject(entry));
     if (entry.fault != EntryFault::None) {
         RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, subject));
         return;
     }
-    JobInputCheckpoint(file.path);
+    JobInputCheckpoint(file.file.Text());
     const std::optional<EntryOutcome> outcome =
-        CompareListedFile(probe, name, entry.crc, entry.size, file.path, file.order, subject);
-    if (outcome) {
-        RecordEntry(name, *outcome);
+        CompareListedFile(probe, name, entry.crc, entry.size, file.order, subject);
+    if (!outcome) {
+        return;
+    }
+    RecordEntry(name, *outcome);
+    if (!file.rowIsExact) {
+        g_messageList.AddTail(UnwritableNameMessage(subject));
     }
 }

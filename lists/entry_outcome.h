@@ -13,14 +13,14 @@ struct ProbedLength {
     OpenFailure failure = OpenFailure::CannotOpen;
 };
 
-// How the check of a listed file reaches the file.
+// How the check of a listed file reaches the one file it was made for.
 class ListedFileProbe {
 public:
     virtual ~ListedFileProbe() = default;
-    virtual ProbedLength Length(const std::string& path) = 0;
+    virtual ProbedLength Length() = 0;
     // The file's CRC-16 and how many bytes it covers; throws FileCrcError
     // when the file cannot be read whole.
-    virtual std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) = 0;
+    virtual std::uint16_t Crc(std::int64_t& bytesRead) = 0;
 };
 
 // What the check of one entry leaves besides its name: the row's CRC
@@ -34,14 +34,13 @@ struct EntryOutcome {
     bool operator==(const EntryOutcome&) const = default;
 };
 
-// Compares the file at path with its listed CRC and size in the given
+// Compares the probe's file with its listed CRC and size in the given
 // order. subject names the file in the read-error and size messages.
 // Nothing when the job was stopped while the file was being read: the
 // entry is then not recorded at all.
 std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std::string& name,
                                               std::uint16_t listedCrc, std::int64_t listedSize,
-                                              const std::string& path, CheckOrder order,
-                                              const std::string& subject);
+                                              CheckOrder order, const std::string& subject);
 
 // The outcome of an entry whose line could not be read whole: failed, with
 // no CRC, size 0 and the message that says what is wrong with the line.
@@ -52,8 +51,9 @@ EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subje
 void RecordEntry(const std::string& name, const EntryOutcome& outcome);
 
 // Verifies an entry as a list reader cut it from its line against the file
-// that probe reaches at file.path, and records it. An entry whose line could
+// that probe reaches, file.file, and records it. An entry whose line could
 // not be read whole is recorded as failed without looking at the file: a
 // row with CRC 0xFFFF and size 0, its name in the failed list and a message
-// that names what is wrong with the line.
+// that names what is wrong with the line. A file whose name code page 932
+// cannot write is checked, and a message says a saved report cannot name it.
 void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file);

@@ -1,50 +1,138 @@
 #include "lists/list_check.h"
 
+#include <windows.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+
 #include "engine/job_control.h"
 #include "engine/job_state.h"
+#include "engine/path_message.h"
 #include "framework/cp932.h"
-#include "framework/path_parts.h"
+#include "framework/wide_path.h"
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
+#include "res/resource.h"
 
 namespace {
 
-// A line that reads as two existing files checks neither.
-bool RecordedAsTwins(const ListLines& list, const ListEntry& entry, std::size_t line) {
-    if (line >= list.twins.size() || list.twins[line].empty()) {
+// Records an entry that names two files, or one already checked: failed,
+// with no CRC and size 0, and the message that says why.
+void RecordUnchecked(const ListEntry& entry, std::string message) {
+    RecordEntry(VisibleText(entry.name), {0xFFFF, 0, false, std::move(message)});
+}
+
+// A file reached by two of its names (ASCII case, "." and ".." steps, '/')
+// has one key: the full path the file functions take, in upper case.
+// Names ordinary paths do not reach as written keep their verbatim form,
+// so "x." and "x", or "nul.txt" and the device, stay apart.
+std::wstring SameFileKey(const CFileName& file) {
+    const std::wstring system = file.SystemPath();
+    std::wstring full = system.starts_with(L"\\\\?\\") ? system : FullPath(system);
+    if (full.empty()) {
+        full = system;
+    }
+    std::wstring key(full.size(), L'\0');
+    const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.data(),
+                                     static_cast<int>(full.size()), key.data(),
+                                     static_cast<int>(key.size()), nullptr, nullptr, 0);
+    return length == static_cast<int>(key.size()) ? key : full;
+}
+
+class ListCheck {
+public:
+    ListCheck(const ListLines& list, const CFileName& listPath)
+        : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()) {}
+
+    void Check(const ListEntry& entry, const ListedFile& listed) {
+        if (IsTwin(entry, listed.line)) {
+            return;
+        }
+        ListedFile file = listed;
+        if (!ChooseReading(entry, file)) {
+            return;
+        }
+        if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
+            RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
+                                                     VisibleText(file.Subject(entry))));
+            return;
+        }
+        DiskProbe disk(m_folder, file.file);
+        VerifyListEntry(disk, entry, file);
+    }
+
+private:
+    // Where the form trimmed blanks from the name, the trimmed file is
+    // checked, or, where it does not exist, the file as written (whose name
+    // may hold the blanks); where both exist, neither. A line that cannot
+    // be read names its file as written. False when the entry is recorded.
+    bool ChooseReading(const ListEntry& entry, ListedFile& file) {
+        if (!file.asWritten) {
+            return true;
+        }
+        const CFileName written = *std::exchange(file.asWritten, std::nullopt);
+        if (entry.fault != EntryFault::None || !ListedFileExists(m_folder, file.file)) {
+            file.file = written;
+            return true;
+        }
+        if (!ListedFileExists(m_folder, written)) {
+            return true;
+        }
+        RecordUnchecked(entry, TwinReadingsMessage(VisibleText(entry.name),
+                                                   NameBelow(m_folder, file.file)));
         return false;
     }
-    const std::string name = VisibleText(entry.name);
-    RecordEntry(name, {0xFFFF, 0, false, TwinReadingsMessage(name, VisibleText(list.twins[line]))});
-    return true;
+
+    // A line that reads as two existing files in two encodings checks neither.
+    bool IsTwin(const ListEntry& entry, std::size_t line) {
+        if (line >= m_list.twins.size() || m_list.twins[line].empty()) {
+            return false;
+        }
+        RecordUnchecked(
+            entry, TwinReadingsMessage(VisibleText(entry.name), VisibleText(m_list.twins[line])));
+        return true;
+    }
+
+    const ListLines& m_list;
+    const CFileName& m_listPath;
+    const CFileName m_folder;
+    std::set<std::wstring> m_checked;  // by SameFileKey
+};
+
+// The messages about the list as a whole, after its entries.
+void AddListMessages(const ListLines& list, const ListSummary& summary, const std::string& path) {
+    if (list.textAfterEndMark) {
+        g_messageList.AddTail(TextAfterEndMarkMessage(path));
+    }
+    if (summary.notes.linesOutside > 0) {
+        g_messageList.AddTail(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
+                                                std::to_string(summary.notes.linesOutside)));
+    }
+    if (summary.notes.unbalancedTables > 0) {
+        g_messageList.AddTail(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
+    }
+    if (summary.entries > 0 && summary.notes.messageLines > 0) {
+        g_messageList.AddTail(RecordedErrorsMessage(path, summary.notes.messageLines));
+    }
 }
 
 }  // namespace
 
 void VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath) {
-    const PathParts where = SplitPath(listPath.Text());
-    const CFileName folder = listPath.Folder();
+    ListCheck check(list, listPath);
     const ListSummary summary = ReadListEntries(
-        list.lines, form, where, [&](const ListEntry& entry, const ListedFile& file) {
+        list, form, listPath.Folder(), [&check](const ListEntry& entry, const ListedFile& file) {
             JobCheckpoint();
             if (StopTakesEffect()) {
                 return false;
             }
-            if (!RecordedAsTwins(list, entry, file.line)) {
-                DiskProbe disk(folder,
-                               ListedFileName(folder, list.real, file.line, entry.name, form));
-                VerifyListEntry(disk, entry, file);
-            }
+            check.Check(entry, file);
             return true;
         });
-    if (summary.stopped) {
-        return;
-    }
-    if (list.textAfterEndMark) {
-        g_messageList.AddTail(TextAfterEndMarkMessage(listPath.Text()));
-    }
-    if (summary.entries > 0 && summary.messageLines > 0) {
-        g_messageList.AddTail(RecordedErrorsMessage(listPath.Text(), summary.messageLines));
+    if (!summary.stopped) {
+        AddListMessages(list, summary, listPath.Text());
     }
 }

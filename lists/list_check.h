@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
-
-#include "lists/list_decoding.h"
+#include "framework/file_name.h"
 #include "lists/list_entry.h"
+#include "lists/list_text.h"
 
 // Verifies every entry of a list's lines against its file on disk, in list
 // order, and ends early at a stop. Then names the list in a message when it
-// held text after its end mark, or, as a report, the messages of a check
-// that failed. listPath: the list as the job received it.
+// held text after its end mark or lines outside its tables, when a report's
+// table does not add up to its total line, or, as a report, the messages of
+// a check that failed. listPath: the list as the job received it.
 void VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath);

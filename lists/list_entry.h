@@ -2,7 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "framework/file_name.h"
 
 // The three forms of checksum lists.
 enum class ListForm { Report, Delimited, Column };
@@ -41,21 +44,39 @@ enum class CheckOrder {
 
 // What a list reader does with one line.
 enum class LineStep {
-    Skip,     // not an entry: go on with the next line
-    Entry,    // an entry to verify
-    Message,  // a message line of the job that wrote the report: no entry
-    End,      // the list's table ends here: read no further line
+    Skip,   // not an entry: go on with the next line
+    Entry,  // an entry to verify
+};
+
+// What lines of a list tell about the list as a whole.
+struct ListNotes {
+    std::size_t messageLines = 0;      // message lines of the job that wrote a report
+    std::size_t linesOutside = 0;      // lines outside a column list's tables, of none of its parts
+    std::size_t unbalancedTables = 0;  // report tables whose rows do not add up to their total line
+    ListNotes& operator+=(const ListNotes& other);
+    bool operator==(const ListNotes&) const = default;
 };
 
 struct LineReading {
     LineStep step = LineStep::Skip;
     ListEntry entry;
+    ListNotes notes;
 };
 
-// Where the file of an entry is looked for, and how the check names it.
+// The file an entry names, below the folder that holds the list, and how
+// the check names it.
 struct ListedFile {
     std::size_t line = 0;  // the entry's line, counted from 0 among the list's lines
-    std::string path;
-    std::string subject;  // names the file in the read-error and size messages
+    CFileName file;        // by the rule of the list's form
+    // The name exactly as the line writes it, where the form's rule trimmed
+    // blanks from it: padded columns may mean either file.
+    std::optional<CFileName> asWritten;
+    bool namedByPath = false;  // messages name the file's path rather than the entry's name
+    bool rowIsExact = true;    // the entry's name in code page 932 names the file
     CheckOrder order = CheckOrder::SizeFirst;
+
+    // What names the file in the read-error and size messages.
+    std::string Subject(const ListEntry& entry) const {
+        return namedByPath ? file.Text() : entry.name;
+    }
 };

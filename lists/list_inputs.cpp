@@ -5,7 +5,6 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/path_message.h"
-#include "lists/column_list.h"
 #include "lists/list_check.h"
 #include "lists/list_decoding.h"
 #include "lists/list_file.h"
@@ -15,7 +14,17 @@
 
 namespace {
 
-// The bytes of a list, or nothing after a message naming path.
+// What differs between the lists the user names, by their extension.
+struct ListKind {
+    ListForm form;
+    bool mayBeColumnList;  // a ".crc" list that begins with "FileName" is in column form
+    bool refusesSfv32;     // a ".txt" SFV-32 list is checksummed as a file instead
+};
+
+constexpr ListKind kTextList = {ListForm::Report, false, true};
+constexpr ListKind kCrcList = {ListForm::Delimited, true, false};
+
+// The bytes of a list, read once, or nothing after a message naming path.
 std::optional<std::string> ReadListBytes(const InputEntry& input) {
     const std::string& path = input.path.Text();
     ListFile list = ReadListFile(input.path);
@@ -35,51 +44,34 @@ std::optional<std::string> ReadListBytes(const InputEntry& input) {
     return std::nullopt;
 }
 
-void VerifyTextList(const InputEntry& input) {
-    const std::string& path = input.path.Text();
+void VerifyList(const InputEntry& input, const ListKind& kind) {
     const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
         return;
     }
-    const ListLines list = ReadListLines(*bytes, ListForm::Report, input.path);
-    if (list.lines.IsEmpty()) {
-        g_messageList.AddTail(EmptyListMessage(path));
+    const ListForm form =
+        kind.mayBeColumnList && BeginsAsColumnList(*bytes) ? ListForm::Column : kind.form;
+    const ListLines list = ReadListLines(*bytes, form, input.path);
+    if (list.lines.empty()) {
+        g_messageList.AddTail(EmptyListMessage(input.path.Text()));
         return;
     }
-    if (IsSfv32List(list.lines)) {
-        g_messageList.AddTail(Sfv32Message(path));
+    if (kind.refusesSfv32 && IsSfv32List(list)) {
+        g_messageList.AddTail(Sfv32Message(input.path.Text()));
         ChecksumFile(input);
         return;
     }
-    VerifyListLines(list, ListForm::Report, input.path);
-}
-
-void VerifyCrcList(const InputEntry& input) {
-    const std::string& path = input.path.Text();
-    const std::optional<std::string> bytes = ReadListBytes(input);
-    if (!bytes) {
-        return;
-    }
-    if (BeginsAsColumnList(*bytes)) {
-        VerifyColumnList(input.path);
-        return;
-    }
-    const ListLines list = ReadListLines(*bytes, ListForm::Delimited, input.path);
-    if (list.lines.IsEmpty()) {
-        g_messageList.AddTail(EmptyListMessage(path));
-        return;
-    }
-    VerifyListLines(list, ListForm::Delimited, input.path);
+    VerifyListLines(list, form, input.path);
 }
 
 // A list that leaves neither a row nor a message was read to its end
 // without an entry (a report without its rule line, a line of other text):
 // the user must hear of it, or the report would say that no error was found.
-template <void (*Verify)(const InputEntry&)>
+template <const ListKind& kind>
 void CheckList(const InputEntry& input) {
     const std::size_t rows = g_nameList.GetCount();
     const std::size_t messages = g_messageList.GetCount();
-    Verify(input);
+    VerifyList(input, kind);
     if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
         !JobStoppedEarly()) {
         g_messageList.AddTail(NoEntryMessage(input.path.Text()));
@@ -88,4 +80,4 @@ void CheckList(const InputEntry& input) {
 
 }  // namespace
 
-const ListChecks kChecksumLists = {CheckList<VerifyTextList>, CheckList<VerifyCrcList>};
+const ListChecks kChecksumLists = {CheckList<kTextList>, CheckList<kCrcList>};

@@ -11,29 +11,28 @@
 
 namespace {
 
-using JoinRule = std::string (*)(std::string_view drive, std::string_view dir,
-                                 std::string_view name);
-
 struct FormRules {
     CheckOrder order;
-    JoinRule join;
-    bool pathIsSubject;  // messages name the entry's path rather than its name
+    std::wstring (*join)(std::wstring_view name);  // the name below the list's folder
+    bool namedByPath;  // messages name the entry's path rather than its name
 };
 
-// Indexed by ListForm.
+// Indexed by ListForm. The program's own report writes every name exactly;
+// the other forms come from tools whose fixed columns pad names.
 constexpr FormRules kFormRules[] = {
-    {CheckOrder::SizeFirst, SplitJoinPath, false},  // Report
-    {CheckOrder::CrcFirst, SplitJoinPath, false},   // Delimited
-    {CheckOrder::SizeFirst, PlainJoinPath, true},   // Column
+    {CheckOrder::SizeFirst, ExactName, false},     // Report
+    {CheckOrder::CrcFirst, SplitJoinName, false},  // Delimited
+    {CheckOrder::SizeFirst, SplitJoinName, true},  // Column
 };
 
 using LineParser = std::variant<ReportListParser, DelimitedListParser, ColumnListParser>;
 
-LineParser ParserFor(ListForm form, const CStringList& lines) {
+LineParser ParserFor(ListForm form, const ListLines& list) {
     switch (form) {
         case ListForm::Report:
-            return ReportListParser(
-                std::any_of(lines.begin(), lines.end(), ReportListParser::IsReportRule));
+            return ReportListParser(std::any_of(
+                list.lines.begin(), list.lines.end(),
+                [](const ListLine& line) { return ReportListParser::IsReportRule(line.text); }));
         case ListForm::Delimited:
             return DelimitedListParser();
         case ListForm::Column:
@@ -42,34 +41,52 @@ LineParser ParserFor(ListForm form, const CStringList& lines) {
     return ColumnListParser();
 }
 
+ListedFile FileOf(const ListLine& line, std::size_t index, const std::string& name,
+                  const FormRules& rules, const CFileName& folder) {
+    const std::wstring written = line.RealStart(name.size());
+    const std::wstring joined = rules.join(written);
+    // A code page 932 line's text is the name as written, whatever its bytes.
+    const bool exact = line.real.empty() || CFileName(written).IsTextExact();
+    ListedFile file{index, folder.Child(joined), {}, rules.namedByPath, exact, rules.order};
+    if (joined != written) {
+        file.asWritten = folder.Child(written);
+    }
+    return file;
+}
+
 }  // namespace
 
-ListSummary ReadListEntries(const CStringList& lines, ListForm form, const PathParts& where,
+ListNotes& ListNotes::operator+=(const ListNotes& other) {
+    messageLines += other.messageLines;
+    linesOutside += other.linesOutside;
+    unbalancedTables += other.unbalancedTables;
+    return *this;
+}
+
+ListSummary ReadListEntries(const ListLines& list, ListForm form, const CFileName& folder,
                             const EntryVisitor& visit) {
     const FormRules& rules = kFormRules[static_cast<std::size_t>(form)];
-    LineParser parser = ParserFor(form, lines);
+    LineParser parser = ParserFor(form, list);
     ListSummary summary;
-    std::size_t index = 0;
-    for (const std::string& line : lines) {
+    for (std::size_t index = 0; index < list.lines.size(); ++index) {
+        const ListLine& line = list.lines[index];
         const LineReading reading =
-            std::visit([&line](auto& form) { return form.Read(line); }, parser);
-        if (reading.step == LineStep::End) {
-            break;
+            std::visit([&line](auto& parser) { return parser.Read(line.text); }, parser);
+        summary.notes += reading.notes;
+        if (reading.step != LineStep::Entry) {
+            continue;
         }
-        if (reading.step == LineStep::Message) {
-            ++summary.messageLines;
+        ++summary.entries;
+        if (!visit(reading.entry, FileOf(line, index, reading.entry.name, rules, folder))) {
+            summary.stopped = true;
+            return summary;
         }
-        if (reading.step == LineStep::Entry) {
-            ListedFile file{
-                index, rules.join(where.drive, where.dir, reading.entry.name), {}, rules.order};
-            file.subject = rules.pathIsSubject ? file.path : reading.entry.name;
-            ++summary.entries;
-            if (!visit(reading.entry, file)) {
-                summary.stopped = true;
-                break;
-            }
-        }
-        ++index;
     }
+    summary.notes += std::visit([](const auto& parser) { return parser.Finish(); }, parser);
     return summary;
+}
+
+std::string NameBelow(const CFileName& folder, const CFileName& file) {
+    const std::size_t start = folder.Child(L"").Text().size();
+    return file.Text().substr(std::min(start, file.Text().size()));
 }

@@ -4,10 +4,22 @@
 #include <string>
 
 #include "framework/cp932.h"
+#include "framework/cp932_text.h"
 
 namespace {
+
 constexpr char kCtrlZ = 0x1A;
+
+// The bytes UTF-8 writes a character in, given its first code unit.
+std::size_t Utf8Length(wchar_t first, bool pair) {
+    const auto code = static_cast<std::uint32_t>(first);
+    if (pair || code > 0xFFFF) {
+        return 4;
+    }
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : 3;
 }
+
+}  // namespace
 
 CStringList CutListLines(std::string_view text) {
     CStringList lines;
@@ -39,8 +51,34 @@ CStringList CrcListLines(std::string_view bytes) {
     return CutListLines(bytes);
 }
 
-bool IsSfv32List(const CStringList& lines) {
-    return !lines.IsEmpty() && lines.GetHead().find("WIN-SFV32") != std::string::npos;
+bool IsSfv32List(const ListLines& list) {
+    return !list.lines.empty() && list.lines.front().text.find("WIN-SFV32") != std::string::npos;
+}
+
+ListLines CutListText(std::string_view text, ListForm form) {
+    ListLines list;
+    const bool delimited = form == ListForm::Delimited;
+    for (const std::string& line : delimited ? CrcListLines(text) : TextListLines(text)) {
+        list.lines.push_back({line, {}});
+    }
+    list.textAfterEndMark = !delimited && HoldsTextAfterEndMark(text);
+    return list;
+}
+
+std::wstring ListLine::RealStart(std::size_t bytes) const {
+    if (real.empty()) {
+        return WidenText(std::string_view(text).substr(0, bytes));
+    }
+    std::size_t written = 0;
+    std::size_t at = 0;
+    while (written < bytes && at < real.size()) {
+        const bool pair = real[at] >= 0xD800 && real[at] <= 0xDBFF && at + 1 < real.size();
+        const std::size_t length = pair ? 2 : 1;
+        written += textIsUtf8 ? Utf8Length(real[at], pair)
+                              : NarrowText(std::wstring_view(real).substr(at, length)).size();
+        at += length;
+    }
+    return real.substr(0, at);
 }
 
 bool IsColumnList(std::string_view bytes) {

@@ -10,6 +10,11 @@
 #define IDS_CANNOT_OPEN 102     // "%1:ファイルが開けません"
 #define IDS_LIST_TOO_LARGE 103  // "%1:サイズが1Mを超えています。"
 
+// Messages about a checksum list as a whole: %1 is the list.
+#define IDS_LIST_SAME_FILE_TWICE 110  // %2: the file an earlier line named too
+#define IDS_LIST_TOTAL_DIFFERS 111
+#define IDS_LIST_LINES_OUTSIDE 112  // %2: how many lines
+
 // Drop-target window.
 #define IDD_DROP 102
 #define IDR_DROP_MENU 103

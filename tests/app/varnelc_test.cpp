@@ -331,11 +331,10 @@ TEST_F(VarnelcTest, AListNamesFilesNotServersPipesOrDevices) {
         GTEST_SKIP() << "a share of its own needs Wine's dosdevices\\unc folder";
     }
     const std::string server = "varnel" + std::to_string(GetCurrentProcessId());
-    std::string unc = std::string("Z:") + prefix + "/dosdevices/unc";
-    std::replace(unc.begin(), unc.end(), '/', '\\');
+    std::string served = std::string("Z:") + prefix + "/dosdevices/unc/" + server;
+    std::replace(served.begin(), served.end(), '/', '\\');
     // A fresh prefix has no folder of shares yet.
-    CreateDirectoryA(unc.c_str(), nullptr);
-    const std::string served = unc + "\\" + server;
+    CreateDirectoryA(served.substr(0, served.rfind('\\')).c_str(), nullptr);
     CreateDirectoryA(served.c_str(), nullptr);
     ASSERT_TRUE(CreateDirectoryA((served + "\\share").c_str(), nullptr));
     const std::string share = "\\\\" + server + "\\share\\";

@@ -11,19 +11,18 @@
 
 namespace {
 
-// Verifies one listed file as a list's reader does.
-void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
-                     const std::string& path, CheckOrder order, const std::string& subject) {
-    const CFileName file = CFileName::FromText(path);
-    DiskProbe disk(file.Folder(), file);
-    VerifyListEntry(disk, {name, crc, size, EntryFault::None}, {0, path, subject, order});
-}
-
+// Verifies one listed file as a list's reader does; messages name it by
+// its path when subject is the path, else by the entry's name.
 void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
                     const std::string& subject) {
     const CFileName file = CFileName::FromText(path);
     DiskProbe disk(file.Folder(), file);
-    VerifyListEntry(disk, entry, {0, path, subject, order});
+    VerifyListEntry(disk, entry, {0, file, {}, subject == path, true, order});
+}
+
+void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
+                     const std::string& path, CheckOrder order, const std::string& subject) {
+    CheckListEntry({name, crc, size, EntryFault::None}, path, order, subject);
 }
 
 // "読み込みエラー", "サイズ不一致" and "CRC不一致" in code page 932.

@@ -70,30 +70,18 @@ TEST(PathRulesTest, SplitFileNameCutsAtTheFirstDot) {
     EXPECT_EQ(SplitFileName("表示.ソフト").ext, "\x83\x5C\x83\x74\x83\x67");
 }
 
-TEST(PathRulesTest, SplitJoinTrimsAroundTheFirstDotAndJoinsWithTheListsFolder) {
-    EXPECT_EQ(SplitJoinPath("C:", "\\data\\", "a.bin"), "C:\\data\\a.bin");
-    EXPECT_EQ(SplitJoinPath("C:", "\\data\\", "  a . bin "), "C:\\data\\a.bin");
-    EXPECT_EQ(SplitJoinPath("", "", "a.bin"), "a.bin");
-    EXPECT_EQ(SplitJoinPath("", "data", "README"), "data\\README");
-    EXPECT_EQ(SplitJoinPath("C:", "\\data\\", "sub\\a.tar.gz"), "C:\\data\\sub\\a.tar.gz");
+TEST(PathRulesTest, SplitJoinTrimsAroundTheFirstDotOnly) {
+    EXPECT_EQ(SplitJoinName(L"a.bin"), L"a.bin");
+    EXPECT_EQ(SplitJoinName(L"  a . bin "), L"a.bin");
+    EXPECT_EQ(SplitJoinName(L"README"), L"README");
+    EXPECT_EQ(SplitJoinName(L"sub\\a.tar.gz"), L"sub\\a.tar.gz");
     // Every dot of the name stays: each of these names another file.
-    EXPECT_EQ(SplitJoinPath("", "d\\", "a..bin"), "d\\a..bin");
-    EXPECT_EQ(SplitJoinPath("", "b\\", "..\\..\\x.bin"), "b\\..\\..\\x.bin");
-    EXPECT_EQ(SplitJoinPath("", "", "FOO     .BIN"), "FOO.BIN");
+    EXPECT_EQ(SplitJoinName(L"a..bin"), L"a..bin");
+    EXPECT_EQ(SplitJoinName(L"..\\..\\x.bin"), L"..\\..\\x.bin");
+    EXPECT_EQ(SplitJoinName(L"FOO     .BIN"), L"FOO.BIN");
     EXPECT_EQ(SplitJoinName(L" a . .bin "), L"a..bin");
-}
-
-TEST(PathRulesTest, DoubleByteNamesAndFoldersKeepTheirBackslashTrailBytes) {
-    const std::string folder = "C:\\表示\\";
-    EXPECT_EQ(SplitJoinPath("C:", "\\表示\\", " 能力 .ソ"), folder + "能力.ソ");
-    // A folder ending in ソ does not end in a separator: one is added.
-    EXPECT_EQ(SplitJoinPath("", "ソ", "表"), "ソ\\表");
-    EXPECT_EQ(SplitJoinPath("", "ソ\\", "表"), "ソ\\表");
-}
-
-TEST(PathRulesTest, PlainJoinKeepsTheNameAsItStands) {
-    EXPECT_EQ(PlainJoinPath("C:", "\\data\\", "  a b.bin"), "C:\\data\\  a b.bin");
-    EXPECT_EQ(PlainJoinPath("", "", "表示.bin"), "表示.bin");
+    EXPECT_EQ(SplitJoinName(L" 能力 .ソ"), L"能力.ソ");
+    EXPECT_EQ(ExactName(L" x .bin"), L" x .bin");
 }
 
 }  // namespace

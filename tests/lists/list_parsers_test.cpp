@@ -19,34 +19,40 @@ ListEntry Fault(std::string name, EntryFault fault) {
     return {std::move(name), 0, 0, fault};
 }
 
-// Entries the parser yields for the lines, up to the end of its table.
+// Entries the parser yields for the lines, and what they note of the list.
 template <class Parser>
-std::vector<ListEntry> ReadAll(Parser& parser, const std::vector<std::string>& lines) {
+std::vector<ListEntry> ReadAll(Parser& parser, const std::vector<std::string>& lines,
+                               ListNotes* notes = nullptr) {
     std::vector<ListEntry> entries;
+    ListNotes noted;
     for (const std::string& line : lines) {
         const LineReading reading = parser.Read(line);
-        if (reading.step == LineStep::End) {
-            break;
-        }
+        noted += reading.notes;
         if (reading.step == LineStep::Entry) {
             entries.push_back(reading.entry);
         }
+    }
+    noted += parser.Finish();
+    if (notes != nullptr) {
+        *notes = noted;
     }
     return entries;
 }
 
 // As the report reader reads a list: a rule of the report's shape, if the
 // list holds one, opens the table.
-std::vector<ListEntry> ReadReport(const std::vector<std::string>& lines) {
+std::vector<ListEntry> ReadReport(const std::vector<std::string>& lines,
+                                  ListNotes* notes = nullptr) {
     ReportListParser parser(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
         return ReportListParser::IsReportRule(line);
     }));
-    return ReadAll(parser, lines);
+    return ReadAll(parser, lines, notes);
 }
 
-std::vector<ListEntry> ReadColumns(const std::vector<std::string>& lines) {
+std::vector<ListEntry> ReadColumns(const std::vector<std::string>& lines,
+                                   ListNotes* notes = nullptr) {
     ColumnListParser parser;
-    return ReadAll(parser, lines);
+    return ReadAll(parser, lines, notes);
 }
 
 // The report's worked example, preceded by the messages of an earlier job.

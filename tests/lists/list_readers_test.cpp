@@ -7,8 +7,8 @@
 #include "engine/job_control.h"
 #include "engine/job_state.h"
 #include "framework/path_parts.h"
-#include "lists/column_list.h"
 #include "lists/list_check.h"
+#include "lists/list_inputs.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/named_files.h"
 
@@ -21,12 +21,17 @@ const std::string kCrcMismatch = "CRC\x95\x73\x88\xEA\x92\x76";
 // 表示 (0x95 0x5C ...), ソフト (0x83 0x5C ...) and 能力 (0x94 0x5C ...).
 const std::string kTrailFolder = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67\x94\x5C\x97\xCD";
 
-CStringList LinesOf(const std::vector<std::string>& lines) {
-    CStringList list;
+ListLines LinesOf(const std::vector<std::string>& lines) {
+    ListLines list;
     for (const std::string& line : lines) {
-        list.AddTail(line);
+        list.lines.push_back({line, {}});
     }
     return list;
+}
+
+// A ".crc" list as the job verifies it, read from disk.
+void VerifyColumnList(const CFileName& list) {
+    kChecksumLists.crcList(InputEntry(list));
 }
 
 // Stops the job when the given entry's check begins: its file is left
@@ -54,9 +59,7 @@ class ReportListTest : public ListCheckTest {
 protected:
     // Verifies the lines as the report list "report.txt" in folderPath.
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        ListLines list;
-        list.lines = LinesOf(lines);
-        VerifyListLines(list, ListForm::Report, Named(folderPath + "\\report.txt"));
+        VerifyListLines(LinesOf(lines), ListForm::Report, Named(folderPath + "\\report.txt"));
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -94,24 +97,31 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     EXPECT_EQ(FailedNames(), std::vector<std::string>{"sample.dat"});
 }
 
-TEST_F(ReportListTest, NamesKeepTheirSpacesInMessagesButNotInPaths) {
-    folder.Write("a.bin", ContentWithCrc(120, 0x1A2B));
+// Windows names may begin with a blank or hold one before the dot: a row
+// of the report is its file's exact name, never a neighbour's.
+TEST_F(ReportListTest, ARowNamesExactlyItsFileBlanksAndAll) {
+    for (const char* name : {"x .bin", " y.bin"}) {
+        folder.Write(name, ContentWithCrc(100, 0x1A2B));
+    }
+    for (const char* name : {"x.bin", "y.bin"}) {
+        folder.Write(name, ContentWithCrc(120, 0x00FF));
+    }
     Verify({
         std::string(11, '-') + "  ----  -----",
-        ReportRow(" a . bin", 11, "1A2B", "  100"),
+        ReportRow("x .bin", 11, "1A2B", "  100"),
+        ReportRow(" y.bin", 11, "1A2B", "  100"),
         ReportRow("missing.bin", 11, "0000", "    7"),
         ReportRow("bad.bin", 11, "ZZZZ", "    7"),
         std::string(24, '-'),
     });
-    EXPECT_EQ(Rows(),
-              (std::vector<Row>{
-                  {" a . bin", 0xFFFF, 120}, {"missing.bin", 0xFFFF, 0}, {"bad.bin", 0xFFFF, 0}}));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"x .bin", 0x1A2B, 100},
+                                        {" y.bin", 0x1A2B, 100},
+                                        {"missing.bin", 0xFFFF, 0},
+                                        {"bad.bin", 0xFFFF, 0}}));
     EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              " a . bin:" + kSizeMismatch + "(List=100,File=120)",
                               "missing.bin:" + kReadError,
                               "bad.bin:CRCの欄が16進数ではありません",
                           }));
-    EXPECT_EQ(FailedNames(), (std::vector<std::string>{" a . bin", "missing.bin", "bad.bin"}));
 }
 
 TEST_F(ReportListTest, DoubleByteNamesInADoubleByteFolder) {
@@ -146,20 +156,21 @@ TEST_F(ReportListTest, AStopEndsTheListAtTheEntryBeingChecked) {
 class DelimitedListTest : public ListCheckTest {
 protected:
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        ListLines list;
-        list.lines = LinesOf(lines);
-        VerifyListLines(list, ListForm::Delimited, Named(folderPath + "\\list.crc"));
+        VerifyListLines(LinesOf(lines), ListForm::Delimited, Named(folderPath + "\\list.crc"));
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
 
 TEST_F(DelimitedListTest, CrcFirstWithTheSeparatorsAsTheyFall) {
-    folder.Write("a.bin", ContentWithCrc(100, 0x1A2B));
+    for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+        folder.Write(name, ContentWithCrc(100, 0x1A2B));
+    }
     // The second line reads as the CRC 0A2B and the size 0.
-    Verify({"a.bin, 1A2B, 100", "", "a.bin,1A2B,100", "a.bin  1a2b  999.5"});
-    EXPECT_EQ(Rows(), (std::vector<Row>(3, {"a.bin", 0x1A2B, 100})));
-    EXPECT_EQ(Messages(), std::vector<std::string>{"a.bin:" + kSizeMismatch + "(List=0,File=100)"});
-    EXPECT_EQ(FailedNames(), std::vector<std::string>{"a.bin"});
+    Verify({"a.bin, 1A2B, 100", "", "b.bin,1A2B,100", "c.bin  1a2b  999.5"});
+    EXPECT_EQ(Rows(), (std::vector<Row>{
+                          {"a.bin", 0x1A2B, 100}, {"b.bin", 0x1A2B, 100}, {"c.bin", 0x1A2B, 100}}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"b.bin:" + kSizeMismatch + "(List=0,File=100)"});
+    EXPECT_EQ(FailedNames(), std::vector<std::string>{"b.bin"});
 }
 
 TEST_F(DelimitedListTest, LinesThatAreNoEntriesAreRecordedAsFailed) {
@@ -190,10 +201,12 @@ TEST_F(DelimitedListTest, DoubleByteNamesInADoubleByteFolder) {
 }
 
 TEST_F(DelimitedListTest, AStopEndsTheListAtTheEntryBeingChecked) {
-    folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
+    for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+        folder.Write(name, ContentWithCrc(5, 0x1A2B));
+    }
     StopAtEntry stop(2);
     SetJobObserver(&stop);
-    Verify({"a.bin, 1A2B, 5", "", "a.bin, 1A2B, 5", "", "a.bin, 1A2B, 5"});
+    Verify({"a.bin, 1A2B, 5", "", "b.bin, 1A2B, 5", "", "c.bin, 1A2B, 5"});
     EXPECT_EQ(Rows().size(), 1u);
 }
 
@@ -239,20 +252,20 @@ TEST_F(ColumnListTest, ListsOfAMebibyteAndMoreAreRefused) {
     for (const std::size_t size : {std::size_t{1'048'575}, std::size_t{1'048'576}}) {
         SCOPED_TRACE(size);
         ResetJobState();
-        // Filler after the closing rule brings the list to its size on disk.
+        // Blanks after the closing rule bring the list to its size on disk.
         const std::string list =
-            folder.Write("list.crc", head + std::string(size - head.size(), 'x'));
+            folder.Write("list.crc", head + std::string(size - head.size(), ' '));
         VerifyColumnList(Named(list));
         if (size < 1'048'576) {
             EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}}));
             EXPECT_TRUE(Messages().empty());
         } else {
             EXPECT_TRUE(Rows().empty());
-            // ":リストのサイズが大きすぎます。"
+            // ":サイズが1Mを超えています。", as for any list
             EXPECT_EQ(Messages(),
                       std::vector<std::string>{
-                          list + ":\x83\x8A\x83\x58\x83\x67\x82\xCC\x83\x54\x83\x43\x83\x59\x82\xAA"
-                                 "\x91\xE5\x82\xAB\x82\xB7\x82\xAC\x82\xDC\x82\xB7\x81\x42"});
+                          list + ":\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x4d\x82\xf0"
+                                 "\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc\x82\xb7\x81\x42"});
         }
     }
 }
@@ -260,31 +273,43 @@ TEST_F(ColumnListTest, ListsOfAMebibyteAndMoreAreRefused) {
 TEST_F(ColumnListTest, AListThatCannotBeOpenedLeavesOneMessage) {
     const std::string list = folder.PathOf("missing.crc");
     VerifyColumnList(Named(list));
-    // "リストが開けません:"
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"\x83\x8A\x83\x58\x83\x67\x82\xAA\x8A\x4A\x82\xAF"
-                                       "\x82\xDC\x82\xB9\x82\xF1:" +
-                                       list});
+    // ":ファイルが開けません", as for any list: it is read once, before its form is known
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              list + "\x3a\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf"
+                                     "\x82\xdc\x82\xb9\x82\xf1"});
     EXPECT_TRUE(Rows().empty());
 }
 
-TEST_F(ColumnListTest, TextModeReadingEndsAtCtrlZAndOnlyTheTableIsRead) {
-    folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
-    VerifyColumnList(Named(folder.Write("none.crc", "FileName\r\na.bin  1A2B  5\r\n")));
+// Every table of a column list is read; a line outside the tables that is
+// neither a header nor a rule is named, and so is text after the end mark.
+TEST_F(ColumnListTest, EveryTableIsReadAndEveryOtherLineNamed) {
+    for (const char* name : {"a.bin", "b.bin", "c.bin", "d.bin"}) {
+        folder.Write(name, ContentWithCrc(5, 0x1A2B));
+    }
+    const std::string none = folder.Write("none.crc", "FileName\r\na.bin  1A2B  5\r\n");
+    VerifyColumnList(Named(none));
     EXPECT_TRUE(Rows().empty());
-    EXPECT_TRUE(Messages().empty());
-    VerifyColumnList(Named(folder.Write("table.crc",
-                                        "FileName\nx\n-\n\na.bin  1A2B  5\n-\n"
-                                        "a.bin  1A2B  5\r\n-\r\na.bin  1A2B  5\r\n")));
-    EXPECT_EQ(Rows().size(), 1u);
-    // What follows the end mark is not read, and the list says so.
+    const std::string tables =
+        folder.Write("tables.crc",
+                     "FileName\nb.bin  1A2B  5\n-\n\na.bin  1A2B  5\n-\n"
+                     "c.bin  1A2B  5\r\nFileName\r\n-\r\nd.bin  1A2B  5\r\n");
+    VerifyColumnList(Named(tables));
+    EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"d.bin", 0x1A2B, 5}}));
     const std::string ctrlZ = folder.Write("ctrlz.crc",
-                                           "FileName\r\n-\r\na.bin  1A2B  5\r\n\x1A"
-                                           "a.bin  1A2B  5\r\n");
+                                           "FileName\r\n-\r\nb.bin  1A2B  5\r\n\x1A"
+                                           "c.bin  1A2B  5\r\n");
     VerifyColumnList(Named(ctrlZ));
-    EXPECT_EQ(Rows().size(), 2u);
-    EXPECT_EQ(Messages(), std::vector<std::string>{
-                              ctrlZ + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。"});
+    EXPECT_EQ(Rows().size(), 3u);
+    // "表の外にあるn行は照合していません。"
+    const std::string outside = "\x95\x5C\x82\xCC\x8A\x4F\x82\xC9\x82\xA0\x82\xE9";
+    const std::string unchecked =
+        "\x8D\x73\x82\xCD\x8F\xC6\x8D\x87\x82\xB5\x82\xC4\x82\xA2"
+        "\x82\xDC\x82\xB9\x82\xF1\x81\x42";
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              none + ":" + outside + "1" + unchecked,
+                              tables + ":" + outside + "2" + unchecked,
+                              ctrlZ + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。",
+                          }));
 }
 
 TEST_F(ColumnListTest, DoubleByteNamesInADoubleByteFolder) {
@@ -295,6 +320,22 @@ TEST_F(ColumnListTest, DoubleByteNamesInADoubleByteFolder) {
     VerifyColumnList(Named(list));
     EXPECT_EQ(Rows(), (std::vector<Row>{{"表示 ソフト.bin", 0x955C, 1000}}));
     EXPECT_TRUE(Messages().empty());
+}
+
+// Fixed columns pad names: a column list's name is trimmed around its first
+// dot, unless only the name as written exists; where both do, neither is
+// taken for the other.
+TEST_F(ColumnListTest, PaddedNamesAreTrimmedUnlessBothReadingsExist) {
+    for (const char* name : {"FOO.BIN", "a .bin", "a.bin", "b .bin"}) {
+        folder.Write(name, ContentWithCrc(5, 0x1A2B));
+    }
+    VerifyColumnList(Named(folder.Write(
+        "list.crc", ColumnList({"FOO     .BIN  1A2B  5", "a .bin  1A2B  5", "b .bin  1A2B  5"}))));
+    EXPECT_EQ(Rows(),
+              (std::vector<Row>{
+                  {"FOO     .BIN", 0x1A2B, 5}, {"a .bin", 0xFFFF, 0}, {"b .bin", 0x1A2B, 5}}));
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "a .bin:a.binとも読め、両方のファイルがあるため照合していません。"});
 }
 
 TEST_F(ColumnListTest, SizesOfGibibytesWithThousandsCommas) {
@@ -317,9 +358,11 @@ TEST_F(ColumnListTest, LinesThatCannotBeCutAreRecordedAsFailed) {
 }
 
 TEST_F(ColumnListTest, AStopEndsTheListAtTheEntryBeingChecked) {
-    folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
+    for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+        folder.Write(name, ContentWithCrc(5, 0x1A2B));
+    }
     const std::string list = folder.Write(
-        "list.crc", ColumnList({"a.bin  1A2B  5", "a.bin  1A2B  5", "a.bin  1A2B  5"}));
+        "list.crc", ColumnList({"a.bin  1A2B  5", "b.bin  1A2B  5", "c.bin  1A2B  5"}));
     StopAtEntry stop(2);
     SetJobObserver(&stop);
     VerifyColumnList(Named(list));

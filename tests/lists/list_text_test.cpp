@@ -50,10 +50,11 @@ TEST(ListLinesTest, DoubleByteTextPassesUnchanged) {
 }
 
 TEST(ListLinesTest, Sfv32IsTheMarkerInTheFirstNonEmptyLine) {
-    EXPECT_TRUE(IsSfv32List(TextListLines("\r\n\r\n; made by WIN-SFV32 v1\r\na.bin 12345678\r\n")));
-    EXPECT_FALSE(IsSfv32List(TextListLines("\r\nfirst\r\nWIN-SFV32\r\n")));
-    EXPECT_FALSE(IsSfv32List(TextListLines("; win-sfv32\r\n")));  // byte for byte
-    EXPECT_FALSE(IsSfv32List(TextListLines("")));
+    EXPECT_TRUE(IsSfv32List(
+        CutListText("\r\n\r\n; made by WIN-SFV32 v1\r\na.bin 12345678\r\n", ListForm::Report)));
+    EXPECT_FALSE(IsSfv32List(CutListText("\r\nfirst\r\nWIN-SFV32\r\n", ListForm::Report)));
+    EXPECT_FALSE(IsSfv32List(CutListText("; win-sfv32\r\n", ListForm::Report)));  // byte for byte
+    EXPECT_FALSE(IsSfv32List(CutListText("", ListForm::Report)));
 }
 
 TEST(ListLinesTest, ColumnListsBeginWithFileNameExactly) {

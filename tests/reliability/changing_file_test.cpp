@@ -15,6 +15,7 @@
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "lists/entry_outcome.h"
+#include "lists/report_format.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
 
@@ -72,7 +73,8 @@ TEST_F(ChangingFileTest, AListedFileCutWhileItIsReadFailsAsUnreadable) {
     const std::string lists[] = {
         folder.Write("sums.crc", "data.bin, " + crc + ", " + size + "\r\n"),
         folder.Write("sums.txt", "Name      CRC   Bytes\n--------  ----  -----\ndata.bin  " + crc +
-                                     "  " + size + "\n--------\n"),
+                                     "  " + size + "\n--------\nTotal  1 Files  " +
+                                     GroupThousands(std::stoll(size)) + " Bytes\n"),
         folder.Write("column.crc", "FileName\r\n-\r\ndata.bin  " + crc + "  " + size + "\r\n")};
     for (const std::string& list : lists) {
         const std::string data = folder.Write("data.bin", content);
@@ -122,7 +124,8 @@ TEST_F(ChangingFileTest, AFileDeletedWhileItIsReadIsReadToItsEnd) {
 // disk's, but deleting the file once its length is taken.
 TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnreadable) {
     struct VanishingDisk : ListedFileProbe {
-        ProbedLength Length(const std::string& path) override {
+        std::string path;
+        ProbedLength Length() override {
             const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
             if (fd < 0) {
                 return {};
@@ -132,14 +135,13 @@ TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnrea
             EXPECT_TRUE(DeleteFileA(path.c_str()));
             return {length, OpenFailure::None};
         }
-        std::uint16_t Crc(const std::string& path, std::int64_t& bytesRead) override {
+        std::uint16_t Crc(std::int64_t& bytesRead) override {
             return ComputeFileCrc(Named(path), &bytesRead);
         }
     } disk;
     for (CheckOrder order : {CheckOrder::SizeFirst, CheckOrder::CrcFirst}) {
-        const std::string path = folder.Write("a.bin", "123456789");
-        RecordEntry("a.bin",
-                    CompareListedFile(disk, "a.bin", 0x6F91, 9, path, order, "a.bin").value());
+        disk.path = folder.Write("a.bin", "123456789");
+        RecordEntry("a.bin", CompareListedFile(disk, "a.bin", 0x6F91, 9, order, "a.bin").value());
     }
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0xFFFF, 0}, {"a.bin", 0xFFFF, 0}}));
     EXPECT_EQ(Messages(), (std::vector<std::string>{"a.bin" + kReadError, "a.bin" + kReadError}));

@@ -20,7 +20,8 @@ const std::string kReport =
     "Name      CRC   Bytes\r\n"
     "--------  ----  -----\r\n"
     "held.bin  6F91      9\r\n"
-    "--------------------\r\n";
+    "--------------------\r\n"
+    "Total  1 Files  9 Bytes\r\n";
 
 // Another program's handle on a file, closed when the holder goes away.
 class Holder {

@@ -1,7 +1,6 @@
 #include "ui/result/report_layout.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
@@ -40,31 +39,7 @@ std::string PadLeft(const std::string& text, std::size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
-std::int64_t AddSaturated(std::int64_t total, std::int64_t size) {
-    std::int64_t sum;
-    if (__builtin_add_overflow(total, size, &sum)) {
-        return size > 0 ? INT64_MAX : INT64_MIN;
-    }
-    return sum;
-}
-
-std::string TotalLine(std::size_t fileCount, std::int64_t byteTotal) {
-    return "Total  " + std::to_string(fileCount) + " Files  " + GroupThousands(byteTotal) +
-           " Bytes";
-}
-
 }  // namespace
-
-std::string GroupThousands(std::int64_t value) {
-    std::string text;
-    while (value >= 1000) {
-        char group[8];
-        std::snprintf(group, sizeof group, ",%03d", static_cast<int>(value % 1000));
-        text.insert(0, group);
-        value /= 1000;
-    }
-    return std::to_string(value) + text;
-}
 
 void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
                       const ReportLineSink& sink) {
@@ -79,22 +54,20 @@ void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs,
     }
     const std::size_t nameWidth = NameWidth(names);
     const std::size_t sizeWidth = SizeWidth(sizes);
-    sink(PadRight("Name", nameWidth) + "  CRC   Bytes");
+    sink(HeaderLine(nameWidth));
     sink(std::string(nameWidth, '-') + "  ----  " + std::string(sizeWidth, '-'));
 
-    std::size_t fileCount = 0;
-    std::int64_t byteTotal = 0;
+    ReportTotal total;
     while (!names.IsEmpty()) {
         const std::string name = names.RemoveHead();
         // The job keeps the row lists parallel; a missing value is shown as
         // "not computed" rather than taken from an empty list.
         const std::uint16_t crc = crcs.IsEmpty() ? kCrcInitial : crcs.RemoveHead();
         const std::int64_t size = sizes.IsEmpty() ? 0 : sizes.RemoveHead();
-        byteTotal = AddSaturated(byteTotal, size);
-        ++fileCount;
+        total.Add(size);
         sink(PadRight(name, nameWidth) + "  " + FormatCrcHex(crc) + "  " +
              PadLeft(GroupThousands(size), sizeWidth));
     }
     sink(std::string(nameWidth + 8 + sizeWidth, '-'));
-    sink(TotalLine(fileCount, byteTotal));
+    sink(total.Line());
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/containers.h"
+#include "lists/report_format.h"
 
 // Receives the lines of a report, in order.
 using ReportLineSink = std::function<void(const std::string& line)>;
@@ -24,7 +25,3 @@ inline constexpr std::size_t kNameColumnCap = 128;
 // widths count bytes, which are display columns in the monospace font.
 void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
                       const ReportLineSink& sink);
-
-// Decimal text with commas between groups of three digits: 1234567 gives
-// "1,234,567"; values below 1000, negative ones included, have no commas.
-std::string GroupThousands(std::int64_t value);
