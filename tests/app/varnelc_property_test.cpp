@@ -19,19 +19,12 @@
 
 namespace {
 
-// Names and shapes the list readers do not yet read back exactly: a blank
-// at a name's start or before its dot, the words of the report's own lines
-// at the start of a message (a name typed from the tree's root), and one
-// file given twice (a file with its folder). Switched on where they do.
-constexpr bool kListsReadNamesExactly = false;
-
 // Name pieces: '-' and ".." (at a name's start or inside), a 0x5C trail
 // byte, half-width kana, and characters code page 932 cannot write; then
 // the words of the report's own lines.
 const wchar_t* const kPieces[] = {L"a",          L"Q7",     L"-",     L"..",
                                   L"表",         L"ソ",     L"能力",  L"\uFF83\uFF71",
                                   L"\U00020BB7", L"\uD55C", L"Name ", L"Total "};
-constexpr int kPiecesReadExactly = 10;
 // ".binary" and ".bin2" have 8.3 short names that end in ".BIN".
 const wchar_t* const kExtensions[] = {L".bin", L".dat", L"", L".binary", L".bin2"};
 
@@ -70,7 +63,7 @@ public:
         std::erase_if(typable,
                       [&](std::size_t folder) { return !IsTypable(m_nodes[folder].path); });
         m_base = PickOf(typable);
-        switch (Pick(0, kListsReadNamesExactly ? 5 : 4)) {
+        switch (Pick(0, 5)) {
             case 0:  // files by name
                 for (const std::size_t file : Children(m_base, false)) {
                     if (IsTypable(m_nodes[file].path) && Pick(0, 1) == 0) {
@@ -127,10 +120,9 @@ private:
 
     std::wstring UniqueName(std::size_t parent, bool folder) {
         for (;;) {
-            std::wstring name = kListsReadNamesExactly && Pick(0, 4) == 0 ? L" " : L"";
+            std::wstring name = Pick(0, 4) == 0 ? L" " : L"";
             for (int i = 0, count = Pick(1, 3); i < count; ++i) {
-                name += kPieces[Pick(
-                    0, kListsReadNamesExactly ? std::size(kPieces) - 1 : kPiecesReadExactly - 1)];
+                name += kPieces[Pick(0, static_cast<int>(std::size(kPieces)) - 1)];
             }
             name +=
                 folder ? L"" : kExtensions[Pick(0, static_cast<int>(std::size(kExtensions)) - 1)];
