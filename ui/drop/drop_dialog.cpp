@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/application_name.h"
+#include "framework/context_menu.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "framework/string_table.h"
@@ -21,10 +22,6 @@ constexpr char kSection[] = "Window";
 constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
-
-// The keyboard's menu key delivers this point instead of the pointer's.
-constexpr POINT kKeyboardPoint{-1, -1};
-constexpr int kKeyboardMenuOffset = 5;
 
 constexpr char kSendToAddFailed[] = "「送る」にショートカットを作れませんでした。";
 constexpr char kSendToRemoveFailed[] = "「送る」のショートカットを削除できませんでした。";
@@ -148,13 +145,7 @@ void CDropDlg::PlaceWindow() {
 }
 
 void CDropDlg::OnContextMenu(POINT point) {
-    if (point.x == kKeyboardPoint.x && point.y == kKeyboardPoint.y) {
-        RECT area;
-        GetClientRect(m_hWnd, &area);
-        POINT origin{area.left, area.top};
-        ClientToScreen(m_hWnd, &origin);
-        point = POINT{origin.x + kKeyboardMenuOffset, origin.y + kKeyboardMenuOffset};
-    }
+    point = ContextMenuPoint(m_hWnd, point);
     HMENU menu = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDR_DROP_MENU));
     if (menu == nullptr) {
         return;

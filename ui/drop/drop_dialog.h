@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,9 +22,9 @@
 class CDropDlg : public CDialog {
 public:
     using JobStarter = CWindowJob::Starter;
-    // Runs the result window over the job state, owned by owner; returns when
-    // it has closed.
-    using ResultShower = std::function<void(HWND owner)>;
+    // Runs the result window over the job state, owned by owner, with how
+    // long the job took; returns when it has closed.
+    using ResultShower = std::function<void(HWND owner, std::chrono::milliseconds took)>;
 
     CDropDlg();
     ~CDropDlg() override;

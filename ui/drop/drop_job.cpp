@@ -88,7 +88,7 @@ void CDropDlg::FinishJob() {
     // The job belongs to the window until its results have been shown, so
     // that no drop starts another meanwhile.
     if (m_showResults) {
-        m_showResults(m_hWnd);
+        m_showResults(m_hWnd, m_job.Took());
     }
     m_job.Collect();
     if (m_hWnd == nullptr) {

@@ -5,6 +5,7 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "framework/text_mode.h"
 
 namespace {
 
@@ -66,24 +67,36 @@ std::string GroupThousands(std::int64_t value) {
     return std::to_string(value) + text;
 }
 
-void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
-                      const ReportLineSink& sink) {
+std::string ReportText(std::span<const std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return TextModeBytes(text);
+}
+
+ReportTotals BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs,
+                              CSizeList& sizes, const ReportLineSink& sink) {
+    ReportTotals totals;
     while (!messages.IsEmpty()) {
         std::string message = messages.RemoveHead();
         if (message != kPlaceholderMessage) {
             sink(message);
+            ++totals.messageLines;
+            totals.errorLines += message != kNoErrorsMessage ? 1 : 0;
         }
     }
     if (names.IsEmpty()) {
-        return;
+        return totals;
     }
     const std::size_t nameWidth = NameWidth(names);
     const std::size_t sizeWidth = SizeWidth(sizes);
     sink(PadRight("Name", nameWidth) + "  CRC   Bytes");
     sink(std::string(nameWidth, '-') + "  ----  " + std::string(sizeWidth, '-'));
 
-    std::size_t fileCount = 0;
-    std::int64_t byteTotal = 0;
+    std::size_t& fileCount = totals.files;
+    std::int64_t& byteTotal = totals.bytes;
     while (!names.IsEmpty()) {
         const std::string name = names.RemoveHead();
         // The job keeps the row lists parallel; a missing value is shown as
@@ -97,4 +110,5 @@ void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs,
     }
     sink(std::string(nameWidth + 8 + sizeWidth, '-'));
     sink(TotalLine(fileCount, byteTotal));
+    return totals;
 }

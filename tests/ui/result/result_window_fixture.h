@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/job_state.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_probe.h"
+#include "ui/result/job_result.h"
 #include "ui/result/result_dialog.h"
 
 // A result window whose save dialog the test answers.
@@ -64,6 +67,29 @@ protected:
         dialog->m_pCrcList = &crcs;
         EXPECT_TRUE(dialog->Create());
         return dialog;
+    }
+
+    // Runs the window modally over the job state, filled from the test's
+    // lists, as the job's creators do. Each tick of its modal loop calls
+    // step with the window until step returns true; the window is then
+    // closed as by its close box.
+    void ShowModally(const std::function<bool(HWND window)>& step,
+                     JobDuration took = JobDuration(1500)) {
+        g_messageList = std::move(messages);
+        g_nameList = std::move(names);
+        g_crcList = std::move(crcs);
+        g_sizeList = std::move(sizes);
+        const CModalDriver driver([&step] {
+            // "比較結果" in code page 932.
+            const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
+            if (window == nullptr || !step(window)) {
+                return false;
+            }
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return true;
+        });
+        ShowJobResult(nullptr, took);
+        EXPECT_TRUE(driver.Done());
     }
 
     void AddRow(const std::string& name, std::uint16_t crc, std::int64_t size) {
