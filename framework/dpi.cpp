@@ -21,6 +21,10 @@ UINT SystemDpi() {
 
 }  // namespace
 
+int SystemMetricForDpi(int index, UINT dpi);
+
+namespace {}  // namespace
+
 UINT WindowDpi(HWND window) {
     static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
@@ -40,4 +44,36 @@ HICON LoadIconForDpi(int id, int sizeMetric, UINT dpi) {
     const int size = SystemMetricForDpi(sizeMetric, dpi);
     return static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+}
+
+CScaledIcons::~CScaledIcons() {
+    Destroy(m_retired);
+    Destroy(m_loaded);
+}
+
+void CScaledIcons::SetDpi(UINT dpi) {
+    Destroy(m_retired);
+    m_retired.swap(m_loaded);
+    m_dpi = dpi;
+}
+
+HICON CScaledIcons::Get(int id) {
+    const int size = SystemMetricForDpi(m_sizeMetric, m_dpi);
+    if (m_sizeMetric == SM_CXICON && size == GetSystemMetrics(SM_CXICON)) {
+        return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+    }
+    HICON& icon = m_loaded[id];
+    if (icon == nullptr) {
+        icon = LoadIconForDpi(id, m_sizeMetric, m_dpi);
+    }
+    return icon;
+}
+
+void CScaledIcons::Destroy(std::map<int, HICON>& icons) {
+    for (const auto& [id, icon] : icons) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+    icons.clear();
 }

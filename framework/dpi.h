@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 // The program declares itself per-monitor DPI aware: each window learns its
 // monitor's DPI from these and scales itself when WM_DPICHANGED says it has
 // moved to a monitor of another DPI. Before Windows 10 the per-monitor
@@ -20,6 +22,25 @@ inline int ScaleForDpi(int value, UINT dpi) {
 // A system metric (SM_CXICON, SM_CXSMICON, ...) at dpi.
 int SystemMetricForDpi(int index, UINT dpi);
 
-// The icon resource id in the size the system uses at dpi for large icons
-// (SM_CXICON) or small ones (SM_CXSMICON); the caller destroys it.
-HICON LoadIconForDpi(int id, int sizeMetric, UINT dpi);
+// The program's icons in the size one DPI asks for (SM_CXICON or
+// SM_CXSMICON). Large icons in the system's own size are the shared ones
+// the system keeps; all others are loaded here and destroyed with the set,
+// or after the next change of DPI, when the window shows the new ones.
+class CScaledIcons {
+public:
+    explicit CScaledIcons(int sizeMetric) : m_sizeMetric(sizeMetric) {}
+    ~CScaledIcons();
+    CScaledIcons(const CScaledIcons&) = delete;
+    CScaledIcons& operator=(const CScaledIcons&) = delete;
+
+    void SetDpi(UINT dpi);
+    HICON Get(int id);
+
+private:
+    static void Destroy(std::map<int, HICON>& icons);
+
+    int m_sizeMetric;
+    UINT m_dpi = kBaseDpi;
+    std::map<int, HICON> m_loaded;
+    std::map<int, HICON> m_retired;
+};

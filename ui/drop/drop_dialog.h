@@ -12,6 +12,7 @@
 #include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "ui/drop/window_job.h"
 
 // The drop-target window: a tiny tool window showing one icon, by default
@@ -44,6 +45,8 @@ protected:
 private:
     // The window itself (drop_dialog.cpp).
     void FitIconControl();
+    void SetWindowIcons();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void AddAboutItem();
     void PlaceWindow();
     void OnContextMenu(POINT point);
@@ -76,9 +79,11 @@ private:
     CWindowJob m_job;
     int m_bOnTop = 1;
     CStatic m_icon;
-    HICON m_hIcon;
-    // The application icon's own 16 x 16 image, for the task bar and the
+    int m_nIconId = 0;  // the resource id of the icon m_icon shows
+    UINT m_dpi = kBaseDpi;
+    CScaledIcons m_icons{SM_CXICON};
+    // The application icon's own small image, for the task bar and the
     // window's small icon, rather than the large one shrunk.
-    HICON m_hSmallIcon;
+    CScaledIcons m_smallIcons{SM_CXSMICON};
     bool m_bBusyCursor = false;
 };

@@ -144,7 +144,8 @@ void CDropDlg::AbandonJob() {
 }
 
 void CDropDlg::ShowIcon(int iconId) {
-    m_icon.SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId)));
+    m_nIconId = iconId;
+    m_icon.SetIcon(m_icons.Get(iconId));
     FitIconControl();
 }
 

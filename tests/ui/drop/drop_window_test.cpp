@@ -95,6 +95,35 @@ TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
     CaptureScreenshotIfAsked(hwnd, "drop_idle");
 }
 
+// Moved to a monitor of 1.5 times the DPI, the window takes the size the
+// system suggests and shows its icon drawn for that DPI, pixel for pixel.
+TEST_F(DropWindowTest, TakesTheIconOfTheNewDpiWhenItsDpiChanges) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT suggested = {100, 100, 300, 320};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    EXPECT_EQ(frame.right - frame.left, 200);
+    EXPECT_EQ(frame.bottom - frame.top, 220);
+    HWND icon = GetDlgItem(hwnd, IDC_DROP_ICON);
+    ICONINFO shown = {};
+    ASSERT_TRUE(
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0)), &shown));
+    BITMAP mask = {};
+    GetObjectA(shown.hbmMask, sizeof mask, &mask);
+    DeleteObject(shown.hbmMask);
+    DeleteObject(shown.hbmColor);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXICON) * 3 / 2);
+    RECT inside;
+    GetClientRect(icon, &inside);
+    EXPECT_GE(inside.right, mask.bmWidth);
+}
+
 TEST_F(DropWindowTest, FirstStartIsAtTheDefaultPlaceAboveAllOtherWindows) {
     auto window = Open();
     HWND hwnd = window->GetSafeHwnd();

@@ -266,6 +266,34 @@ TEST_F(ResultWindowTest, ListAndStatusBarFillTheClientAreaAndFollowResizing) {
     }
 }
 
+// Moved to a monitor of twice the DPI, the window takes the size the system
+// suggests, and its lines the font of the new DPI, still wholly in reach.
+TEST_F(ResultWindowTest, ScalesItsFontWhenItsDpiChanges) {
+    AddRow("photos\\2024\\北海道旅行\\IMG_0001.jpg", 0x1A2B, 2345678);
+    const auto dialog = Open();
+    const HWND window = dialog->GetSafeHwnd();
+    const HWND list = dialog->m_resultList.GetSafeHwnd();
+    const int lineHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    LOGFONTW before = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof before,
+               &before);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT suggested = {40, 30, 940, 630};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    ExpectRect(window, 40, 30, 900, 600);
+    LOGFONTW after = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof after, &after);
+    EXPECT_EQ(after.lfHeight, 2 * before.lfHeight);
+    EXPECT_EQ(WindowText(dialog->m_statusBar.GetSafeHwnd()).empty(), false);
+    EXPECT_GE(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 2 * lineHeight - 1);
+    const std::string row = ListLines(*dialog)[2];
+    EXPECT_GE(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), PixelWidth(list, row));
+    EXPECT_LE(RectIn(window, list).bottom, RectIn(window, dialog->m_statusBar.GetSafeHwnd()).top);
+}
+
 TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
     for (int i = 0; i < 100000; ++i) {
         AddRow("file" + std::to_string(i) + ".bin", static_cast<std::uint16_t>(i), i);
