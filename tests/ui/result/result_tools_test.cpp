@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,25 +12,14 @@
 
 namespace {
 
-// What the clipboard holds in the format: UTF-16 text widened to bytes of
-// its own, or code page 932 bytes.
-std::wstring ClipboardUnicode() {
-    std::wstring text;
+// What the clipboard holds as text in the format: CF_UNICODETEXT as wide
+// characters, CF_TEXT as code page 932 bytes.
+template <class Char>
+std::basic_string<Char> ClipboardText(UINT format) {
+    std::basic_string<Char> text;
     if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
-std::string ClipboardAnsi() {
-    std::string text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            text = static_cast<const char*>(GlobalLock(data));
+        if (HANDLE data = GetClipboardData(format)) {
+            text = static_cast<const Char*>(GlobalLock(data));
             GlobalUnlock(data);
         }
         CloseClipboard();
@@ -48,19 +36,20 @@ std::string JoinedLines(const std::vector<std::string>& lines, std::size_t first
     return text;
 }
 
-std::vector<int> SelectedLines(HWND list) {
-    std::vector<int> selected(16);
-    selected.resize(static_cast<std::size_t>(SendMessageW(
-        list, LB_GETSELITEMS, selected.size(), reinterpret_cast<LPARAM>(selected.data()))));
-    return selected;
-}
-
-bool IsScrolledIntoView(HWND list, int index) {
+// The line is selected alone and lies wholly in the list's client area.
+void ExpectFoundAt(HWND list, int index) {
+    int selected[2] = {-1, -1};
+    EXPECT_EQ(SendMessageW(list, LB_GETSELITEMS, 2, reinterpret_cast<LPARAM>(selected)), 1);
+    EXPECT_EQ(selected[0], index);
     RECT item;
     RECT client;
     SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     GetClientRect(list, &client);
-    return item.top >= 0 && item.bottom <= client.bottom;
+    EXPECT_TRUE(item.top >= 0 && item.bottom <= client.bottom) << item.top;
+}
+
+HWND List(HWND window) {
+    return GetDlgItem(window, IDC_RESULT_LIST);
 }
 
 // A check of 5,000 files with two message lines: the two messages, the
@@ -78,96 +67,82 @@ protected:
     }
 
     static constexpr int kFirstRow = 4;
-    int stage = 0;
 };
 
 TEST_F(ResultToolsTest, CtrlCCopiesTheSelectedLinesAndCtrlAEveryLine) {
-    ShowModally([this](HWND window) {
-        const HWND list = GetDlgItem(window, IDC_RESULT_LIST);
-        const std::vector<std::string> lines = ListBoxLines(list);
-        switch (stage++) {
-            case 0:
-                SendMessageW(list, LB_SELITEMRANGEEX, 1, kFirstRow + 1);
-                PostKeyPress(list, 'C', {VK_CONTROL});
-                return false;
-            case 1:
-                EXPECT_EQ(ClipboardUnicode(), WidenText(JoinedLines(lines, 1, kFirstRow + 1)));
-                EXPECT_EQ(ClipboardAnsi(), JoinedLines(lines, 1, kFirstRow + 1));
-                PostKeyPress(list, 'A', {VK_CONTROL});
-                PostKeyPress(list, 'C', {VK_CONTROL});
-                return false;
-            default:
-                EXPECT_EQ(lines.size(), 5006u);
-                EXPECT_EQ(ClipboardAnsi(), JoinedLines(lines, 0, lines.size()));
-                return true;
-        }
-    });
+    ShowModally({[](HWND window) {
+                     SendMessageW(List(window), LB_SELITEMRANGEEX, 1, kFirstRow + 1);
+                     PostKeyPress(List(window), 'C', {VK_CONTROL});
+                     return true;
+                 },
+                 [](HWND window) {
+                     const std::string copied = JoinedLines(ListBoxLines(List(window)), 1, 5);
+                     EXPECT_EQ(ClipboardText<wchar_t>(CF_UNICODETEXT), WidenText(copied));
+                     EXPECT_EQ(ClipboardText<char>(CF_TEXT), copied);
+                     PostKeyPress(List(window), 'A', {VK_CONTROL});
+                     PostKeyPress(List(window), 'C', {VK_CONTROL});
+                     return true;
+                 },
+                 [](HWND window) {
+                     const std::vector<std::string> lines = ListBoxLines(List(window));
+                     EXPECT_EQ(lines.size(), 5006u);
+                     EXPECT_EQ(ClipboardText<char>(CF_TEXT), JoinedLines(lines, 0, lines.size()));
+                     return true;
+                 }});
 }
 
 // Ctrl+F asks for the text; F3 and Shift+F3 find it again further down and
 // back up, each match selected alone and scrolled into view.
 TEST_F(ResultToolsTest, CtrlFFindsAndF3FindsAgainEitherWay) {
-    ShowModally([this](HWND window) {
-        const HWND list = GetDlgItem(window, IDC_RESULT_LIST);
-        const HWND find = FindOwnedWindow(window);
-        switch (stage) {
-            case 0:
-                PostKeyPress(list, 'F', {VK_CONTROL});
-                break;
-            case 1:
-                if (find == nullptr) {
-                    return false;
-                }
-                EXPECT_EQ(WindowText(find), "検索");
-                SetDlgItemTextW(find, IDC_FIND_TEXT, L"FILE432");
-                PostMessageW(find, WM_COMMAND, IDOK, 0);
-                break;
-            case 2:
-                if (find != nullptr) {
-                    return false;
-                }
-                EXPECT_EQ(SelectedLines(list), std::vector<int>{kFirstRow + 432});
-                EXPECT_TRUE(IsScrolledIntoView(list, kFirstRow + 432));
-                PostKeyPress(list, VK_F3);
-                break;
-            case 3:
-                EXPECT_EQ(SelectedLines(list), std::vector<int>{kFirstRow + 4320});
-                EXPECT_TRUE(IsScrolledIntoView(list, kFirstRow + 4320));
-                PostKeyPress(list, VK_F3, {VK_SHIFT});
-                break;
-            default:
-                EXPECT_EQ(SelectedLines(list), std::vector<int>{kFirstRow + 432});
-                EXPECT_TRUE(IsScrolledIntoView(list, kFirstRow + 432));
-                return true;
-        }
-        ++stage;
-        return false;
-    });
+    ShowModally({[](HWND window) {
+                     PostKeyPress(List(window), 'F', {VK_CONTROL});
+                     return true;
+                 },
+                 [](HWND window) {
+                     const HWND find = FindOwnedWindow(window);
+                     if (find == nullptr) {
+                         return false;
+                     }
+                     EXPECT_EQ(WindowText(find), "検索");
+                     SetDlgItemTextW(find, IDC_FIND_TEXT, L"FILE432");
+                     PostMessageW(find, WM_COMMAND, IDOK, 0);
+                     return true;
+                 },
+                 [](HWND window) {
+                     if (FindOwnedWindow(window) != nullptr) {
+                         return false;
+                     }
+                     ExpectFoundAt(List(window), kFirstRow + 432);
+                     PostKeyPress(List(window), VK_F3);
+                     return true;
+                 },
+                 [](HWND window) {
+                     ExpectFoundAt(List(window), kFirstRow + 4320);
+                     PostKeyPress(List(window), VK_F3, {VK_SHIFT});
+                     return true;
+                 },
+                 [](HWND window) {
+                     ExpectFoundAt(List(window), kFirstRow + 432);
+                     return true;
+                 }});
 }
 
 // The context menu's item narrows the list to the message lines and widens
 // it again; the status bar sums up the whole report throughout.
 TEST_F(ResultToolsTest, ErrorsOnlyShowsTheMessageLinesUnderTheSummary) {
-    ShowModally([this](HWND window) {
-        const HWND list = GetDlgItem(window, IDC_RESULT_LIST);
-        EXPECT_EQ(WindowText(GetDlgItem(window, IDC_RESULT_STATUS)),
-                  "エラー 2 件  ファイル 5,000 個  12,497,500 バイト  所要時間 1.5 秒");
-        switch (stage++) {
-            case 0:
-                EXPECT_EQ(ListBoxLines(list).size(), 5006u);
-                PostMessageW(window, WM_COMMAND, ID_RESULT_ERRORS_ONLY, 0);
-                return false;
-            case 1:
-                EXPECT_EQ(ListBoxLines(list),
-                          (std::vector<std::string>{"C:\\データ\\欠落.bin:ファイルが開けません",
-                                                    "sums.crc:読み込みエラー"}));
-                PostMessageW(window, WM_COMMAND, ID_RESULT_ERRORS_ONLY, 0);
-                return false;
-            default:
-                EXPECT_EQ(ListBoxLines(list).size(), 5006u);
-                return true;
-        }
-    });
+    const auto toggle = [](std::size_t linesBefore) {
+        return [linesBefore](HWND window) {
+            EXPECT_EQ(WindowText(GetDlgItem(window, IDC_RESULT_STATUS)),
+                      "エラー 2 件  ファイル 5,000 個  12,497,500 バイト  所要時間 1.5 秒");
+            EXPECT_EQ(ListBoxLines(List(window)).size(), linesBefore);
+            PostMessageW(window, WM_COMMAND, ID_RESULT_ERRORS_ONLY, 0);
+            return true;
+        };
+    };
+    ShowModally({toggle(5006), toggle(2), [](HWND window) {
+                     EXPECT_EQ(ListBoxLines(List(window)).size(), 5006u);
+                     return true;
+                 }});
 }
 
 TEST_F(ResultToolsTest, SavingWhileNarrowedWritesTheWholeReport) {

@@ -70,25 +70,26 @@ protected:
     }
 
     // Runs the window modally over the job state, filled from the test's
-    // lists, as the job's creators do. Each tick of its modal loop calls
-    // step with the window until step returns true; the window is then
-    // closed as by its close box.
-    void ShowModally(const std::function<bool(HWND window)>& step,
-                     JobDuration took = JobDuration(1500)) {
+    // lists, as the job's creators do. Each tick of its modal loop calls the
+    // first step not yet done with the window, until one returns true; after
+    // the last the window is closed as by its close box.
+    using Step = std::function<bool(HWND window)>;
+    void ShowModally(const std::vector<Step>& steps) {
         g_messageList = std::move(messages);
         g_nameList = std::move(names);
         g_crcList = std::move(crcs);
         g_sizeList = std::move(sizes);
-        const CModalDriver driver([&step] {
+        std::size_t next = 0;
+        const CModalDriver driver([&steps, &next] {
             // "比較結果" in code page 932.
             const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
-            if (window == nullptr || !step(window)) {
+            if (window == nullptr || !steps[next](window) || ++next < steps.size()) {
                 return false;
             }
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
-        ShowJobResult(nullptr, took);
+        ShowJobResult(nullptr, JobDuration(1500));
         EXPECT_TRUE(driver.Done());
     }
 
