@@ -21,6 +21,7 @@
 #include "engine/job_messages.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
+#include "framework/system_libraries.h"
 #include "framework/wide_path.h"
 #include "lists/list_inputs.h"
 #include "ui/result/report_layout.h"
@@ -94,6 +95,7 @@ int RunCheck(const std::vector<std::wstring>& paths, FolderDepth depth, const CC
 }  // namespace
 
 int main() {
+    LoadLibrariesFromSystemOnly();
     BuildCrcTable();
     const CConsoleStream out(CConsoleStream::Which::Output);
     const CConsoleStream err(CConsoleStream::Which::Error);

@@ -15,7 +15,6 @@ constexpr DWORD kChunk = 1 << 20;
 constexpr std::size_t kLongPathLimit = 32767;
 constexpr std::size_t kTemporaryNameLimit = 12;
 constexpr unsigned kTemporaryAttempts = 16;
-constexpr std::size_t kReplaceFileNameLength = 10;  // "rf", four hex digits, ".tmp"
 // What a replaced file keeps; a new file can be created with these.
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
@@ -84,14 +83,23 @@ bool ReadAll(HANDLE file, std::string& content) {
 }
 
 // ReplaceFile gives the new file what the replaced one had: attributes,
-// permissions, creation time. Wine's keeps none of them, and moves the
-// replaced file aside under a name of its own ("rf", up to four hex digits,
-// ".tmp") built in a buffer of MAX_PATH characters, which it reads past when
-// the name does not fit. There, and wherever ReplaceFile fails, the new
-// file, made with the target's attributes, is moved over the target.
-bool TakePlaceOf(const CFileName& temporary, const CFileName& target, bool replacing) {
-    const std::size_t folderLength = target.Folder().Real().size();
-    if (replacing && folderLength + kReplaceFileNameLength < MAX_PATH &&
+// permissions, creation time. Wine's keeps none of them, deletes the file a
+// link leads to (and shows no link to a file as a reparse point, so none
+// can be told from a file there), and leaves an empty "rfXXXX.tmp" of its
+// own beside a target it failed to move. Under Wine a plain move serves.
+bool ReplaceFileKeepsMetadata() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr;
+}
+
+// Where ReplaceFile cannot serve, the new file, made with the target's
+// attributes, is moved over the target. A link or junction is always
+// replaced so, as the name it is: the file it leads to is not the one the
+// user named.
+bool TakePlaceOf(const CFileName& temporary, const CFileName& target, DWORD targetAttributes) {
+    const bool replacing = targetAttributes != INVALID_FILE_ATTRIBUTES;
+    if (replacing && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
+        ReplaceFileKeepsMetadata() &&
         ReplaceFileW(target.SystemPath().c_str(), temporary.SystemPath().c_str(), nullptr, 0,
                      nullptr, nullptr)) {
         return true;
@@ -100,14 +108,13 @@ bool TakePlaceOf(const CFileName& temporary, const CFileName& target, bool repla
     return MoveFileExW(temporary.SystemPath().c_str(), target.SystemPath().c_str(), flags) != FALSE;
 }
 
-// For a target beside which no file can be made (every short name taken,
-// or a folder that takes no new files), writing the target itself is what
-// is left. That gives up keeping the earlier file whole: a write that fails
-// part-way leaves neither the old content nor the new, so the remains are
-// removed.
-bool WriteInPlace(const CFileName& path, std::string_view bytes, DWORD attributes) {
-    HANDLE file = CreateFileW(path.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              attributes, nullptr);
+// For a new file beside which no other can be made (every short name taken,
+// or a folder that takes no new files), writing it in place is what is left;
+// CREATE_NEW makes sure no file that appeared meanwhile is emptied. A write
+// that fails part-way leaves a file that is nobody's, which goes.
+bool WriteNewInPlace(const CFileName& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(path.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -166,11 +173,13 @@ bool WriteFileAtomically(const CFileName& path, std::string_view bytes) {
     CFileName temporary;
     HANDLE file = CreateTemporaryBeside(path, creation, temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        return WriteInPlace(path, bytes, creation);
+        // Writing in place would empty the earlier file before the new one
+        // is whole.
+        return !replacing && WriteNewInPlace(path, bytes);
     }
     const bool written = WriteAll(file, bytes) && FlushFileBuffers(file);
     const bool closed = CloseHandle(file) != FALSE;
-    if (written && closed && TakePlaceOf(temporary, path, replacing)) {
+    if (written && closed && TakePlaceOf(temporary, path, attributes)) {
         return true;
     }
     DeleteFileW(temporary.SystemPath().c_str());

@@ -9,6 +9,7 @@ enum class OpenFailure {
     None,
     CannotOpen,   // missing, no access, a folder, a device, ...
     PathTooLong,  // the system refused the path for its length
+    NotAFile,     // a network share or a device that a list named: not tried
 };
 
 // A file opened for reading in binary mode, front to back, sharing read and

@@ -4,15 +4,24 @@
 #include <windows.h>
 
 #include <charconv>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/application_name.h"
 #include "framework/cp932.h"
+#include "framework/file_io.h"
+#include "framework/ini_text.h"
+#include "framework/message_box.h"
 
 namespace {
 
+constexpr char kUnusable[] =
+    "設定ファイルに書き込めません。設定は保存されず、既定の設定で続けます。";
+
 CFileName g_overridePath;
+// The profile's trouble is told once a run: every later write fails alike.
+bool g_unusableTold = false;
 
 CFileName ApplicationDataFolder() {
     wchar_t folder[MAX_PATH];
@@ -26,6 +35,14 @@ CFileName ApplicationDataFolder() {
 // Section and key names are ASCII.
 std::wstring Widened(const char* ascii) {
     return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
+}
+
+void TellUnusableOnce(const CFileName& path) {
+    if (!g_unusableTold) {
+        g_unusableTold = true;
+        ShowMessageBox(GetActiveWindow(), path.Text() + "\n" + kUnusable, ApplicationName().Text(),
+                       MB_ICONWARNING | MB_OK);
+    }
 }
 
 }  // namespace
@@ -47,6 +64,7 @@ CFileName ProfilePath() {
 
 void SetProfilePathForTesting(const std::string& path) {
     g_overridePath = CFileName::FromText(path);
+    g_unusableTold = false;
 }
 
 // Read as text: GetPrivateProfileInt is documented to turn negative values
@@ -66,8 +84,18 @@ int ReadProfileInt(const char* section, const char* key, int defaultValue) {
     return (error == std::errc() && end != value.data()) ? number : defaultValue;
 }
 
+// Written as a whole new file that takes the profile's place (see
+// WriteFileAtomically), not by the system's profile functions: they empty
+// the file before writing it again, and write through a link into the file
+// it leads to.
 bool WriteProfileInt(const char* section, const char* key, int value) {
-    return WritePrivateProfileStringW(Widened(section).c_str(), Widened(key).c_str(),
-                                      std::to_wstring(value).c_str(),
-                                      ProfilePath().SystemPath().c_str()) != FALSE;
+    const CFileName path = ProfilePath();
+    const bool exists = GetFileAttributesW(path.SystemPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    const std::optional<std::string> text = exists ? ReadWholeFile(path) : std::string();
+    if (text &&
+        WriteFileAtomically(path, SetIniValue(*text, section, key, std::to_string(value)))) {
+        return true;
+    }
+    TellUnusableOnce(path);
+    return false;
 }

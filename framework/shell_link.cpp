@@ -41,3 +41,17 @@ bool CreateShellLink(const std::wstring& linkPath, const std::wstring& targetPat
     ComPtr<IPersistFile> file;
     return SUCCEEDED(link.As(&file)) && SUCCEEDED(file->Save(linkPath.c_str(), TRUE));
 }
+
+std::wstring ShellLinkTarget(const std::wstring& linkPath) {
+    const CComApartment apartment;
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    wchar_t target[MAX_PATH] = {};
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&link))) ||
+        FAILED(link.As(&file)) || FAILED(file->Load(linkPath.c_str(), STGM_READ)) ||
+        FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+        return {};
+    }
+    return target;
+}

@@ -6,8 +6,6 @@
 
 #include "framework/dos_names.h"
 
-namespace {
-
 std::wstring FullPath(const std::wstring& path) {
     const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (needed == 0) {
@@ -21,6 +19,8 @@ std::wstring FullPath(const std::wstring& path) {
     full.resize(length);
     return full;
 }
+
+namespace {
 
 bool IsVerbatimOrDevicePath(std::wstring_view path) {
     return path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\");

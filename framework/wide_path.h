@@ -14,6 +14,10 @@
 std::wstring WidenText(std::string_view text);
 std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
 
+// The full path as the system resolves it, without touching the disk: from
+// the current folder when path is relative. Empty when it cannot be had.
+std::wstring FullPath(const std::wstring& path);
+
 // The wide path that reaches exactly the file or folder path names (a
 // search pattern too): path converted as it stands, or, when it is too long
 // for an ordinary path or one of its components is a name ordinary paths

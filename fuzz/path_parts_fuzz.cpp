@@ -14,6 +14,7 @@
 #include "framework/dos_names.h"
 #include "framework/path_parts.h"
 #include "fuzz/fuzz_check.h"
+#include "lists/listed_place.h"
 #include "lists/path_rules.h"
 
 namespace {
@@ -142,6 +143,27 @@ void CheckDosNames(std::string_view component) {
     Expect(NeedsVerbatimPath(component) == (device || trailing), "a name reached otherwise");
 }
 
+// Where a listed path leads, read against simple facts of the system's
+// path forms rather than by the classification's own steps: what does not
+// begin with two separators stays on a drive or the list's own volume, a
+// drive folder keeps every name joined to it, and behind a device prefix or
+// another share there is never a file.
+void CheckListedPlace(std::string_view bytes) {
+    const std::wstring text(bytes.begin(), bytes.end());
+    const auto isSeparator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    const bool twoSeparators = text.size() >= 2 && isSeparator(text[0]) && isSeparator(text[1]);
+    if (!twoSeparators && !text.starts_with(L"\\??\\")) {
+        Expect(ClassifyListedPath(L"\\\\nas\\backup\\", text) == ListedPlace::File,
+               "a path on a drive, rooted or relative taken for no file");
+    }
+    Expect(ClassifyListedPath(L"C:\\data\\", L"C:\\data\\" + text) == ListedPlace::File,
+           "a name joined with a drive folder left the drive");
+    for (const wchar_t* place : {L"\\\\.\\", L"//?/", L"\\\\?\\GLOBALROOT\\", L"\\\\srv\\s\\"}) {
+        Expect(ClassifyListedPath(L"C:\\data\\", place + text) != ListedPlace::File,
+               "a device or another share taken for a file");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -149,5 +171,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSplit(path);
     CheckDosNames(FinalComponent(path));
     CheckBuiltPath(data, size);
+    CheckListedPlace(path);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Filters arbitrary URL lists by arbitrary failed names, in both formats, and
 // compares the extracts with a plain re-reading that tries every remaining
-// name on every line. Input: names separated by LF, a NUL, then the list.
+// name on every line's decoded path. Input: names separated by LF, a NUL, then the list.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -13,9 +14,43 @@
 
 namespace {
 
-bool TakeNaive(std::vector<std::string>& names, std::string_view text) {
+int HexDigit(char c) {
+    const std::string_view digits = "0123456789abcdef";
+    const std::size_t at = digits.find(ToLowerAscii(c));
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+// The URL without query or fragment, each "%XX" replaced by its byte.
+std::string NaivePath(std::string_view url) {
+    std::string path;
+    for (std::size_t i = 0; i < url.size() && url[i] != '?' && url[i] != '#'; ++i) {
+        if (url[i] == '%' && i + 2 < url.size() && HexDigit(url[i + 1]) >= 0 &&
+            HexDigit(url[i + 2]) >= 0) {
+            path += static_cast<char>(HexDigit(url[i + 1]) * 16 + HexDigit(url[i + 2]));
+            i += 2;
+        } else {
+            path += url[i];
+        }
+    }
+    return path;
+}
+
+// True when the byte before offset is a separator standing as a character
+// of its own, read from the text's start.
+bool AfterSeparator(std::string_view text, std::size_t offset) {
+    std::size_t character = 0;
+    for (std::size_t i = 0; i < offset; i += IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1) {
+        character = i;
+    }
+    const char before = text[offset - 1];
+    return character == offset - 1 && (before == '/' || before == '\\' || before == '=');
+}
+
+bool TakeNaive(std::vector<std::string>& names, std::string_view url) {
+    const std::string path = NaivePath(url);
     for (auto it = names.begin(); it != names.end(); ++it) {
-        if (EndsWithIgnoreAsciiCase(text, *it)) {
+        const std::size_t start = path.size() - std::min(path.size(), it->size());
+        if (EndsWithIgnoreAsciiCase(path, *it) && (start == 0 || AfterSeparator(path, start))) {
             names.erase(it);
             return true;
         }
@@ -26,11 +61,16 @@ bool TakeNaive(std::vector<std::string>& names, std::string_view text) {
 std::vector<std::string> NaivePieces(std::string_view text) {
     std::vector<std::string> pieces;
     std::string piece;
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         piece += c;
-        if (c == '\n' || piece.size() == 499) {
-            if (piece.back() == '\n') {
+        const bool lineEnd = c == '\n' || c == '\r';
+        if (lineEnd || piece.size() == 499) {
+            if (lineEnd) {
                 piece.pop_back();
+            }
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
             }
             pieces.push_back(piece);
             piece.clear();

@@ -2,8 +2,20 @@
 
 #include "engine/file_crc.h"
 #include "framework/file_open.h"
+#include "framework/wide_path.h"
+#include "lists/listed_place.h"
+
+// The folder as the system resolves it: a list named "sums.crc" in a
+// current folder on a share lies on that share.
+bool IsListedFile(const CFileName& listFolder, const CFileName& path) {
+    const std::wstring folder = FullPath(listFolder.IsEmpty() ? L"." : listFolder.Real());
+    return ClassifyListedPath(folder, path.Real()) == ListedPlace::File;
+}
 
 ProbedLength DiskProbe::Length(const std::string&) {
+    if (!m_isFile) {
+        return {std::nullopt, OpenFailure::NotAFile};
+    }
     const CReadFile file(m_file);
     if (!file.IsOpen()) {
         return {std::nullopt, file.Failure()};

@@ -48,6 +48,10 @@ std::string PathTooLongMessage(const std::string& subject) {
     return subject + ":パスが長すぎて開けません";
 }
 
+std::string NotAFileMessage(const std::string& subject) {
+    return subject + ":ネットワーク上やデバイスのパスはリストからは開きません。";
+}
+
 std::string EntryFaultMessage(EntryFault fault, const std::string& subject) {
     return subject + ":" + EntryFaultReason(fault);
 }

@@ -21,6 +21,11 @@ std::string CrcMismatchMessage(const std::string& name, std::uint16_t listedCrc,
 // when the system refused the path for its length.
 std::string PathTooLongMessage(const std::string& subject);
 
+// "<subject>:ネットワーク上やデバイスのパスはリストからは開きません。":
+// given instead of the read error for an entry that leads to a network
+// share or a device, which was not tried.
+std::string NotAFileMessage(const std::string& subject);
+
 // The message for an entry whose line could not be read whole, e.g.
 // "<subject>:サイズの欄が数値ではありません". fault must not be None.
 std::string EntryFaultMessage(EntryFault fault, const std::string& subject);

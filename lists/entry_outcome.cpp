@@ -12,8 +12,16 @@ namespace {
 constexpr std::uint16_t kNoCrc = 0xFFFF;
 
 std::string CannotOpenMessage(OpenFailure failure, const std::string& subject) {
-    return failure == OpenFailure::PathTooLong ? PathTooLongMessage(subject)
-                                               : ReadErrorMessage(subject);
+    switch (failure) {
+        case OpenFailure::PathTooLong:
+            return PathTooLongMessage(subject);
+        case OpenFailure::NotAFile:
+            return NotAFileMessage(subject);
+        case OpenFailure::None:
+        case OpenFailure::CannotOpen:
+            break;
+    }
+    return ReadErrorMessage(subject);
 }
 
 std::string CrcFailureMessage(CrcFailure failure, const std::string& subject) {

@@ -32,7 +32,8 @@ void VerifyListLines(const ListLines& list, ListForm form, const CFileName& list
                 return false;
             }
             if (!RecordedAsTwins(list, entry, file.line)) {
-                DiskProbe disk(ListedFileName(folder, list.real, file.line, entry.name, form));
+                DiskProbe disk(folder,
+                               ListedFileName(folder, list.real, file.line, entry.name, form));
                 VerifyListEntry(disk, entry, file);
             }
             return true;

@@ -10,6 +10,7 @@
 #include "framework/path_parts.h"
 #include "framework/unicode_text.h"
 #include "framework/wide_path.h"
+#include "lists/entry_check.h"
 #include "lists/list_encoding.h"
 #include "lists/list_reader.h"
 #include "lists/list_text.h"
@@ -42,7 +43,11 @@ std::vector<ListedName> ListedNames(const CStringList& lines, ListForm form) {
     return names;
 }
 
-bool IsExistingFile(const CFileName& path) {
+// A path that leads to a share or a device is not asked after either.
+bool IsExistingFile(const CFileName& folder, const CFileName& path) {
+    if (!IsListedFile(folder, path)) {
+        return false;
+    }
     const DWORD attributes = GetFileAttributesW(path.SystemPath().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
@@ -63,7 +68,7 @@ bool NamesExistingFile(std::string_view text, ListForm form, const CFileName& fo
         if (tried++ == kNamesTried) {
             break;
         }
-        if (IsExistingFile(ListedFileName(folder, {}, listed.line, listed.name, form))) {
+        if (IsExistingFile(folder, ListedFileName(folder, {}, listed.line, listed.name, form))) {
             return true;
         }
     }
@@ -148,7 +153,7 @@ std::map<std::size_t, std::pair<std::string, CFileName>> ExistingNames(const Lis
             continue;
         }
         CFileName path = ListedFileName(folder, reading.real, listed.line, listed.name, form);
-        if (IsExistingFile(path)) {
+        if (IsExistingFile(folder, path)) {
             existing[listed.line] = {listed.name, std::move(path)};
         }
     }

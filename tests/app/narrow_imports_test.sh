@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Neither program may reach a file by a code page 932 path: every file, folder
 # and setting goes by its real (UTF-16) name. Fails when a program imports a
-# file function of the narrow kind, of the system or of the C runtime.
+# file function of the narrow kind, of the system or of the C runtime. Each
+# also makes the system folder the only place libraries load from, and so
+# must import the two calls its main begins with.
 #   narrow_imports_test.sh OBJDUMP PROGRAM...
 set -eu
 objdump=$1
@@ -24,6 +26,10 @@ for program in "$@"; do
         echo "$(basename "$program") imports narrow file functions:" $found
         status=1
     fi
+    for required in SetDefaultDllDirectories SetDllDirectoryW; do
+        printf '%s\n' "$imports" | grep -qx "$required" ||
+            { echo "$(basename "$program") does not import $required"; status=1; }
+    done
 done
 [ $status = 0 ] && echo "no narrow file function imported by: $*"
 exit $status

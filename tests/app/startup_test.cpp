@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,60 @@ TEST_F(StartupTest, TheProgramOpensTheResultWindowAndEndsWhenItCloses) {
     ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
     const std::string profile = ReadFileBytes(std::string(appData) + "\\Varnel\\varnel.INI");
     EXPECT_NE(profile.find("[Result]"), std::string::npos) << appData;
+}
+
+// The path of the library a process loads by name, as the system libraries
+// load theirs on demand: on a thread of its own, with the default search.
+std::string LoadLibraryIn(HANDLE process, const std::wstring& name) {
+    const std::size_t bytes = (name.size() + 1) * sizeof(wchar_t);
+    void* remoteName = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process, remoteName, name.c_str(), bytes, nullptr);
+    // kernel32 lies at the same address in every process of a session.
+    const auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryW")));
+    const HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, remoteName, 0, nullptr);
+    WaitForSingleObject(thread, 30000);
+    CloseHandle(thread);
+    VirtualFreeEx(process, remoteName, 0, MEM_RELEASE);
+    MODULEENTRY32W module = {};
+    module.dwSize = sizeof module;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetProcessId(process));
+    std::string path;
+    for (bool more = Module32FirstW(snapshot, &module); more && path.empty();
+         more = Module32NextW(snapshot, &module)) {
+        if (_wcsicmp(module.szModule, name.c_str()) == 0) {
+            path = NarrowText(module.szExePath);
+        }
+    }
+    CloseHandle(snapshot);
+    return path;
+}
+
+// A copy of the program unpacked beside a library planted under the name of
+// a system library loaded on demand (the desktop composition's, which the
+// save dialog and the theme ask for): once the program runs, a library
+// loaded by that name comes from the system folder.
+TEST_F(StartupTest, ALibraryPlantedBesideTheProgramIsNotLoaded) {
+    const std::string program = folder.PathOf("varnel.exe");
+    ASSERT_TRUE(CopyFileA(ProgramPath("varnel.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ProgramPath("planted_library.dll").c_str(),
+                          folder.PathOf("dwmapi.dll").c_str(), FALSE));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(StartProcess(Quoted(program) + " " + Quoted(folder.PathOf("a.bin")), false, startup,
+                             process));
+    HWND window = nullptr;
+    for (int i = 0; i < 600 && window == nullptr; ++i) {
+        Sleep(100);
+        window = FindProcessWindow(process.dwProcessId, L"\u6bd4\u8f03\u7d50\u679c");
+    }
+    ASSERT_NE(window, nullptr);
+    const std::string loaded = LoadLibraryIn(process.hProcess, L"dwmapi.dll");
+    EXPECT_FALSE(loaded.empty());
+    EXPECT_NE(loaded, folder.PathOf("dwmapi.dll"));
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(WaitForExit(process, 30000), 0u);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
 #include "framework/unicode_text.h"
@@ -312,6 +315,75 @@ TEST_F(VarnelcTest, TheReportDoesNotListItself) {
     // Two files match: the last run's output, and this run's own.
     const Outcome named = Run(Quoted(scratch.PathOf("stdout*.bin")));
     EXPECT_NE(named.out.find("Total  1 Files"), std::string::npos) << named.out;
+}
+
+// Lists arrive with downloads. Named by one, another server's share, the
+// same share behind a device path, a pipe and the object namespace are all
+// left unopened, though the share's file matches; a list on the share
+// verifies its files there, and a share or a pipe the user names is tried
+// as named: the pipe, which counts who connects, sees only that one.
+TEST_F(VarnelcTest, AListNamesFilesNotServersPipesOrDevices) {
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (!RunningUnderWine() || prefix == nullptr) {
+        GTEST_SKIP() << "a share of its own needs Wine's dosdevices\\unc folder";
+    }
+    const std::string server = "varnel" + std::to_string(GetCurrentProcessId());
+    std::string served = std::string("Z:") + prefix + "/dosdevices/unc/" + server;
+    std::replace(served.begin(), served.end(), '/', '\\');
+    CreateDirectoryA(served.c_str(), nullptr);
+    ASSERT_TRUE(CreateDirectoryA((served + "\\share").c_str(), nullptr));
+    const std::string share = "\\\\" + server + "\\share\\";
+    const auto writeOnShare = [&share](const std::string& name, const std::string& bytes) {
+        const HANDLE file = CreateFileA((share + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    };
+    writeOnShare("a.bin", "abc");
+    writeOnShare("sums.crc", "a.bin, 61DA, 3\r\n");
+    const std::string pipe = "\\\\.\\pipe\\" + server;
+    const HANDLE listener =
+        CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE, 1,
+                         0, 0, 0, nullptr);
+    OVERLAPPED connected = {};
+    connected.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    EXPECT_FALSE(ConnectNamedPipe(listener, &connected));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_IO_PENDING));
+
+    const std::string places[] = {share + "a.bin", "\\\\?\\UNC\\" + server + "\\share\\a.bin",
+                                  "\\\\.\\C:\\..\\UNC\\" + server + "\\share\\a.bin",
+                                  "\\\\?\\GLOBALROOT\\Device\\Mup\\" + server + "\\share\\a.bin",
+                                  pipe};
+    std::string list = "b.bin, 61DA, 3\r\n";
+    for (const std::string& place : places) {
+        list += place + ", 61DA, 3\r\n";
+    }
+    data.Write("b.bin", "abc");
+    data.Write("sums.crc", list);
+    const Outcome listed = RunIn(data.Path(), "sums.crc");
+    EXPECT_EQ(listed.status, 1u);
+    for (const std::string& place : places) {
+        EXPECT_NE(listed.out.find(place +
+                                  ":ネットワーク上やデバイスのパスはリストからは開きません。\r\n"),
+                  std::string::npos)
+            << place << "\n"
+            << listed.out;
+    }
+    EXPECT_EQ(listed.out.find("61DA"), listed.out.rfind("61DA")) << "only b.bin was read";
+    EXPECT_EQ(WaitForSingleObject(connected.hEvent, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+
+    const Outcome named = Run(share + "sums.crc " + share + "a.bin " + pipe);
+    EXPECT_EQ(named.out.substr(0, named.out.find("\r\n")), pipe + kCannotOpen);
+    EXPECT_NE(named.out.find("a.bin  61DA      3\r\na.bin  61DA      3\r\n"), std::string::npos)
+        << named.out;
+    EXPECT_EQ(WaitForSingleObject(connected.hEvent, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(connected.hEvent);
+    CloseHandle(listener);
+    DeleteFileA((share + "a.bin").c_str());
+    DeleteFileA((share + "sums.crc").c_str());
+    RemoveDirectoryA((served + "\\share").c_str());
+    RemoveDirectoryA(served.c_str());
 }
 
 }  // namespace

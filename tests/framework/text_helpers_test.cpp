@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/cp932.h"
+#include "framework/ini_text.h"
 #include "framework/path_parts.h"
 #include "framework/text_mode.h"
 
@@ -88,6 +89,17 @@ TEST(TextModeTest, ReadingTranslatesCrLfAndStopsAtCtrlZ) {
 TEST(TextModeTest, WritingEndsLinesWithCrLf) {
     EXPECT_EQ(TextModeBytes("a\nb\n"), "a\r\nb\r\n");
     EXPECT_EQ(TextModeBytes(""), "");
+}
+
+TEST(IniTextTest, SetsOneValueAndKeepsEverythingElse) {
+    const std::string ini = "; mine\r\n[window]\r\n OnTop = 1\r\nX=5\r\n\r\n[Result]\r\nWidth=9";
+    EXPECT_EQ(SetIniValue(ini, "Window", "ontop", "0"),
+              "; mine\r\n[window]\r\nontop=0\r\nX=5\r\n\r\n[Result]\r\nWidth=9");
+    EXPECT_EQ(SetIniValue(ini, "Window", "Y", "-8"),
+              "; mine\r\n[window]\r\n OnTop = 1\r\nX=5\r\nY=-8\r\n\r\n[Result]\r\nWidth=9");
+    EXPECT_EQ(SetIniValue(ini, "Result", "Height", "7"), ini + "\r\nHeight=7\r\n");
+    EXPECT_EQ(SetIniValue(ini, "New", "A", "1"), ini + "\r\n[New]\r\nA=1\r\n");
+    EXPECT_EQ(SetIniValue("", "S", "K", "2"), "[S]\r\nK=2\r\n");
 }
 
 }  // namespace

@@ -14,13 +14,15 @@ namespace {
 // Verifies one listed file as a list's reader does.
 void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
                      const std::string& path, CheckOrder order, const std::string& subject) {
-    DiskProbe disk(CFileName::FromText(path));
+    const CFileName file = CFileName::FromText(path);
+    DiskProbe disk(file.Folder(), file);
     VerifyListEntry(disk, {name, crc, size, EntryFault::None}, {0, path, subject, order});
 }
 
 void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
                     const std::string& subject) {
-    DiskProbe disk(CFileName::FromText(path));
+    const CFileName file = CFileName::FromText(path);
+    DiskProbe disk(file.Folder(), file);
     VerifyListEntry(disk, entry, {0, path, subject, order});
 }
 

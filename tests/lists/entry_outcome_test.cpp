@@ -83,12 +83,17 @@ TEST(EntryOutcomeTest, OnlyTheCrcFirstOrderReadsAFileOfAnotherLength) {
               (EntryOutcome{0x1A2B, 4'294'967'396, true, ""}));
 }
 
-TEST(EntryOutcomeTest, APathIsNamedTooLongOnlyWhenTheSystemRefusedItsLength) {
+TEST(EntryOutcomeTest, APathIsNamedTooLongOrNoFileOnlyWhenSoRefused) {
     FakeProbe missing;
     EXPECT_EQ(Compare(missing, CheckOrder::SizeFirst).message, "a.bin:読み込みエラー");
     FakeProbe refused;
     refused.openFailure = OpenFailure::PathTooLong;
     EXPECT_EQ(Compare(refused, CheckOrder::CrcFirst).message, "a.bin:パスが長すぎて開けません");
+    FakeProbe place;
+    place.openFailure = OpenFailure::NotAFile;
+    EXPECT_EQ(Compare(place, CheckOrder::SizeFirst),
+              (EntryOutcome{0xFFFF, 0, false,
+                            "a.bin:ネットワーク上やデバイスのパスはリストからは開きません。"}));
 }
 
 TEST(EntryOutcomeTest, FaultyEntriesNameWhatIsWrongWithTheLine) {

@@ -26,6 +26,8 @@ constexpr char kKeyOnTop[] = "OnTop";
 
 constexpr char kSendToAddFailed[] = "「送る」にショートカットを作れませんでした。";
 constexpr char kSendToRemoveFailed[] = "「送る」のショートカットを削除できませんでした。";
+constexpr char kSendToNotOurs[] =
+    "「送る」の Varnel.lnk は Varnel のショートカットではないため、削除しませんでした。";
 
 HINSTANCE Instance() {
     return GetModuleHandleA(nullptr);
@@ -207,10 +209,10 @@ std::optional<LRESULT> CDropDlg::OnCommand(WORD id) {
             ToggleRecursive();
             return 0;
         case ID_DROP_SEND_TO_ADD:
-            ChangeSendTo(AddSendToShortcut, kSendToAddFailed);
+            AddSendTo();
             return 0;
         case ID_DROP_SEND_TO_REMOVE:
-            ChangeSendTo(RemoveSendToShortcut, kSendToRemoveFailed);
+            RemoveSendTo();
             return 0;
         case ID_DROP_ABOUT:
             ShowAbout();
@@ -236,10 +238,27 @@ void CDropDlg::ToggleRecursive() {
                                 : FolderDepth::WholeTree);
 }
 
-void CDropDlg::ChangeSendTo(bool (*change)(), const char* failure) {
-    if (!change()) {
-        ShowMessageBox(m_hWnd, failure, ApplicationName().Text(), MB_OK | MB_ICONERROR);
+void CDropDlg::AddSendTo() {
+    if (!AddSendToShortcut()) {
+        ShowError(kSendToAddFailed);
     }
+}
+
+void CDropDlg::RemoveSendTo() {
+    switch (RemoveSendToShortcut()) {
+        case SendToRemoval::Removed:
+            break;
+        case SendToRemoval::Failed:
+            ShowError(kSendToRemoveFailed);
+            break;
+        case SendToRemoval::NotTheProgramsShortcut:
+            ShowError(kSendToNotOurs);
+            break;
+    }
+}
+
+void CDropDlg::ShowError(const char* text) {
+    ShowMessageBox(m_hWnd, text, ApplicationName().Text(), MB_OK | MB_ICONERROR);
 }
 
 // Owned by this window, so that the box shows above it even while the window

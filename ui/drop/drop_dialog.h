@@ -54,8 +54,10 @@ private:
     std::optional<LRESULT> OnCommand(WORD id);
     void ToggleOnTop();
     void ToggleRecursive();
-    // Adds or removes the Send To shortcut; a box names a failure.
-    void ChangeSendTo(bool (*change)(), const char* failure);
+    // Add or remove the Send To shortcut; a box names a failure.
+    void AddSendTo();
+    void RemoveSendTo();
+    void ShowError(const char* text);
     void ShowAbout();
     void OnDestroy();
     void OnMouseMove();

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "framework/application_name.h"
+#include "framework/file_name.h"
 #include "framework/shell_link.h"
 
 namespace {
@@ -12,6 +13,19 @@ namespace {
 // Named after the product rather than the executable, so that the menu
 // reads as the window's caption does.
 constexpr wchar_t kShortcutName[] = L"\\Varnel.lnk";
+constexpr wchar_t kProgramName[] = L"varnel.exe";
+
+bool SameFileName(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// A shortcut the program made, here or from another copy of it.
+bool StartsTheProgram(const std::wstring& shortcut) {
+    const CFileName target(ShellLinkTarget(shortcut));
+    const std::wstring name = target.FinalComponent().Real();
+    return !name.empty() && (SameFileName(name, kProgramName) ||
+                             SameFileName(name, CFileName(ModulePath()).FinalComponent().Real()));
+}
 
 }  // namespace
 
@@ -39,8 +53,18 @@ bool AddSendToShortcut() {
 
 // A shortcut already gone (removed in Explorer while the menu was open) is
 // what was asked for.
-bool RemoveSendToShortcut() {
+SendToRemoval RemoveSendToShortcut() {
     const std::wstring path = SendToShortcutPath();
-    return !path.empty() &&
-           (DeleteFileW(path.c_str()) != FALSE || GetLastError() == ERROR_FILE_NOT_FOUND);
+    if (path.empty()) {
+        return SendToRemoval::Failed;
+    }
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return SendToRemoval::Removed;
+    }
+    if (!StartsTheProgram(path)) {
+        return SendToRemoval::NotTheProgramsShortcut;
+    }
+    return DeleteFileW(path.c_str()) != FALSE || GetLastError() == ERROR_FILE_NOT_FOUND
+               ? SendToRemoval::Removed
+               : SendToRemoval::Failed;
 }

@@ -10,6 +10,10 @@
 // The shortcut's path, or empty when the system names no Send To folder.
 std::wstring SendToShortcutPath();
 bool HasSendToShortcut();
-// Each returns false when the folder was left as it was.
+// False when the folder was left as it was.
 bool AddSendToShortcut();
-bool RemoveSendToShortcut();
+
+enum class SendToRemoval { Removed, Failed, NotTheProgramsShortcut };
+// Removes the shortcut only when it starts a varnel.exe (or this program
+// under another name): a file of that name made by someone else stays.
+SendToRemoval RemoveSendToShortcut();

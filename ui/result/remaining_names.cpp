@@ -61,20 +61,21 @@ std::uint32_t CRemainingNames::FirstUnused(std::uint32_t node) const {
     return names.next < names.positions.size() ? names.positions[names.next] : kNone;
 }
 
-bool CRemainingNames::TakeFirstMatch(std::string_view text) {
+bool CRemainingNames::TakeFirstMatch(std::string_view text, const NameStarts& mayStartAt) {
     if (m_remaining == 0) {
         return false;
     }
+    const auto allowed = [&](std::size_t start) { return !mayStartAt || mayStartAt(start); };
     std::uint32_t bestNode = 0;
-    std::uint32_t bestPosition = FirstUnused(0);
+    std::uint32_t bestPosition = allowed(text.size()) ? FirstUnused(0) : kNone;
     std::uint32_t node = 0;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        node = Child(node, LowerByte(*it));
+    for (std::size_t start = text.size(); start > 0; --start) {
+        node = Child(node, LowerByte(text[start - 1]));
         if (node == kNone) {
             break;
         }
         const std::uint32_t position = FirstUnused(node);
-        if (position < bestPosition) {
+        if (position < bestPosition && allowed(start - 1)) {
             bestNode = node;
             bestPosition = position;
         }

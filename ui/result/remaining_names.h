@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -9,8 +10,9 @@
 
 // The failed names a URL-list extraction still looks for, each able to select
 // one line or record. A text selects the first remaining name, in the order of
-// the failed list, that it ends with (ASCII letters compared without case);
-// that name is then used up. A name listed twice can select two texts.
+// the failed list, that it ends with (ASCII letters compared without case),
+// where the name begins at a place the caller allows; that name is then used
+// up. A name listed twice can select two texts.
 //
 // URL lists run to hundreds of thousands of lines and a verification can fail
 // thousands of names, so the names are kept in a trie of their reversed,
@@ -20,8 +22,11 @@ class CRemainingNames {
 public:
     explicit CRemainingNames(const CStringList& names);
 
+    // Whether a name may begin at an offset into the text; unset: anywhere.
+    using NameStarts = std::function<bool(std::size_t offset)>;
+
     // Uses up the first remaining name that text ends with; false if none.
-    bool TakeFirstMatch(std::string_view text);
+    bool TakeFirstMatch(std::string_view text, const NameStarts& mayStartAt = {});
     std::size_t GetCount() const { return m_remaining; }
     bool IsEmpty() const { return m_remaining == 0; }
 

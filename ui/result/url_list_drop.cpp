@@ -24,6 +24,14 @@ void ShowError(HWND window, const char* text) {
     ShowMessageBox(window, text, kCaption, MB_ICONERROR | MB_OK);
 }
 
+// Escapes in a code page 932 list spell UTF-8, as browsers write them; a
+// character code page 932 cannot write names no file of the list.
+std::string Utf8AsCp932(std::string_view utf8) {
+    bool lossy = false;
+    const std::string text = NarrowText(Utf8ToWide(utf8), &lossy);
+    return lossy ? std::string(utf8) : text;
+}
+
 // A list saved with a byte-order mark (UTF-8, or UTF-16 as Notepad's
 // "Unicode") is filtered in its own encoding: the failed names are turned
 // into it, and the extract is written in it, the same mark first.
@@ -31,7 +39,7 @@ std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes
     const TextEncoding encoding = DetectTextEncoding(bytes);
     const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
     if (encoding != TextEncoding::Utf8 && !utf16) {
-        return ExtractUrlList(format, bytes, g_failedList);
+        return ExtractUrlList(format, bytes, g_failedList, {Utf8AsCp932, true});
     }
     const bool bigEndian = encoding == TextEncoding::Utf16Be;
     const std::string_view text = WithoutByteOrderMark(bytes, encoding);
@@ -40,7 +48,7 @@ std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes
     for (const std::string& name : g_failedList) {
         names.AddTail(WideToUtf8(WidenText(name)));
     }
-    const std::string extract = ExtractUrlList(format, utf8, names);
+    const std::string extract = ExtractUrlList(format, utf8, names, {nullptr, false});
     const std::string mark = bytes.substr(0, bytes.size() - text.size());
     return mark + (utf16 ? WideToUtf16(Utf8ToWide(extract), bigEndian) : extract);
 }

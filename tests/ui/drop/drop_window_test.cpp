@@ -8,10 +8,12 @@
 #include <wrl/client.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/dpi.h"
+#include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
@@ -285,12 +287,69 @@ std::wstring ShortcutTarget(const std::wstring& path) {
     return target;
 }
 
-TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxesAFailure) {
-    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+// Where the Send To menu's shortcut goes, as the shell names the folder.
+std::wstring SendToShortcutFile() {
     wchar_t* folder = nullptr;
-    ASSERT_EQ(SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder), S_OK);
+    EXPECT_EQ(SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder), S_OK);
     const std::wstring shortcut = folder + std::wstring(L"\\Varnel.lnk");
     CoTaskMemFree(folder);
+    return shortcut;
+}
+
+// The Send To item of the drop window's menu, opened as the keyboard's menu
+// key opens it, one step of a modal driver at a time: a first step opens
+// the menu; the next, once it is up, reads the item and closes the menu.
+class CSendToMenu {
+public:
+    struct Item {
+        std::string text;
+        UINT id = 0;
+    };
+    // True when the item was read.
+    bool Step(HWND window, Item& item) {
+        const HWND popup = FindPopupMenu();
+        if (window == nullptr || (m_asked && popup == nullptr)) {
+            return false;
+        }
+        m_asked = !m_asked;
+        if (m_asked) {
+            PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                         MAKELPARAM(-1, -1));
+            return false;
+        }
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+        char text[128] = {};
+        // The Send To item stands third, after the two check items.
+        GetMenuStringA(menu, 2, text, sizeof text, MF_BYPOSITION);
+        item = {text, GetMenuItemID(menu, 2)};
+        EndMenu();
+        return true;
+    }
+
+private:
+    bool m_asked = false;
+};
+
+// The texts of the message boxes shown while it lives, each answered.
+class CShownBoxes {
+public:
+    CShownBoxes() {
+        SetMessageBoxHandlerForTesting(
+            [this](HWND, const std::string& text, const std::string&, UINT) {
+                texts.push_back(text);
+                return IDOK;
+            });
+    }
+    ~CShownBoxes() { SetMessageBoxHandlerForTesting(nullptr); }
+    CShownBoxes(const CShownBoxes&) = delete;
+    CShownBoxes& operator=(const CShownBoxes&) = delete;
+
+    std::vector<std::string> texts;
+};
+
+TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxesAFailure) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const std::wstring shortcut = SendToShortcutFile();
     // Left by a run that stopped half-way.
     DeleteFileW(shortcut.c_str());
     RemoveDirectoryW(shortcut.c_str());
@@ -306,39 +365,22 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxes
         std::wstring target;
     };
     std::vector<Seen> seen;
-    std::vector<std::string> boxes;
-    SetMessageBoxHandlerForTesting(
-        [&boxes](HWND, const std::string& text, const std::string&, UINT) {
-            boxes.push_back(text);
-            return IDOK;
-        });
     CDropDlg window;
-    bool asked = false;
+    CSendToMenu sendTo;
+    const CShownBoxes boxes;
     const CModalDriver driver([&] {
-        const HWND hwnd = window.GetSafeHwnd();
-        const HWND popup = FindPopupMenu();
-        if (hwnd == nullptr || (asked && popup == nullptr)) {
+        CSendToMenu::Item item;
+        if (!sendTo.Step(window.GetSafeHwnd(), item)) {
             return false;
         }
-        asked = !asked;
-        if (asked) {
-            PostMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
-            return false;
-        }
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-        char text[128] = {};
-        // The Send To item stands third, after the two check items.
-        GetMenuStringA(menu, 2, text, sizeof text, MF_BYPOSITION);
-        seen.push_back({text, GetMenuItemID(menu, 2), ShortcutTarget(shortcut)});
-        EndMenu();
+        seen.push_back({item.text, item.id, ShortcutTarget(shortcut)});
         if (seen.size() == 3) {
             CreateDirectoryW(shortcut.c_str(), nullptr);
         }
-        PostMessageA(hwnd, seen.size() < 4 ? WM_COMMAND : WM_CLOSE, seen.back().id, 0);
+        PostMessageA(window.GetSafeHwnd(), seen.size() < 4 ? WM_COMMAND : WM_CLOSE, item.id, 0);
         return seen.size() == 4;
     });
     window.DoModal();
-    SetMessageBoxHandlerForTesting(nullptr);
     const bool left = RemoveDirectoryW(shortcut.c_str()) == FALSE;
     DeleteFileW(shortcut.c_str());
     CoUninitialize();
@@ -356,11 +398,45 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxes
     EXPECT_EQ(seen[2].target, L"");
     EXPECT_EQ(seen[3].item, add);
     // "「送る」にショートカットを作れませんでした。"
-    EXPECT_EQ(boxes, std::vector<std::string>{"\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x83\x56\x83"
-                                              "\x87\x81\x5b\x83\x67\x83\x4a\x83\x62\x83\x67\x82\xf0"
-                                              "\x8d\xec\x82\xea\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82"
-                                              "\xb5\x82\xbd\x81\x42"});
+    EXPECT_EQ(boxes.texts,
+              std::vector<std::string>{"\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xc9\x83\x56\x83"
+                                       "\x87\x81\x5b\x83\x67\x83\x4a\x83\x62\x83\x67\x82\xf0"
+                                       "\x8d\xec\x82\xea\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82"
+                                       "\xb5\x82\xbd\x81\x42"});
     EXPECT_FALSE(left);
+}
+
+// A Varnel.lnk that is no shortcut (a text file of that name) stays as it
+// was when the item that removes the shortcut is chosen, and a box says why.
+TEST_F(DropWindowTest, TheSendToItemRemovesNothingButTheProgramsShortcut) {
+    const CFileName shortcut(SendToShortcutFile());
+    ASSERT_TRUE(WriteFileAtomically(shortcut, "not a shortcut\r\n"));
+    CDropDlg window;
+    CSendToMenu sendTo;
+    CSendToMenu::Item item;
+    const CShownBoxes boxes;
+    const CModalDriver driver([&] {
+        if (!sendTo.Step(window.GetSafeHwnd(), item)) {
+            return false;
+        }
+        PostMessageA(window.GetSafeHwnd(), WM_COMMAND, item.id, 0);
+        PostMessageA(window.GetSafeHwnd(), WM_CLOSE, 0, 0);
+        return true;
+    });
+    window.DoModal();
+    const std::optional<std::string> left = ReadWholeFile(shortcut);
+    DeleteFileW(shortcut.Real().c_str());
+
+    // "「送る」から削除(&S)"
+    EXPECT_EQ(item.text, "\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xa9\x82\xe7\x8d\xed\x8f\x9c(&S)");
+    // "「送る」の Varnel.lnk は Varnel のショートカットではないため、削除しませんでした。"
+    EXPECT_EQ(boxes.texts,
+              std::vector<std::string>{
+                  "\x81\x75\x91\x97\x82\xe9\x81\x76\x82\xcc Varnel.lnk \x82\xcd Varnel "
+                  "\x82\xcc\x83\x56\x83\x87\x81\x5b\x83\x67\x83\x4a\x83\x62\x83\x67\x82\xc5"
+                  "\x82\xcd\x82\xc8\x82\xa2\x82\xbd\x82\xdf\x81\x41\x8d\xed\x8f\x9c\x82\xb5"
+                  "\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd\x81\x42"});
+    EXPECT_EQ(left, "not a shortcut\r\n");
 }
 
 TEST_F(DropWindowTest, TheSystemMenuEndsWithTheAboutItem) {

@@ -226,16 +226,18 @@ TEST_F(UrlListDropTest, AnExtractPathBeyondThePlatformLimitWritesNothing) {
     EXPECT_EQ(FileNamesIn(folder.Path()), (std::vector<std::string>{name + ".txt"}));
 }
 
+// An escaped name (UTF-8, as browsers write it) is the name in code page 932.
 TEST_F(UrlListDropTest, ListsWithDoubleByteNamesAndAPathOfAnyLength) {
-    Fail({"ソフト.zip"});
+    Fail({"ソフト.zip", "表.zip"});
     const std::string sub = folder.MakeFolder("表示");
     const std::string list = sub + "\\能力.txt";
+    const std::string lines = "x/\x83\x5C\x83\x74\x83\x67.ZIP\r\ny/%E8%A1%A8.zip?dl=1\r\n";
     HANDLE file = CreateFileA(list.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    WriteFile(file, "x/\x83\x5C\x83\x74\x83\x67.ZIP\r\n", 14, &written, nullptr);
+    WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
     CloseHandle(file);
     Drop({list});
-    EXPECT_EQ(ReadFileBytes(sub + "\\能力_.txt"), "x/\x83\x5C\x83\x74\x83\x67.ZIP\r\n");
+    EXPECT_EQ(ReadFileBytes(sub + "\\能力_.txt"), lines);
 }
 
 }  // namespace

@@ -85,17 +85,62 @@ TEST(UrlListTest, RecordsWorkedExample) {
               "Url= files/b.zip \r\nSize=10\r\n\r\n");
 }
 
-TEST(UrlListTest, PlainMatchesWholeSuffixesFirstNameFirst) {
+TEST(UrlListTest, PlainMatchesWholeComponentsFirstNameFirst) {
     CRemainingNames names(Names({"b.zip", "x.b.zip", "b.zip"}));
     const std::string text =
         "u/b.zip.old\n"  // the name in the middle is no match
-        "u/X.B.ZIP\n"    // ends with both; b.zip comes first in the list
-        "u/x.b.zip\n"    // x.b.zip is still there
+        "u/X.B.ZIP\n"    // names x.b.zip; b.zip begins after a dot
+        "u/x.b.zip\n"    // x.b.zip is used up
+        "u/b.zip\n"      // the first b.zip
         "u/b.zip\n"      // the second b.zip
-        "u/b.zip\n"      // nothing left
         "zip\n";
-    EXPECT_EQ(ExtractPlainUrls(text, names), "u/X.B.ZIP\nu/x.b.zip\nu/b.zip\n");
+    EXPECT_EQ(ExtractPlainUrls(text, names), "u/X.B.ZIP\nu/b.zip\nu/b.zip\n");
     EXPECT_TRUE(names.IsEmpty());
+}
+
+// A URL names a failed file by its last path component, compared without
+// query or fragment, escapes decoded, case ignored.
+TEST(UrlListTest, AUrlNamesTheFileOfItsLastPathComponent) {
+    const struct {
+        const char* name;
+        const char* url;
+        bool names;
+    } table[] = {
+        {"a.bin", "http://h/a.bin", true},
+        {"a.bin", "http://h/aa.bin", false},
+        {"a.bin", "HTTP://H/A.BIN", true},
+        {"a.bin", "a.bin", true},
+        {"a.bin", "C:\\dl\\a.bin", true},
+        {"a.bin", "http://h/dl.cgi?file=a.bin", false},
+        {"a.bin", "http://h/dl.cgi=a.bin", true},
+        {"a.bin", "http://h/a.bin?mirror=2", true},
+        {"a.bin", "http://h/a.bin#part", true},
+        {"a.bin", "http://h/a.bin.old", false},
+        {"a.bin", "http://h%2Fa.bin", true},
+        {"a b.bin", "http://h/a%20b.bin", true},
+        {"a.bin", "http://h/%41%2e%62in", true},
+        {"a%2.bin", "http://h/a%2.bin", true},
+        {"a.bin", "http://h/a%2.bin", false},
+        // UTF-8 escapes in a UTF-8 list: "表.zip".
+        {"\xE8\xA1\xA8.zip", "h/%E8%A1%A8.ZIP", true},
+    };
+    for (const auto& row : table) {
+        CRemainingNames names(Names({row.name}));
+        EXPECT_EQ(TakeNamedFile(row.url, names, {nullptr, false}), row.names) << row.url;
+    }
+    // In code page 932 the backslash of "ソ" (0x83 0x5C) is no separator.
+    CRemainingNames names(Names({"x.zip", "y.zip"}));
+    EXPECT_FALSE(TakeNamedFile("h/\x83\x5Cx.zip", names));
+    EXPECT_TRUE(TakeNamedFile("h/\x83\x5C\\y.zip", names));
+    EXPECT_TRUE(TakeNamedFile("h/\x83\x5Cx.zip", names, {nullptr, false}));
+    // Escaped UTF-8 turns into the list's encoding before it is compared.
+    CRemainingNames table932(Names({"\x95\x5C.zip"}));
+    const UrlListEncoding cp932{[](std::string_view utf8) {
+                                    return utf8 == "\xE8\xA1\xA8" ? std::string("\x95\x5C")
+                                                                  : std::string(utf8);
+                                },
+                                true};
+    EXPECT_TRUE(TakeNamedFile("h/%E8%A1%A8.zip", table932, cp932));
 }
 
 TEST(UrlListTest, PlainHandlesLongLinesAndAMissingLastLineEnd) {
@@ -106,12 +151,15 @@ TEST(UrlListTest, PlainHandlesLongLinesAndAMissingLastLineEnd) {
               line600.substr(0, 499) + "\n" + line600.substr(499) + "\nget/last.rar\n");
 }
 
-TEST(UrlListTest, TextModeReadingEndsAtCtrlZAndKeepsLoneCarriageReturns) {
+TEST(UrlListTest, TextModeReadingEndsAtCtrlZAndALoneCarriageReturnEndsALine) {
     const CStringList failed = Names({"a.zip", "b.zip"});
     EXPECT_EQ(ExtractUrlList(UrlListFormat::Plain, "x/a.zip\r\x1Ay/b.zip\r\n", failed),
-              "");  // "x/a.zip\r" does not end with the name
-    EXPECT_EQ(ExtractUrlList(UrlListFormat::Plain, "y/b.zip\r\r\nx/a.zip\x1Ay/b.zip\r\n", failed),
               "x/a.zip\r\n");
+    EXPECT_EQ(ExtractUrlList(UrlListFormat::Plain, "y/b.zip\r\r\nx/a.zip\x1Ay/b.zip\r\n", failed),
+              "y/b.zip\r\nx/a.zip\r\n");
+    EXPECT_EQ(
+        ExtractUrlList(UrlListFormat::Records, "Url=x/a.zip\rSize=1\r\rUrl=y/b.zip\r", failed),
+        "Url=x/a.zip\r\nSize=1\r\n\r\nUrl=y/b.zip\r\n\r\n");
 }
 
 TEST(UrlListTest, NameBytesAreComparedWithoutCaseTrailBytesIncluded) {
