@@ -9,24 +9,39 @@
 #include "framework/file_find.h"
 #include "framework/file_kind.h"
 #include "framework/path_parts.h"
+#include "framework/wildcard.h"
 
 namespace {
 
-void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs);
+// How an argument came: typed, or as a wildcard's match, whose whole tree
+// is named with the matched folder's name, as its files lie beside the
+// pattern's other matches.
+void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs,
+                 TreeRowNames names = TreeRowNames::FromFolder);
 
 bool HasWildcards(const std::wstring& argument) {
     return argument.find_first_of(L"*?", FinalComponentStart(argument)) != std::wstring::npos;
 }
 
-// A pattern stands for every entry it matches but "." and "..", in name
-// order as the file system compares names, each handled as that argument
-// would be. Without a match it stays as typed, so that the report names it.
+std::wstring FoldedCase(const std::wstring& text) {
+    std::wstring folded = text;
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.c_str(),
+                  static_cast<int>(text.size()), folded.data(), static_cast<int>(folded.size()),
+                  nullptr, nullptr, 0);
+    return folded;
+}
+
+// A pattern stands for every entry whose long name it matches but "." and
+// "..", in name order as the file system compares names, each handled as
+// that argument would be. Without a match it stays as typed, so that the
+// report names it.
 void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inputs) {
+    const std::wstring wildcard = FoldedCase(pattern.substr(FinalComponentStart(pattern)));
     std::vector<std::wstring> names;
     CFileFind finder;
     for (bool found = finder.FindFile(pattern); found; found = finder.FindNext()) {
         const std::wstring& name = finder.GetRealName();
-        if (name != L"." && name != L"..") {
+        if (name != L"." && name != L".." && MatchesWildcard(wildcard, FoldedCase(name))) {
             names.push_back(name);
         }
     }
@@ -39,11 +54,12 @@ void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inpu
     });
     const std::wstring folder = pattern.substr(0, FinalComponentStart(pattern));
     for (const std::wstring& name : names) {
-        AddArgument(folder + name, depth, inputs);
+        AddArgument(folder + name, depth, inputs, TreeRowNames::WithFolder);
     }
 }
 
-void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs) {
+void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs,
+                 TreeRowNames names) {
     if (HasWildcards(argument)) {
         AddMatches(argument, depth, inputs);
         return;
@@ -52,7 +68,7 @@ void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& in
     ExpandToLongPath(argument, longPath);
     const CFileName path(longPath);
     if (IsFolder(path)) {
-        AddFolderFiles(path, inputs, depth);
+        AddFolderFiles(path, inputs, depth, names);
     } else {
         inputs.push_back({path, false});
     }

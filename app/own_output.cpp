@@ -2,60 +2,17 @@
 
 #include <windows.h>
 
-#include <winternl.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "framework/file_identity.h"
 #include "framework/path_parts.h"
 
 namespace {
 
-// A file's identity: the volume it lies on and its index there, the same
-// for every path and link that reaches it.
-struct FileIdentity {
-    std::optional<DWORD> volume;  // unknown for some handles under Wine
-    std::uint64_t index = 0;
-    // A file is the output when both lie on one volume with one index; where
-    // the output's volume cannot be told, the index decides alone.
-    bool IsSameAs(const FileIdentity& output) const {
-        return index == output.index && (!output.volume || volume == output.volume);
-    }
-};
-
-// The file's index as the kernel keeps it. Wine tells nothing else of a
-// handle it made from a Unix redirection (scripts/check.sh > sums.txt).
-std::optional<std::uint64_t> InternalIndex(HANDLE file) {
-    using Query = NTSTATUS(NTAPI*)(HANDLE, IO_STATUS_BLOCK*, void*, ULONG, int);
-    constexpr int kFileInternalInformation = 6;
-    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
-    IO_STATUS_BLOCK status = {};
-    LARGE_INTEGER index = {};
-    if (query == nullptr ||
-        query(file, &status, &index, sizeof index, kFileInternalInformation) < 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint64_t>(index.QuadPart);
-}
-
-std::optional<FileIdentity> IdentityOf(HANDLE file) {
-    BY_HANDLE_FILE_INFORMATION information;
-    if (GetFileInformationByHandle(file, &information)) {
-        return FileIdentity{
-            information.dwVolumeSerialNumber,
-            (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
-    }
-    const std::optional<std::uint64_t> index = InternalIndex(file);
-    if (!index) {
-        return std::nullopt;
-    }
-    return FileIdentity{std::nullopt, *index};
-}
-
-std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
+std::optional<FileIdentity> IdentityOfFileAt(const std::wstring& path) {
     const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -118,7 +75,6 @@ void LeaveOutOwnOutput(CInputList& inputs) {
                  : !HasSize(path, size.QuadPart)) {
             return false;
         }
-        const std::optional<FileIdentity> identity = IdentityOf(path);
-        return identity && identity->IsSameAs(*own);
+        return IdentityOfFileAt(path) == own;
     });
 }

@@ -21,14 +21,24 @@ bool FolderUnreadable() {
     return error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES;
 }
 
+// A file of a whole tree is named from the folder on, or from its name on;
+// one lying directly in the folder keeps its bare name either way.
+std::size_t RowNameStart(const CFileName& folder, FolderDepth depth, TreeRowNames names) {
+    if (depth != FolderDepth::WholeTree) {
+        return InputEntry::kLastComponent;
+    }
+    const std::size_t below = folder.Child(L"").Text().size();
+    return names == TreeRowNames::FromFolder
+               ? below
+               : folder.Text().size() - FinalComponent(folder.Text()).size();
+}
+
 }  // namespace
 
-std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDepth depth) {
+std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDepth depth,
+                           TreeRowNames names) {
     const bool wholeTree = depth == FolderDepth::WholeTree;
-    // A file of a whole tree is named from the folder on; one lying directly
-    // in the folder keeps its bare name either way.
-    const std::size_t rowNameStart =
-        wholeTree ? folder.Child(L"").Text().size() : InputEntry::kLastComponent;
+    const std::size_t rowNameStart = RowNameStart(folder, depth, names);
     std::size_t added = 0;
     // Folders still to search, the next one last: depth first, sub-folders
     // in the order listed.

@@ -211,6 +211,8 @@ TEST_F(VarnelcTest, ATreeIsCheckedByRelativeNamesOnlyWhenAsked) {
                              "sub\\deeper\\y.bin  61DA      3\r\n"),
               std::string::npos)
         << saved.out;
+    // A folder a wildcard matched is named with its own name, as beside it.
+    EXPECT_EQ(RunIn(tree, "-r *").out, saved.out);
     const std::string list = data.Write("tree\\sums.txt", saved.out);
     EXPECT_EQ(Run("-r " + Quoted(list)).status, 0u);
 
@@ -288,11 +290,12 @@ TEST_F(VarnelcTest, AReportThatRecordedErrorsIsNeverClean) {
         << outcome.out;
 }
 
-// A wildcard stands for every match, in name order; without a match the
-// argument is named as typed.
+// A wildcard stands for every match of a long name, in name order; without
+// a match the argument is named as typed.
 TEST_F(VarnelcTest, AWildcardStandsForEveryMatch) {
     data.MakeFolder("wild");
     data.Write("wild\\x.bin", "123456789");
+    data.Write("wild\\x.crcs", "its short name X~1.CRC matches *.crc");
     data.Write("wild\\b.crc", "x.bin, 6F91, 9\r\n");
     data.Write("wild\\a.crc", "x.bin, 0000, 9\r\n");
     const Outcome outcome = Run(Quoted(data.PathOf("wild\\*.crc")));
@@ -328,8 +331,11 @@ TEST_F(VarnelcTest, AListNamesFilesNotServersPipesOrDevices) {
         GTEST_SKIP() << "a share of its own needs Wine's dosdevices\\unc folder";
     }
     const std::string server = "varnel" + std::to_string(GetCurrentProcessId());
-    std::string served = std::string("Z:") + prefix + "/dosdevices/unc/" + server;
-    std::replace(served.begin(), served.end(), '/', '\\');
+    std::string unc = std::string("Z:") + prefix + "/dosdevices/unc";
+    std::replace(unc.begin(), unc.end(), '/', '\\');
+    // A fresh prefix has no folder of shares yet.
+    CreateDirectoryA(unc.c_str(), nullptr);
+    const std::string served = unc + "\\" + server;
     CreateDirectoryA(served.c_str(), nullptr);
     ASSERT_TRUE(CreateDirectoryA((served + "\\share").c_str(), nullptr));
     const std::string share = "\\\\" + server + "\\share\\";

@@ -4,6 +4,7 @@
 #include "framework/ini_text.h"
 #include "framework/path_parts.h"
 #include "framework/text_mode.h"
+#include "framework/wildcard.h"
 
 namespace {
 
@@ -100,6 +101,20 @@ TEST(IniTextTest, SetsOneValueAndKeepsEverythingElse) {
     EXPECT_EQ(SetIniValue(ini, "Result", "Height", "7"), ini + "\r\nHeight=7\r\n");
     EXPECT_EQ(SetIniValue(ini, "New", "A", "1"), ini + "\r\n[New]\r\nA=1\r\n");
     EXPECT_EQ(SetIniValue("", "S", "K", "2"), "[S]\r\nK=2\r\n");
+}
+
+TEST(WildcardTest, MatchesAsTheSystemsSearchDoesButOnTheLongName) {
+    for (const auto* name : {L"x.bin", L".bin", L"a.b.bin"}) {
+        EXPECT_TRUE(MatchesWildcard(L"*.bin", name)) << name;
+    }
+    for (const auto* name : {L"long_name.binary", L"x.bin.txt", L"xbin"}) {
+        EXPECT_FALSE(MatchesWildcard(L"*.bin", name)) << name;
+    }
+    EXPECT_TRUE(MatchesWildcard(L"*.*", L"README"));
+    EXPECT_TRUE(MatchesWildcard(L"a??.bin", L"a.bin"));
+    EXPECT_FALSE(MatchesWildcard(L"a?.bin", L"abc.bin"));
+    EXPECT_TRUE(MatchesWildcard(L"A*", L"A"));
+    EXPECT_FALSE(MatchesWildcard(L"A*", L"a"));  // the caller folds case
 }
 
 }  // namespace

@@ -40,26 +40,31 @@ std::string TempBase() {
     return base;
 }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+// Wide, so that names code page 932 cannot write go too.
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
                 continue;
             }
-            const std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring child = path + L"\\" + name;
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                DeleteFileA(child.c_str());
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(find, &entry));
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
+}
+
+void RemoveTree(const std::string& path) {
+    RemoveTree(WidePath(path));
 }
 
 void CreateFolder(const std::string& path) {
