@@ -294,14 +294,16 @@ TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
 TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
     g_messageList.RemoveAll();
     std::vector<std::string> seen;
+    RECT shown = {};
     {
-        const CModalDriver driver([&seen] {
+        const CModalDriver driver([&seen, &shown] {
             // "比較結果" in code page 932.
             const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
             if (window == nullptr) {
                 return false;
             }
             seen = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            GetWindowRect(window, &shown);
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
@@ -314,9 +316,8 @@ TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
                                               "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
                                               "\x82\xB5\x82\xBD\x81\x42"}));
     EXPECT_TRUE(g_messageList.IsEmpty());
-    EXPECT_GT(ReadProfileInt("Result", "Width", 0), 0);
-    EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0) + ReadProfileInt("Result", "Width", 0),
-              kScreenWidth / 2);
+    EXPECT_EQ(ReadProfileInt("Result", "Width", 0), shown.right - shown.left);
+    EXPECT_EQ(ReadProfileInt("Result", "Height", 0), shown.bottom - shown.top);
 }
 
 }  // namespace
