@@ -34,7 +34,7 @@
 #define IDD_RESULT 136
 #define IDC_RESULT_LIST 1001
 #define IDM_SAVE_RESULT 32  // system-menu item "結果を保存(&A)..."
-#define IDR_RESULT_MENU 137   // context menu of the report
+#define IDR_RESULT_MENU 137  // context menu of the report
 #define IDC_RESULT_STATUS 1002
 #define ID_RESULT_COPY 32780
 #define ID_RESULT_SELECT_ALL 32781
