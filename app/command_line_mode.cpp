@@ -1,5 +1,7 @@
 #include "app/command_line_mode.h"
 
+#include <chrono>
+
 #include "app/command_line.h"
 #include "app/input_list.h"
 #include "engine/job_messages.h"
@@ -9,7 +11,10 @@
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::wstring_view argumentText) {
+    const auto started = std::chrono::steady_clock::now();
     RunJob(BuildInputList(SplitArguments(argumentText), ReadFolderDepthSetting()), kChecksumLists);
+    const auto took =
+        std::chrono::duration_cast<JobDuration>(std::chrono::steady_clock::now() - started);
     AddNoErrorsMessageIfNone();
-    ShowJobResult(nullptr);
+    ShowJobResult(nullptr, took);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -26,6 +27,7 @@ public:
             worker->m_thread =
                 std::thread([self = worker.get(), task = std::forward<Task>(task)]() mutable {
                     task();
+                    self->m_ended = std::chrono::steady_clock::now();
                     self->m_finished.store(true, std::memory_order_release);
                 });
         } catch (const std::system_error&) {
@@ -38,6 +40,11 @@ public:
     // visible to the caller.
     bool HasFinished() const { return m_finished.load(std::memory_order_acquire); }
 
+    // From the start to the task's return, once it has finished.
+    std::chrono::steady_clock::duration RunTime() const {
+        return HasFinished() ? m_ended - m_started : std::chrono::steady_clock::duration::zero();
+    }
+
     // Waits until the task has returned; at once when it already has.
     void Join() {
         if (m_thread.joinable()) {
@@ -48,6 +55,8 @@ public:
 private:
     CWorkerThread() = default;
 
+    const std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_ended;  // published by m_finished
     std::atomic<bool> m_finished{false};
     std::thread m_thread;
 };

@@ -39,6 +39,16 @@
 #define IDD_RESULT 136
 #define IDC_RESULT_LIST 1001
 #define IDM_SAVE_RESULT 32  // system-menu item "結果を保存(&A)..."
+#define IDR_RESULT_MENU 137  // context menu of the report
+#define IDC_RESULT_STATUS 1002
+#define ID_RESULT_COPY 32780
+#define ID_RESULT_SELECT_ALL 32781
+#define ID_RESULT_FIND 32782
+#define ID_RESULT_ERRORS_ONLY 32783
+
+// Find box of the result window.
+#define IDD_FIND 138
+#define IDC_FIND_TEXT 1003
 
 // Application.
 #define IDC_HELP_COMMAND 57670  // 0xE146

@@ -13,8 +13,10 @@ out=${VARNEL_BUILD:-$root/build}
 shots="$out/screenshots"
 docs=false
 [ "${1:-}" = --docs ] && docs=true
-# The README's pictures and the tests that take them.
-docs_pictures="drop_idle drop_running drop_about result_window url_list_error"
+# The README's pictures and the tests that take them, at 96 DPI and, for
+# the tests that also run so, at 144 DPI.
+docs_pictures="drop_idle drop_running drop_about result_window url_list_error
+               drop_idle_144dpi result_window_144dpi"
 docs_tests="drop_window_tests drop_job_tests result_window_tests"
 
 "$root/scripts/setup-deps.sh"
@@ -38,7 +40,7 @@ trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; stop_display' EXIT
 rm -rf "$shots"
 mkdir -p "$shots"
 selection=(-L gui)
-$docs && selection+=(-R "^(${docs_tests// /|})\$")
+$docs && selection+=(-R "^(${docs_tests// /|})(_144dpi)?\$")
 # The programs see the build tree through Wine's drive Z:.
 (cd "$out/win" && VARNEL_SCREENSHOT_DIR="Z:$shots" ctest "${selection[@]}" --output-on-failure)
 for bmp in "$shots"/*.bmp; do

@@ -91,6 +91,13 @@ std::string CaptureScreenshotIfAsked(HWND window, const std::string& name) {
         PumpMessages();
         Sleep(50);
     }
-    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    std::string path = std::string(folder) + "\\" + name;
+    if (dpi != 96) {
+        path += '_' + std::to_string(dpi) + "dpi";
+    }
+    path += ".bmp";
     return CaptureWindowToBmp(window, path) ? path : std::string();
 }

@@ -9,10 +9,15 @@ namespace {
 
 std::function<bool()> g_step;
 bool g_done = false;
+bool g_stepping = false;
 
+// A step that pumps messages itself (a screenshot lets the window paint)
+// sees the ticks that arrive meanwhile pass by.
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_done && g_step) {
+    if (!g_done && !g_stepping && g_step) {
+        g_stepping = true;
         g_done = g_step();
+        g_stepping = false;
     }
 }
 
@@ -80,4 +85,14 @@ std::vector<std::string> ListBoxLines(HWND listBox) {
         lines.push_back(list.GetText(i));
     }
     return lines;
+}
+
+void PostKeyPress(HWND window, UINT key, std::initializer_list<int> held) {
+    BYTE state[256] = {};
+    for (int modifier : held) {
+        state[modifier] = 0x80;
+    }
+    SetKeyboardState(state);
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }

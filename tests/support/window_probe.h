@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,8 @@ HWND FindOwnedWindow(HWND owner);
 
 std::string WindowText(HWND window);
 std::vector<std::string> ListBoxLines(HWND listBox);
+
+// Posts a press of key to window as the keyboard delivers it to the focus,
+// the modifier keys held (VK_CONTROL, VK_SHIFT); the thread's key state
+// says so until the next press.
+void PostKeyPress(HWND window, UINT key, std::initializer_list<int> held = {});

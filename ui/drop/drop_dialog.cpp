@@ -5,6 +5,8 @@
 #include <string>
 
 #include "framework/application_name.h"
+#include "framework/context_menu.h"
+#include "framework/dpi.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "framework/string_table.h"
@@ -22,10 +24,6 @@ constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
 
-// The keyboard's menu key delivers this point instead of the pointer's.
-constexpr POINT kKeyboardPoint{-1, -1};
-constexpr int kKeyboardMenuOffset = 5;
-
 constexpr char kSendToAddFailed[] = "「送る」にショートカットを作れませんでした。";
 constexpr char kSendToRemoveFailed[] = "「送る」のショートカットを削除できませんでした。";
 constexpr char kSendToNotOurs[] =
@@ -38,13 +36,7 @@ HINSTANCE Instance() {
 }  // namespace
 
 CDropDlg::CDropDlg()
-    : CDialog(IDD_DROP),
-      m_startJob(StartBackgroundJob),
-      m_showResults(ShowJobResult),
-      m_hIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_APP))),
-      m_hSmallIcon(static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), 0))) {}
+    : CDialog(IDD_DROP), m_startJob(StartBackgroundJob), m_showResults(ShowJobResult) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.
@@ -53,18 +45,16 @@ CDropDlg::~CDropDlg() {
         DestroyWindow(m_hWnd);
     }
     AbandonJob();
-    if (m_hSmallIcon != nullptr) {
-        DestroyIcon(m_hSmallIcon);
-    }
 }
 
 BOOL CDropDlg::OnInitDialog() {
     m_icon.Attach(GetItem(IDC_DROP_ICON));
-    FitIconControl();
+    m_dpi = WindowDpi(m_hWnd);
+    m_icons.SetDpi(m_dpi);
+    m_smallIcons.SetDpi(m_dpi);
+    ShowIcon(IDI_IDLE);
     AddAboutItem();
-    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(m_hSmallIcon != nullptr ? m_hSmallIcon : m_hIcon));
+    SetWindowIcons();
     PlaceWindow();
     return TRUE;
 }
@@ -77,7 +67,10 @@ std::optional<LRESULT> CDropDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
         case WM_PAINT:
             return OnPaint();
         case WM_QUERYDRAGICON:
-            return reinterpret_cast<LRESULT>(m_hIcon);
+            return reinterpret_cast<LRESULT>(m_icons.Get(IDI_APP));
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             OnDestroy();
             return std::nullopt;
@@ -114,11 +107,41 @@ std::optional<LRESULT> CDropDlg::OnMessage(UINT message, WPARAM wParam, LPARAM l
 // holds the whole icon, the icon shows pixel for pixel.
 void CDropDlg::FitIconControl() {
     HWND control = m_icon.GetSafeHwnd();
-    RECT frame{0, 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    const int size = SystemMetricForDpi(SM_CXICON, m_dpi);
+    RECT frame{0, 0, size, size};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(control, GWL_EXSTYLE)));
     SetWindowPos(control, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDropDlg::SetWindowIcons() {
+    HICON large = m_icons.Get(IDI_APP);
+    HICON small = m_smallIcons.Get(IDI_APP);
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(small != nullptr ? small : large));
+}
+
+// Moved to a monitor of another DPI: the window takes the size the system
+// suggests, and the icon, drawn pixel for pixel, is loaded in the size of
+// the new DPI at a place scaled alike.
+void CDropDlg::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    RECT place;
+    GetWindowRect(m_icon.GetSafeHwnd(), &place);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+    const auto scale = [this, dpi](LONG value) {
+        return MulDiv(value, static_cast<int>(dpi), static_cast<int>(m_dpi));
+    };
+    SetWindowPos(m_icon.GetSafeHwnd(), nullptr, scale(place.left), scale(place.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dpi = dpi;
+    m_icons.SetDpi(dpi);
+    m_smallIcons.SetDpi(dpi);
+    ShowIcon(m_nIconId);
+    SetWindowIcons();
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDropDlg::AddAboutItem() {
@@ -150,13 +173,7 @@ void CDropDlg::PlaceWindow() {
 }
 
 void CDropDlg::OnContextMenu(POINT point) {
-    if (point.x == kKeyboardPoint.x && point.y == kKeyboardPoint.y) {
-        RECT area;
-        GetClientRect(m_hWnd, &area);
-        POINT origin{area.left, area.top};
-        ClientToScreen(m_hWnd, &origin);
-        point = POINT{origin.x + kKeyboardMenuOffset, origin.y + kKeyboardMenuOffset};
-    }
+    point = ContextMenuPoint(m_hWnd, point);
     HMENU menu = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDR_DROP_MENU));
     if (menu == nullptr) {
         return;
@@ -282,9 +299,10 @@ std::optional<LRESULT> CDropDlg::OnPaint() {
     SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT area;
     GetClientRect(m_hWnd, &area);
-    const int x = (area.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (area.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_hIcon);
+    const int size = SystemMetricForDpi(SM_CXICON, m_dpi);
+    const int x = (area.right - size + 1) / 2;
+    const int y = (area.bottom - size + 1) / 2;
+    DrawIcon(dc, x, y, m_icons.Get(IDI_APP));
     EndPaint(m_hWnd, &paint);
     return 0;
 }

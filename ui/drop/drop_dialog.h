@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
+#include "framework/dpi.h"
 #include "ui/drop/window_job.h"
 
 // The drop-target window: a tiny tool window showing one icon, by default
@@ -21,9 +23,9 @@
 class CDropDlg : public CDialog {
 public:
     using JobStarter = CWindowJob::Starter;
-    // Runs the result window over the job state, owned by owner; returns when
-    // it has closed.
-    using ResultShower = std::function<void(HWND owner)>;
+    // Runs the result window over the job state, owned by owner, with how
+    // long the job took; returns when it has closed.
+    using ResultShower = std::function<void(HWND owner, std::chrono::milliseconds took)>;
 
     CDropDlg();
     ~CDropDlg() override;
@@ -43,6 +45,8 @@ protected:
 private:
     // The window itself (drop_dialog.cpp).
     void FitIconControl();
+    void SetWindowIcons();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void AddAboutItem();
     void PlaceWindow();
     void OnContextMenu(POINT point);
@@ -77,9 +81,11 @@ private:
     CWindowJob m_job;
     int m_bOnTop = 1;
     CStatic m_icon;
-    HICON m_hIcon;
-    // The application icon's own 16 x 16 image, for the task bar and the
+    int m_nIconId = 0;  // the resource id of the icon m_icon shows
+    UINT m_dpi = kBaseDpi;
+    CScaledIcons m_icons{SM_CXICON};
+    // The application icon's own small image, for the task bar and the
     // window's small icon, rather than the large one shrunk.
-    HICON m_hSmallIcon;
+    CScaledIcons m_smallIcons{SM_CXSMICON};
     bool m_bBusyCursor = false;
 };

@@ -88,7 +88,7 @@ void CDropDlg::FinishJob() {
     // The job belongs to the window until its results have been shown, so
     // that no drop starts another meanwhile.
     if (m_showResults) {
-        m_showResults(m_hWnd);
+        m_showResults(m_hWnd, m_job.Took());
     }
     m_job.Collect();
     if (m_hWnd == nullptr) {
@@ -144,7 +144,8 @@ void CDropDlg::AbandonJob() {
 }
 
 void CDropDlg::ShowIcon(int iconId) {
-    m_icon.SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId)));
+    m_nIconId = iconId;
+    m_icon.SetIcon(m_icons.Get(iconId));
     FitIconControl();
 }
 

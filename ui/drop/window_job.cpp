@@ -37,6 +37,11 @@ bool CWindowJob::HasEnded() const {
            m_worker->HasFinished();
 }
 
+std::chrono::milliseconds CWindowJob::Took() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        m_worker ? m_worker->RunTime() : std::chrono::steady_clock::duration::zero());
+}
+
 void CWindowJob::Collect() {
     if (m_worker) {
         m_worker->Join();

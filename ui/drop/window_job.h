@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -35,6 +36,8 @@ public:
     // The job has ended: its task has returned, and its results are in the
     // job state.
     bool HasEnded() const;
+    // From the job's start to its end, once it has ended.
+    std::chrono::milliseconds Took() const;
     // Waits for the thread of a job that has ended, and lets the job go.
     void Collect();
 

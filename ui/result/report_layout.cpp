@@ -4,6 +4,7 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "framework/text_mode.h"
 
 namespace {
 
@@ -41,16 +42,28 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs, CSizeList& sizes,
-                      const ReportLineSink& sink) {
+std::string ReportText(std::span<const std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return TextModeBytes(text);
+}
+
+ReportTotals BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs,
+                              CSizeList& sizes, const ReportLineSink& sink) {
+    ReportTotals totals;
     while (!messages.IsEmpty()) {
         std::string message = messages.RemoveHead();
         if (message != kPlaceholderMessage) {
             sink(message);
+            ++totals.messageLines;
+            totals.errorLines += message != kNoErrorsMessage ? 1 : 0;
         }
     }
     if (names.IsEmpty()) {
-        return;
+        return totals;
     }
     const std::size_t nameWidth = NameWidth(names);
     const std::size_t sizeWidth = SizeWidth(sizes);
@@ -70,4 +83,7 @@ void BuildReportLines(CStringList& messages, CStringList& names, CCrcList& crcs,
     }
     sink(std::string(nameWidth + 8 + sizeWidth, '-'));
     sink(total.Line());
+    totals.files = total.files;
+    totals.bytes = total.bytes;
+    return totals;
 }

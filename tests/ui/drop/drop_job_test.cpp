@@ -139,7 +139,7 @@ protected:
         g_crcList.RemoveAll();
         g_sizeList.RemoveAll();
         SetJobObserver(&gate);
-        window.m_showResults = [this](HWND owner) { RecordResults(owner); };
+        window.m_showResults = [this](HWND owner, JobDuration) { RecordResults(owner); };
         SetMessageBoxHandlerForTesting(
             [this](HWND owner, const std::string& text, const std::string& caption, UINT type) {
                 questions.push_back(Question{owner, text, caption, type});

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/dpi.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
@@ -95,6 +96,31 @@ TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
     DeleteObject(small.hbmColor);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0)), app);
     CaptureScreenshotIfAsked(hwnd, "drop_idle");
+}
+
+// Moved to a monitor of 1.5 times the DPI, the window takes the size the
+// system suggests and shows its icon drawn for that DPI, pixel for pixel.
+TEST_F(DropWindowTest, TakesTheIconOfTheNewDpiWhenItsDpiChanges) {
+    auto window = Open();
+    HWND hwnd = window->GetSafeHwnd();
+    const UINT dpi = WindowDpi(hwnd) * 3 / 2;
+    RECT suggested = {100, 100, 300, 320};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    EXPECT_EQ(frame.right - frame.left, 200);
+    HWND icon = GetDlgItem(hwnd, IDC_DROP_ICON);
+    ICONINFO shown = {};
+    ASSERT_TRUE(
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0)), &shown));
+    BITMAP mask = {};
+    GetObjectA(shown.hbmMask, sizeof mask, &mask);
+    DeleteObject(shown.hbmMask);
+    DeleteObject(shown.hbmColor);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXICON) * 3 / 2);
+    RECT inside;
+    GetClientRect(icon, &inside);
+    EXPECT_GE(inside.right, mask.bmWidth);
 }
 
 TEST_F(DropWindowTest, FirstStartIsAtTheDefaultPlaceAboveAllOtherWindows) {

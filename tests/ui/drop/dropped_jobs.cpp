@@ -51,7 +51,7 @@ void DroppedJobs::Run() {
     {
         CShownDropDlg window;
         window.m_shown = [this](HWND hwnd) { m_hwnd = hwnd; };
-        window.m_showResults = [this](HWND owner) { ShowResults(owner); };
+        window.m_showResults = [this](HWND owner, JobDuration) { ShowResults(owner); };
         window.DoModal();
     }
     m_ended = true;
@@ -102,7 +102,7 @@ void DroppedJobs::ShowResults(HWND owner) {
         PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     });
-    ShowJobResult(owner);
+    ShowJobResult(owner, JobDuration::zero());
     std::lock_guard lock(m_mutex);
     m_reports.push_back(std::move(lines));
 }

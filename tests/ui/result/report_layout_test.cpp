@@ -29,15 +29,24 @@ protected:
             sizes.AddTail(row.size);
         }
         std::vector<std::string> lines;
-        BuildReportLines(messages, names, crcs, sizes,
-                         [&lines](const std::string& line) { lines.push_back(line); });
+        totals = BuildReportLines(messages, names, crcs, sizes,
+                                  [&lines](const std::string& line) { lines.push_back(line); });
         return lines;
+    }
+
+    void ExpectTotals(std::size_t messageLines, std::size_t errorLines, std::size_t files,
+                      std::int64_t bytes) const {
+        EXPECT_EQ(totals.messageLines, messageLines);
+        EXPECT_EQ(totals.errorLines, errorLines);
+        EXPECT_EQ(totals.files, files);
+        EXPECT_EQ(totals.bytes, bytes);
     }
 
     CStringList messages;
     CStringList names;
     CCrcList crcs;
     CSizeList sizes;
+    ReportTotals totals;
 };
 
 TEST_F(ReportLayoutTest, WorkedExampleLineForLine) {
@@ -48,6 +57,7 @@ TEST_F(ReportLayoutTest, WorkedExampleLineForLine) {
         "---------------------------", "Total  2 Files  1,234,572 Bytes",
     };
     EXPECT_EQ(lines, expected);
+    ExpectTotals(0, 0, 2, 1234572);
     EXPECT_TRUE(messages.IsEmpty());
     EXPECT_TRUE(names.IsEmpty());
     EXPECT_TRUE(crcs.IsEmpty());
@@ -70,6 +80,9 @@ TEST_F(ReportLayoutTest, MessagesOnlyGiveNoTableAndLeaveTheRowValuesAlone) {
     sizes.AddTail(7);
     const auto lines = Layout({"a.bin:読み込みエラー", "@", "@x"}, {});
     EXPECT_EQ(lines, (std::vector<std::string>{"a.bin:読み込みエラー", "@x"}));
+    ExpectTotals(2, 2, 0, 0);
+    Layout({"エラーは見つかりませんでした。"}, {});
+    ExpectTotals(1, 0, 0, 0);
     EXPECT_EQ(crcs.GetCount(), 1u);
     EXPECT_EQ(sizes.GetCount(), 1u);
 }
@@ -112,6 +125,7 @@ TEST_F(ReportLayoutTest, TotalsCountEveryRowAndGoBeyond32Bits) {
     const auto lines = Layout(
         {}, {{"a.iso", 0, 3'000'000'000}, {"b.iso", 0, 3'000'000'000}, {"c", 0, 0}, {"d", 0, 0}});
     EXPECT_EQ(lines.back(), "Total  4 Files  6,000,000,000 Bytes");
+    ExpectTotals(0, 0, 4, 6'000'000'000);
     EXPECT_EQ(lines[2], "a.iso  0000  3,000,000,000");
 }
 

@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/job_state.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_probe.h"
+#include "ui/result/job_result.h"
 #include "ui/result/result_dialog.h"
 
 // A result window whose save dialog the test answers.
@@ -64,6 +67,30 @@ protected:
         dialog->m_pCrcList = &crcs;
         EXPECT_TRUE(dialog->Create());
         return dialog;
+    }
+
+    // Runs the window modally over the job state, filled from the test's
+    // lists, as the job's creators do. Each tick of its modal loop calls the
+    // first step not yet done with the window, until one returns true; after
+    // the last the window is closed as by its close box.
+    using Step = std::function<bool(HWND window)>;
+    void ShowModally(const std::vector<Step>& steps) {
+        g_messageList = std::move(messages);
+        g_nameList = std::move(names);
+        g_crcList = std::move(crcs);
+        g_sizeList = std::move(sizes);
+        std::size_t next = 0;
+        const CModalDriver driver([&steps, &next] {
+            // "比較結果" in code page 932.
+            const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
+            if (window == nullptr || !steps[next](window) || ++next < steps.size()) {
+                return false;
+            }
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return true;
+        });
+        ShowJobResult(nullptr, JobDuration(1500));
+        EXPECT_TRUE(driver.Done());
     }
 
     void AddRow(const std::string& name, std::uint16_t crc, std::int64_t size) {

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +11,8 @@
 
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/dpi.h"
+#include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"
@@ -20,8 +24,26 @@ namespace {
 
 const int kScreenWidth = GetSystemMetrics(SM_CXSCREEN);
 const int kScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-const int kFirstWidth = std::max(100, GetSystemMetrics(SM_CXMINTRACK));
-const int kFirstHeight = std::max(100, GetSystemMetrics(SM_CYMINTRACK));
+
+// Measured apart from the window: the pixels line takes in control's font.
+int PixelWidth(HWND control, const std::string& line) {
+    const std::wstring wide = WidenText(line);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+RECT RectIn(HWND window, HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
 
 void ExpectRect(HWND window, int x, int y, int width, int height) {
     RECT rect = {};
@@ -57,8 +79,6 @@ TEST_F(ResultWindowTest, ShowsTheReportAsLaidOutAndEmptiesTheLists) {
     EXPECT_TRUE(sizes.IsEmpty());
     EXPECT_EQ(g_failedList.GetCount(), 1u);
     g_failedList.RemoveAll();
-    SetWindowPos(dialog->GetSafeHwnd(), nullptr, 0, 0, 440, 200, SWP_NOMOVE | SWP_NOZORDER);
-    CaptureScreenshotIfAsked(dialog->GetSafeHwnd(), "result_window");
 }
 
 TEST_F(ResultWindowTest, IsBuiltFromItsJapaneseTemplate) {
@@ -95,14 +115,79 @@ TEST_F(ResultWindowTest, SystemMenuEndsWithASeparatorAndTheSaveItem) {
     EXPECT_STREQ(text, "\x8C\x8B\x89\xCA\x82\xF0\x95\xDB\x91\xB6(&A)...");
 }
 
-// The system keeps a captioned window at least as wide as its caption
-// buttons need (SM_CXMINTRACK, 116 pixels under Wine, more on Windows), so
-// the first window is 100 high with its bottom edge at the centre, and as
-// close to 100 wide as the system allows, its left edge 100 left of the centre.
-TEST_F(ResultWindowTest, FirstStartPutsA100By100WindowWithItsCornerAtTheCentre) {
-    const auto dialog = Open();
-    ExpectRect(dialog->GetSafeHwnd(), kScreenWidth / 2 - 100, kScreenHeight / 2 - 100, kFirstWidth,
-               kFirstHeight);
+// A first start opens the window as wide as the report's widest line and
+// as high as its lines, the status bar below them, nothing cut; its bottom
+// right corner at the centre, as the window always opened.
+TEST_F(ResultWindowTest, FirstStartShowsTheWholeWidthOfAShortReport) {
+    messages.AddTail("C:\\data\\old\\missing.bin:ファイルが開けません");
+    AddRow("photos\\2024\\北海道旅行\\IMG_0001.jpg", 0x1A2B, 2345678);
+    AddRow("photos\\2024\\北海道旅行\\IMG_0002.jpg", 0x00FF, 3456789);
+    AddRow("readme.txt", 0xBEEF, 512);
+    ShowModally({[](HWND window) {
+        const HWND list = GetDlgItem(window, IDC_RESULT_LIST);
+        const HWND status = GetDlgItem(window, IDC_RESULT_STATUS);
+        RECT client;
+        GetClientRect(list, &client);
+        const std::vector<std::string> lines = ListBoxLines(list);
+        EXPECT_EQ(lines.size(), 8u);
+        for (const std::string& line : lines) {
+            EXPECT_LE(PixelWidth(list, line), client.right) << line;
+        }
+        EXPECT_GE(client.bottom, 8 * SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+        const RECT statusRect = RectIn(window, status);
+        EXPECT_LE(RectIn(window, list).bottom, statusRect.top);
+        EXPECT_LE(PixelWidth(status, WindowText(status)), statusRect.right - statusRect.left);
+        RECT frame;
+        GetWindowRect(window, &frame);
+        EXPECT_EQ(frame.right, kScreenWidth / 2);
+        EXPECT_EQ(frame.bottom, kScreenHeight / 2);
+        CaptureScreenshotIfAsked(window, "result_window");
+        return true;
+    }});
+}
+
+// A window saved on a larger monitor opens wholly on this screen's work
+// area, as large as that, wherever it was stored and whatever stood there.
+TEST_F(ResultWindowTest, AStoredSizeLargerThanTheScreenOpensWhollyOnIt) {
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int cases[][4] = {
+        {3000, 2000, -2360, -500}, {100000, 100000, 0, 0}, {3000, 400, 200, 100}};
+    for (const auto& c : cases) {
+        WriteProfileInt("Result", "Width", c[0]);
+        WriteProfileInt("Result", "Height", c[1]);
+        WriteProfileInt("Result", "WindowX", c[2]);
+        WriteProfileInt("Result", "WindowY", c[3]);
+        AddRow("a.bin", 0x1A2B, 5);
+        ShowModally({[&work, &c](HWND window) {
+            RECT frame;
+            GetWindowRect(window, &frame);
+            EXPECT_EQ(frame.left, work.left) << c[0];
+            EXPECT_EQ(frame.right, work.right) << c[0];
+            EXPECT_GE(frame.top, work.top) << c[0];
+            EXPECT_LE(frame.bottom, work.bottom) << c[0];
+            EXPECT_EQ(frame.bottom - frame.top, std::min<int>(c[1], work.bottom - work.top));
+            return true;
+        }});
+    }
+}
+
+// The end of a row wider than the window, its CRC and size, scrolls into
+// view.
+TEST_F(ResultWindowTest, ALongRowScrollsIntoView) {
+    const std::string longName = "archive\\" + std::string(400, 'x') + ".bin";
+    AddRow(longName, 0x1A2B, 5);
+    ShowModally({[&longName](HWND window) {
+        const HWND list = GetDlgItem(window, IDC_RESULT_LIST);
+        const std::string row = ListBoxLines(list)[2];
+        EXPECT_EQ(row.substr(0, longName.size()), longName);
+        SendMessageW(list, WM_HSCROLL, SB_RIGHT, 0);
+        RECT client;
+        GetClientRect(list, &client);
+        EXPECT_GT(GetScrollPos(list, SB_HORZ), 0);
+        EXPECT_GE(GetScrollPos(list, SB_HORZ) + client.right, PixelWidth(list, row));
+        return true;
+    }});
 }
 
 TEST_F(ResultWindowTest, StoredBoundsOffScreenFallBackToTheCentreKeepingTheSize) {
@@ -154,21 +239,40 @@ TEST_F(ResultWindowTest, AMinimisedWindowStoresItsNormalBounds) {
     EXPECT_EQ(ReadProfileInt("Result", "Height", 0), 150);
 }
 
-TEST_F(ResultWindowTest, ListBoxFillsTheClientAreaAndFollowsResizing) {
+TEST_F(ResultWindowTest, ListAndStatusBarFillTheClientAreaAndFollowResizing) {
     const auto dialog = Open();
     const HWND window = dialog->GetSafeHwnd();
     for (const SIZE size : {SIZE{100, 100}, SIZE{420, 310}, SIZE{180, 500}}) {
         SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         RECT client;
         GetClientRect(window, &client);
-        RECT list;
-        GetWindowRect(dialog->m_resultList.GetSafeHwnd(), &list);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+        const RECT list = RectIn(window, dialog->m_resultList.GetSafeHwnd());
+        const RECT status = RectIn(window, dialog->m_statusBar.GetSafeHwnd());
         EXPECT_EQ(list.left, 0);
         EXPECT_EQ(list.top, 0);
         EXPECT_EQ(list.right, client.right) << size.cx;
-        EXPECT_EQ(list.bottom, client.bottom) << size.cy;
+        EXPECT_EQ(list.bottom, status.top) << size.cy;
+        EXPECT_EQ(status.bottom, client.bottom) << size.cy;
+        EXPECT_EQ(status.right, client.right) << size.cx;
     }
+}
+
+// Moved to a monitor of twice the DPI, the window takes the size the system
+// suggests, and its lines the font of the new DPI, still wholly in reach.
+TEST_F(ResultWindowTest, ScalesItsFontWhenItsDpiChanges) {
+    AddRow("photos\\2024\\北海道旅行\\IMG_0001.jpg", 0x1A2B, 2345678);
+    const auto dialog = Open();
+    const HWND window = dialog->GetSafeHwnd();
+    const HWND list = dialog->m_resultList.GetSafeHwnd();
+    const LRESULT lineHeight = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    RECT suggested = {40, 30, 940, 630};
+    const UINT dpi = 2 * WindowDpi(window);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    ExpectRect(window, 40, 30, 900, 600);
+    EXPECT_GE(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 2 * lineHeight - 1);
+    const std::string row = ListLines(*dialog)[2];
+    EXPECT_GE(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), PixelWidth(list, row));
+    EXPECT_LE(RectIn(window, list).bottom, RectIn(window, dialog->m_statusBar.GetSafeHwnd()).top);
 }
 
 TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
@@ -190,19 +294,21 @@ TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
 TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
     g_messageList.RemoveAll();
     std::vector<std::string> seen;
+    RECT shown = {};
     {
-        const CModalDriver driver([&seen] {
+        const CModalDriver driver([&seen, &shown] {
             // "比較結果" in code page 932.
             const HWND window = FindThreadWindow("\x94\xE4\x8A\x72\x8C\x8B\x89\xCA");
             if (window == nullptr) {
                 return false;
             }
             seen = ListBoxLines(GetDlgItem(window, IDC_RESULT_LIST));
+            GetWindowRect(window, &shown);
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
         AddNoErrorsMessageIfNone();
-        ShowJobResult(nullptr);
+        ShowJobResult(nullptr, JobDuration(1500));
         EXPECT_TRUE(driver.Done());
     }
     // "エラーは見つかりませんでした。" in code page 932.
@@ -210,8 +316,8 @@ TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
                                               "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
                                               "\x82\xB5\x82\xBD\x81\x42"}));
     EXPECT_TRUE(g_messageList.IsEmpty());
-    EXPECT_EQ(ReadProfileInt("Result", "Width", 0), kFirstWidth);
-    EXPECT_EQ(ReadProfileInt("Result", "WindowX", 0), kScreenWidth / 2 - 100);
+    EXPECT_EQ(ReadProfileInt("Result", "Width", 0), shown.right - shown.left);
+    EXPECT_EQ(ReadProfileInt("Result", "Height", 0), shown.bottom - shown.top);
 }
 
 }  // namespace
