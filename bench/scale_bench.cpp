@@ -811,6 +811,8 @@ int main(int argc, char** argv) {
     const int first = listsAlone || treesAlone || scaleAlone ? 2 : 1;
     const int rounds = argc > first ? std::max(1, std::atoi(argv[first])) : 3;
     const bool keep = argc > first + 1 && std::strcmp(argv[first + 1], "keep") == 0;
+    // Each figure is seen as it comes, even from a run cut short.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     BuildCrcTable();
     std::printf("Program: %s\n", BenchPlatform().c_str());
     if (treesAlone) {
