@@ -44,14 +44,29 @@ std::optional<std::string> ReadListBytes(const InputEntry& input) {
     return std::nullopt;
 }
 
-void VerifyList(const InputEntry& input, const ListKind& kind) {
+struct DecodedList {
+    ListForm form;
+    ListLines list;
+};
+
+// The list's lines; its bytes are let go once decoded, so that a large list
+// is held once, as lines, while its entries are checked.
+std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& kind) {
     const std::optional<std::string> bytes = ReadListBytes(input);
     if (!bytes) {
-        return;
+        return std::nullopt;
     }
     const ListForm form =
         kind.mayBeColumnList && BeginsAsColumnList(*bytes) ? ListForm::Column : kind.form;
-    const ListLines list = ReadListLines(*bytes, form, input.path);
+    return DecodedList{form, ReadListLines(*bytes, form, input.path)};
+}
+
+void VerifyList(const InputEntry& input, const ListKind& kind) {
+    const std::optional<DecodedList> decoded = DecodeList(input, kind);
+    if (!decoded) {
+        return;
+    }
+    const auto& [form, list] = *decoded;
     if (list.lines.empty()) {
         g_messageList.AddTail(EmptyListMessage(input.path.Text()));
         return;
