@@ -12,9 +12,10 @@
 // The file is read whole, in binary mode; these functions apply the rules of
 // each list form to its bytes.
 
-// A list is decoded whole into its lines, which a 64-bit program holds for
-// the report of any tree; a file of a gibibyte or more is no list of its.
-inline constexpr std::int64_t kListSizeLimit = std::int64_t{1} << 30;
+// A list is decoded whole into its lines, about ten times its size in
+// memory: 256 MiB holds the report of millions of files, while a hostile
+// list stays within what any machine can give.
+inline constexpr std::int64_t kListSizeLimit = std::int64_t{256} << 20;
 
 // The lines of a list's text. Every CR and every LF ends a line, so that a
 // list reads the same whichever convention it was written in (CR LF, LF,
