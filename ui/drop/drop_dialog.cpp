@@ -35,8 +35,11 @@ HINSTANCE Instance() {
 
 }  // namespace
 
-CDropDlg::CDropDlg()
-    : CDialog(IDD_DROP), m_startJob(StartBackgroundJob), m_showResults(ShowJobResult) {}
+CDropDlg::CDropDlg(CJobReport& report)
+    : CDialog(IDD_DROP),
+      m_startJob(StartBackgroundJob),
+      m_showResults(ShowJobResult),
+      m_report(report) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.
