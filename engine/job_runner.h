@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/input_entry.h"
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 
 // How the job verifies an input the user named as a checksum list, chosen by

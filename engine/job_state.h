@@ -2,8 +2,6 @@
 
 #include <atomic>
 
-#include "engine/job_report.h"
-
 // The flags of the job that runs. The job's thread writes its report only
 // while g_jobRunning is 1; its release store of 0 hands the report over to
 // the window thread, which reads the flag with an acquire load.

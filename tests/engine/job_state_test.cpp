@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/job_report.h"
+
 namespace {
 
 TEST(JobListTest, OffersTheOperationsTheJobUses) {

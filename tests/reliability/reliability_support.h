@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "tests/support/child_process.h"
 #include "tests/support/named_files.h"

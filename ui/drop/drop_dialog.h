@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"

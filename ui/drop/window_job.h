@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/input_entry.h"
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "framework/worker_thread.h"
 
