@@ -14,7 +14,10 @@
 #   bench/run.sh scale lists [rounds, default 3]
 # and its trees (100 files a folder, and a chain of folders) alone with
 #   bench/run.sh scale trees [rounds, default 3]
-# Their trees are made here too, and kept for the next run.
+# Their trees are made here too, and kept for the next run. A tree checked
+# with -r, its report saved in it and verified, each against the bare loop
+# over the same files, then the result window of as many rows:
+#   bench/run.sh scale million [rounds, default 3] [files, default 1000000]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${VARNEL_BUILD:-$root/build}
@@ -37,7 +40,9 @@ if [ "$which" = scale ]; then
         exit
     fi
     temp="$out/win/wineprefix/drive_c/users/$(id -un)/Temp"
-    for count in 25000 50000 100000; do
+    counts="25000 50000 100000"
+    [ "${1:-}" = million ] && counts=${3:-1000000}
+    for count in $counts; do
         tree="$temp/varnel-tree-bench/wide/$count"
         if [ "$(find "$tree" -type f 2>/dev/null | wc -l)" != "$count" ]; then
             mkdir -p "$tree" && cd "$tree"
@@ -54,6 +59,11 @@ if [ "$which" = scale ]; then
             mkdir -p "$chain" && touch "$chain/$(printf file_%06d.dat "$level")"
         done
     done
+    if [ "${1:-}" = million ]; then
+        echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) processors)"
+        "$out/win/wine-run" "$out/win/bin/scale_bench.exe" million "${2:-3}" "${3:-1000000}"
+        exit
+    fi
     if [ "${1:-}" = trees ]; then
         echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) processors)"
         "$out/win/wine-run" "$out/win/bin/scale_bench.exe" trees "${2:-3}"

@@ -581,31 +581,44 @@ WorstList HostileList() {
                          "a, 0000, 0\r\n", 20000);
 }
 
-// The largest list read (one byte under kListSizeLimit) of the shortest
-// lines that are whole entries: a name, a CRC and a size, each one
-// character, in the list's own comma form; a line end of LF alone, and none
-// after the last line. Each is looked for on disk. Fields stand two
-// characters apart, so "a 0 0" would be an entry without a CRC.
-WorstList FullestList() {
+// The size of the largest list once read, kept so that these figures stand
+// beside the earlier ones, and four times that, to show that a larger list
+// costs no more per line.
+constexpr std::size_t kWorstListBytes = 1048576;
+
+// A list of bytes - 1 bytes of the shortest lines that are whole entries: a
+// name, a CRC and a size, each one character, in the list's own comma form;
+// a line end of LF alone, and none after the last line. Each is looked for
+// on disk. Fields stand two characters apart, so "a 0 0" would be an entry
+// without a CRC.
+WorstList FullestList(const char* title, std::size_t bytes) {
     constexpr std::size_t kLine = 8;  // "a, 0, 0\n"
-    WorstList list = RepeatedLines("1 MiB - 1 of \"a, 0, 0\"", "", "a, 0, 0\n",
-                                   static_cast<std::size_t>(kListSizeLimit) / kLine);
+    WorstList list = RepeatedLines(title, "", "a, 0, 0\n", bytes / kLine);
     list.bytes.pop_back();
     return list;
 }
 
 // The same size in the shortest lines that are entries at all: a name alone
 // is an entry without a CRC, recorded as failed without a look at the disk.
-WorstList BareNameList() {
-    WorstList list = RepeatedLines("1 MiB - 1 of \"a\" (no CRC)", "", "a\n",
-                                   static_cast<std::size_t>(kListSizeLimit) / 2);
+WorstList BareNameList(const char* title, std::size_t bytes) {
+    WorstList list = RepeatedLines(title, "", "a\n", bytes / 2);
     list.bytes.pop_back();
     return list;
 }
 
+constexpr WorstList (*kWorstLists[])() = {
+    OrdinaryList,
+    HostileList,
+    [] { return FullestList("1 MiB - 1 of \"a, 0, 0\"", kWorstListBytes); },
+    [] { return BareNameList("1 MiB - 1 of \"a\" (no CRC)", kWorstListBytes); },
+    [] { return FullestList("4 MiB - 1 of \"a, 0, 0\"", 4 * kWorstListBytes); },
+    [] { return BareNameList("4 MiB - 1 of \"a\" (no CRC)", 4 * kWorstListBytes); },
+};
+
 struct ListCheck {
     std::size_t rows = 0, failed = 0, messages = 0;
     std::size_t reportBytes = 0;
+    std::string report;
     // Most bytes held above what was held before the check: up to the end
     // of the job, and to the end of the report.
     std::size_t jobPeakBytes = 0, peakBytes = 0;
@@ -614,11 +627,11 @@ struct ListCheck {
 // As varnelc's RunCheck: the input list of the list's path, the job, the
 // no-errors line, then the report laid out, here whole into one string with
 // the CR LF varnelc writes (varnelc writes it in 1 MiB pieces instead).
-ListCheck CheckListAsConsole(const std::string& path, CJobReport& jobReport) {
+ListCheck CheckListAsConsole(const std::string& path, CJobReport& jobReport,
+                             FolderDepth depth = FolderDepth::FilesOnly) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({WidenText(path)}, FolderDepth::FilesOnly, jobReport), kChecksumLists,
-           jobReport);
+    RunJob(BuildInputList({WidenText(path)}, depth, jobReport), kChecksumLists, jobReport);
     AddNoErrorsMessageIfNone(jobReport);
     check.rows = jobReport.RowCount();
     check.failed = jobReport.FailedList().GetCount();
@@ -633,6 +646,7 @@ ListCheck CheckListAsConsole(const std::string& path, CJobReport& jobReport) {
                      });
     check.reportBytes = report.size();
     check.peakBytes = g_peakBytes.load() - before;
+    check.report = std::move(report);
     return check;
 }
 
@@ -651,7 +665,7 @@ bool BenchWorstLists(int rounds) {
                 "report B", "median ms", "us/entry", "vs ord", "job B/e", "peak B/e", "vs ord");
     bool ok = true;
     double ordinaryTime = 0, ordinaryPeak = 0;
-    for (const auto& make : {OrdinaryList, HostileList, FullestList, BareNameList}) {
+    for (const auto& make : kWorstLists) {
         const std::string path = folder + "\\list.crc";
         WorstList list = make();
         if (list.bytes.size() >= static_cast<std::size_t>(kListSizeLimit) ||
@@ -691,18 +705,117 @@ bool BenchWorstLists(int rounds) {
     return ok;
 }
 
+// A tree checked and verified as a user does ----------------------------------
+
+// The floor: the bare search, open, read and close of every file below
+// folder, as little as any checker of these files must do.
+std::size_t ReadTreeBare(const std::wstring& folder, std::vector<char>& buffer) {
+    std::size_t files = 0;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        const std::wstring path = folder + L"\\" + name;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            files += name == L"." || name == L".." ? 0 : ReadTreeBare(path, buffer);
+            continue;
+        }
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        DWORD got = 0;
+        while (file != INVALID_HANDLE_VALUE &&
+               ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) &&
+               got > 0) {
+        }
+        files += file != INVALID_HANDLE_VALUE ? 1 : 0;
+        CloseHandle(file);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+// One line of the scale table: time and peak bytes per file against the floor.
+bool ScaleRow(const char* step, std::size_t files, double seconds, double floor,
+              const ListCheck& check, std::size_t nameBytes) {
+    const bool right = check.rows == files && check.failed == 0;
+    const double rowBytes = static_cast<double>(check.jobPeakBytes) / static_cast<double>(files);
+    std::printf("  %-22s %9.1f %10.2f %9.2f %10.0f %10.0f%s\n", step, seconds * 1e3,
+                seconds * 1e6 / static_cast<double>(files), seconds / floor, rowBytes,
+                rowBytes - static_cast<double>(nameBytes) / static_cast<double>(files),
+                right ? "" : "  WRONG ROWS");
+    return right;
+}
+
+// -r over the tree as varnelc checks it, the report saved inside the tree,
+// then verified; each against the floor measured here, over the same tree.
+// Peak: bytes held through operator new by the job (the rows, and for the
+// verification the list's lines), per file and beyond the names the rows hold.
+bool BenchScale(std::size_t files) {
+    const std::string root =
+        BenchTempPath("varnel-tree-bench") + "\\wide\\" + std::to_string(files);
+    const TreeShape shape = WideTree(files);
+    if (!MakeTree(root, shape)) {
+        std::printf("\n%zu files: COULD NOT BE MADE\n", files);
+        return false;
+    }
+    std::size_t nameBytes = 0;
+    for (const std::string& file : shape.files) {
+        nameBytes += file.size();
+    }
+    std::vector<char> buffer(1 << 20);
+    ReadTreeBare(WidenText(root), buffer);  // warms the file system's caches
+    std::size_t read = 0;
+    const double floor = SecondsOf([&] { read = ReadTreeBare(WidenText(root), buffer); });
+    std::printf(
+        "\n%zu files in %zu folders under %s: checked with -r, report saved in the\n"
+        "tree and verified; against the floor (search, open, read, close: %zu files)\n"
+        "  %-22s %9s %10s %9s %10s %10s\n",
+        files, shape.folders.size(), root.c_str(), read, "step", "ms", "us/file", "vs floor",
+        "peak B/f", "beyond nm");
+    std::printf("  %-22s %9.1f %10.2f %9.2f\n", "floor", floor * 1e3,
+                floor * 1e6 / static_cast<double>(files), 1.0);
+    CJobReport jobReport;
+    ListCheck check;
+    const double checking =
+        SecondsOf([&] { check = CheckListAsConsole(root, jobReport, FolderDepth::WholeTree); });
+    bool ok = ScaleRow("check -r", files, checking, floor, check, nameBytes);
+    const std::string list = root + "\\sums.txt";
+    ok = WriteFileAtomically(CFileName::FromText(list), check.report) && ok;
+    std::printf("  (report %zu bytes)\n", check.report.size());
+    check = ListCheck();
+    jobReport = CJobReport();
+    const double verifying = SecondsOf([&] { check = CheckListAsConsole(list, jobReport); });
+    ok = ScaleRow("verify the report", files, verifying, floor, check, nameBytes) && ok;
+    jobReport = CJobReport();
+    RemoveBenchFile(list);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool listsAlone = argc > 1 && std::strcmp(argv[1], "lists") == 0;
     const bool treesAlone = argc > 1 && std::strcmp(argv[1], "trees") == 0;
-    const int first = listsAlone || treesAlone ? 2 : 1;
+    const bool scaleAlone = argc > 1 && std::strcmp(argv[1], "million") == 0;
+    const int first = listsAlone || treesAlone || scaleAlone ? 2 : 1;
     const int rounds = argc > first ? std::max(1, std::atoi(argv[first])) : 3;
     const bool keep = argc > first + 1 && std::strcmp(argv[first + 1], "keep") == 0;
+    // Each figure is seen as it comes, even from a run cut short.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     BuildCrcTable();
     std::printf("Program: %s\n", BenchPlatform().c_str());
     if (treesAlone) {
         return BenchTrees(100000, 100, rounds) ? 0 : 1;
+    }
+    if (scaleAlone) {
+        // The files here, and the rounds of the result window beside them.
+        const std::size_t files =
+            argc > first + 1 ? std::strtoull(argv[first + 1], nullptr, 10) : 1000000;
+        const bool ok = BenchScale(files);
+        return BenchReport(files, rounds) && ok ? 0 : 1;
     }
     bool ok = true;
     if (!listsAlone) {

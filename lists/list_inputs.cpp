@@ -44,15 +44,31 @@ std::optional<std::string> ReadListBytes(const InputEntry& input, CJobReport& re
     return std::nullopt;
 }
 
-// False when the list gave neither a row nor a message.
-bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& report) {
+struct DecodedList {
+    ListForm form;
+    ListLines list;
+};
+
+// The list's lines; its bytes are let go once decoded, so that a large list
+// is held once, as lines, while its entries are checked.
+std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& kind,
+                                      CJobReport& report) {
     const std::optional<std::string> bytes = ReadListBytes(input, report);
     if (!bytes) {
-        return true;
+        return std::nullopt;
     }
     const ListForm form =
         kind.mayBeColumnList && BeginsAsColumnList(*bytes) ? ListForm::Column : kind.form;
-    const ListLines list = ReadListLines(*bytes, form, input.path);
+    return DecodedList{form, ReadListLines(*bytes, form, input.path)};
+}
+
+// False when the list gave neither a row nor a message.
+bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& report) {
+    const std::optional<DecodedList> decoded = DecodeList(input, kind, report);
+    if (!decoded) {
+        return true;
+    }
+    const auto& [form, list] = *decoded;
     if (list.lines.empty()) {
         report.AddMessage(EmptyListMessage(input.path.Text()));
         return true;

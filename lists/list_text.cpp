@@ -19,22 +19,33 @@ std::size_t Utf8Length(wchar_t first, bool pair) {
     return code < 0x80 ? 1 : code < 0x800 ? 2 : 3;
 }
 
+// The one cutter of list text: take(line) for each line as CutListLines
+// defines them.
+template <typename Take>
+void ForEachListLine(std::string_view text, const Take& take) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        if (end > 0) {
+            take(text.substr(0, end));
+        }
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+}
+
+std::string_view BeforeEndMark(std::string_view bytes) {
+    return bytes.substr(0, bytes.find(kCtrlZ));
+}
+
 }  // namespace
 
 CStringList CutListLines(std::string_view text) {
     CStringList lines;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        if (end > 0) {
-            lines.AddTail(std::string(text.substr(0, end)));
-        }
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
+    ForEachListLine(text, [&lines](std::string_view line) { lines.AddTail(std::string(line)); });
     return lines;
 }
 
 CStringList TextListLines(std::string_view bytes) {
-    return CutListLines(bytes.substr(0, bytes.find(kCtrlZ)));
+    return CutListLines(BeforeEndMark(bytes));
 }
 
 bool HoldsTextAfterEndMark(std::string_view bytes) {
@@ -58,9 +69,10 @@ bool IsSfv32List(const ListLines& list) {
 ListLines CutListText(std::string_view text, ListForm form) {
     ListLines list;
     const bool delimited = form == ListForm::Delimited;
-    for (const std::string& line : delimited ? CrcListLines(text) : TextListLines(text)) {
-        list.lines.push_back({line, {}});
-    }
+    // Cut straight into the lines kept: a large list is not held twice.
+    ForEachListLine(delimited ? text : BeforeEndMark(text), [&list](std::string_view line) {
+        list.lines.push_back({std::string(line), {}});
+    });
     list.textAfterEndMark = !delimited && HoldsTextAfterEndMark(text);
     return list;
 }

@@ -12,8 +12,9 @@
 // The file is read whole, in binary mode; these functions apply the rules of
 // each list form to its bytes.
 
-// A list is read whole into memory, so it must stay below this size.
-inline constexpr std::int64_t kListSizeLimit = 1048576;
+// A list is decoded whole into its lines, which a 64-bit program holds for
+// the report of any tree; a file of a gibibyte or more is no list of its.
+inline constexpr std::int64_t kListSizeLimit = std::int64_t{1} << 30;
 
 // The lines of a list's text. Every CR and every LF ends a line, so that a
 // list reads the same whichever convention it was written in (CR LF, LF,

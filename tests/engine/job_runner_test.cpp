@@ -20,7 +20,7 @@ namespace {
 const std::string kCannotOpen =
     "\x3a\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1";
 const std::string kTooLarge =
-    "\x3a\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x4d\x82\xf0\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc"
+    "\x3a\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x47\x82\xf0\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc"
     "\x82\xb7\x81\x42";
 const std::string kSfv32 =
     "\x3a\x8c\xbb\x83\x6f\x81\x5b\x83\x57\x83\x87\x83\x93\x82\xc5\x82\xcd\x53\x46\x56\x2d\x33\x32"
@@ -29,7 +29,7 @@ const std::string kSfv32 =
 const std::string kEmptyList =
     "\x3a\x83\x8a\x83\x58\x83\x67\x82\xaa\x8b\xf3\x82\xc5\x82\xb7\x81\x42";
 
-constexpr std::size_t kLimit = 1048576;
+constexpr long long kLimit = 1LL << 30;
 
 // A report as the result window saves it, naming x.bin ("123456789").
 const std::string kReport =
@@ -156,14 +156,14 @@ TEST_F(JobRunnerTest, TheSfv32MarkerCountsInTheFirstNonEmptyLineOnly) {
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}}));
 }
 
-TEST_F(JobRunnerTest, ListsOfOneMebibyteAndMoreAreRefusedOneByteLessIsRead) {
+TEST_F(JobRunnerTest, ListsOfOneGibibyteAndMoreAreRefusedUnread) {
     WriteX();
-    // Padding after the total line is never read; a line of blanks is no entry.
-    const std::string report = kReport + std::string(kLimit - 1 - kReport.size(), ' ');
-    const std::string delimited =
-        std::string("x.bin, 6F91, 9\r\n") + std::string(kLimit - 1 - 16, ' ');
-    const std::string bigReport = folder.Write("big.txt", report + "p");
-    const std::string bigDelimited = folder.Write("big.crc", delimited + "p");
+    // Past the mebibyte lists were once refused at: padding after the total
+    // line is never read, and a line of blanks is no entry.
+    const std::string report = kReport + std::string(1 << 20, ' ');
+    const std::string delimited = "x.bin, 6F91, 9\r\n" + std::string(1 << 20, ' ');
+    const std::string bigReport = folder.WriteSized("big.txt", report, kLimit);
+    const std::string bigDelimited = folder.WriteSized("big.crc", delimited, kLimit + 1);
     Run({folder.Write("max.txt", report), folder.Write("max.crc", delimited), bigReport,
          bigDelimited});
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"x.bin", 0x6F91, 9}}));

@@ -247,25 +247,27 @@ TEST_F(ColumnListTest, MessagesNameThePathOfTheEntry) {
     EXPECT_EQ(FailedNames(), (std::vector<std::string>(3, "a.bin")));
 }
 
-TEST_F(ColumnListTest, ListsOfAMebibyteAndMoreAreRefused) {
+TEST_F(ColumnListTest, ListsOfAGibibyteAndMoreAreRefused) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
     const std::string head = ColumnList({"a.bin  1A2B  5"});
-    for (const std::size_t size : {std::size_t{1'048'575}, std::size_t{1'048'576}}) {
+    constexpr long long kLimit = 1LL << 30;
+    for (const long long size : {1LL << 20, kLimit}) {
         SCOPED_TRACE(size);
         report.Clear();
-        // Blanks after the closing rule bring the list to its size on disk.
-        const std::string list =
-            folder.Write("list.crc", head + std::string(size - head.size(), ' '));
+        // Blanks after the closing rule, or a hole, bring the list to its size on disk.
+        const std::string list = size < kLimit
+                                     ? folder.Write("list.crc", head + std::string(size, ' '))
+                                     : folder.WriteSized("list.crc", head, size);
         VerifyColumnList(Named(list));
-        if (size < 1'048'576) {
+        if (size < kLimit) {
             EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0x1A2B, 5}}));
             EXPECT_TRUE(Messages().empty());
         } else {
             EXPECT_TRUE(Rows().empty());
-            // ":サイズが1Mを超えています。", as for any list
+            // ":サイズが1Gを超えています。", as for any list
             EXPECT_EQ(Messages(),
                       std::vector<std::string>{
-                          list + ":\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x4d\x82\xf0"
+                          list + ":\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x47\x82\xf0"
                                  "\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc\x82\xb7\x81\x42"});
         }
     }

@@ -180,6 +180,21 @@ std::string TestFolder::Write(const std::wstring& name, const std::string& bytes
     }
     return NarrowText(path);
 }
+
+std::string TestFolder::WriteSized(const std::string& name, const std::string& bytes,
+                                   long long size) const {
+    const std::string path = Write(name, bytes);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        LARGE_INTEGER end;
+        end.QuadPart = size;
+        SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+    }
+    return path;
+}
 #endif
 
 bool RunningUnderWine() {

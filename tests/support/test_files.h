@@ -22,6 +22,10 @@ public:
     // The same for a name code page 932 may not be able to write; returns
     // the path as code page 932 writes it.
     std::string Write(const std::wstring& name, const std::string& bytes) const;
+    // Writes bytes, then extends the file to size bytes with SetEndOfFile:
+    // the zeros after them are a hole the disk need not hold, so a file of
+    // a gibibyte is made at once.
+    std::string WriteSized(const std::string& name, const std::string& bytes, long long size) const;
 #endif
 
 private:
