@@ -11,10 +11,12 @@
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::wstring_view argumentText) {
+    CJobReport report;
     const auto started = std::chrono::steady_clock::now();
-    RunJob(BuildInputList(SplitArguments(argumentText), ReadFolderDepthSetting()), kChecksumLists);
+    RunJob(BuildInputList(SplitArguments(argumentText), ReadFolderDepthSetting(), report),
+           kChecksumLists, report);
     const auto took =
         std::chrono::duration_cast<JobDuration>(std::chrono::steady_clock::now() - started);
-    AddNoErrorsMessageIfNone();
-    ShowJobResult(nullptr, took);
+    AddNoErrorsMessageIfNone(report);
+    ShowJobResult(nullptr, report, took);
 }

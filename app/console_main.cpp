@@ -54,12 +54,13 @@ constexpr std::size_t kReportPiece = 1 << 20;
 constexpr char kReportNotWritten[] =
     "varnelc: レポートを書き込めませんでした (the report could not be written)\r\n";
 
-// The report laid out from the job state, each line ending in CR LF: the
-// bytes the result window saves. False when not all of it was written.
-bool WriteReport(const CConsoleStream& out) {
+// The report laid out, each line ending in CR LF: the bytes the result
+// window saves. False when not all of it was written.
+bool WriteReport(CJobReport& report, const CConsoleStream& out) {
     std::string piece;
     bool written = true;
-    BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
+    JobReportLines lines = report.TakeLines();
+    BuildReportLines(lines.messageList, lines.nameList, lines.crcList, lines.sizeList,
                      [&](const std::string& line) {
                          piece += line;
                          piece += "\r\n";
@@ -73,19 +74,20 @@ bool WriteReport(const CConsoleStream& out) {
 
 int RunCheck(const std::vector<std::wstring>& paths, FolderDepth depth, const CConsoleStream& out,
              const CConsoleStream& err) {
-    std::unique_ptr<CInputList> inputs = BuildInputList(paths, depth);
+    CJobReport report;
+    std::unique_ptr<CInputList> inputs = BuildInputList(paths, depth, report);
     LeaveOutOwnOutput(*inputs);
     CConsoleProgress progress(err, inputs->size());
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
     }
-    RunJob(std::move(inputs), kChecksumLists);
+    RunJob(std::move(inputs), kChecksumLists, report);
     SetJobObserver(nullptr);
     progress.Finish();
 
-    AddNoErrorsMessageIfNone();
-    const int status = ReportExitStatus(g_messageList);
-    if (!WriteReport(out)) {
+    AddNoErrorsMessageIfNone(report);
+    const int status = ReportExitStatus(report.Lines().messageList);
+    if (!WriteReport(report, out)) {
         err.Write(kReportNotWritten);
         return kExitMessages;
     }

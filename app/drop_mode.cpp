@@ -3,6 +3,7 @@
 #include "ui/drop/drop_dialog.h"
 
 void RunDropWindow() {
-    CDropDlg window;
+    CJobReport report;
+    CDropDlg window(report);
     window.DoModal();
 }

@@ -17,7 +17,7 @@ namespace {
 // is named with the matched folder's name, as its files lie beside the
 // pattern's other matches.
 void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs,
-                 TreeRowNames names = TreeRowNames::FromFolder);
+                 CJobReport& report, TreeRowNames names = TreeRowNames::FromFolder);
 
 bool HasWildcards(const std::wstring& argument) {
     return argument.find_first_of(L"*?", FinalComponentStart(argument)) != std::wstring::npos;
@@ -35,7 +35,8 @@ std::wstring FoldedCase(const std::wstring& text) {
 // "..", in name order as the file system compares names, each handled as
 // that argument would be. Without a match it stays as typed, so that the
 // report names it.
-void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inputs) {
+void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inputs,
+                CJobReport& report) {
     const std::wstring wildcard = FoldedCase(pattern.substr(FinalComponentStart(pattern)));
     std::vector<std::wstring> names;
     CFileFind finder;
@@ -54,21 +55,21 @@ void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inpu
     });
     const std::wstring folder = pattern.substr(0, FinalComponentStart(pattern));
     for (const std::wstring& name : names) {
-        AddArgument(folder + name, depth, inputs, TreeRowNames::WithFolder);
+        AddArgument(folder + name, depth, inputs, report, TreeRowNames::WithFolder);
     }
 }
 
 void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& inputs,
-                 TreeRowNames names) {
+                 CJobReport& report, TreeRowNames names) {
     if (HasWildcards(argument)) {
-        AddMatches(argument, depth, inputs);
+        AddMatches(argument, depth, inputs, report);
         return;
     }
     std::wstring longPath = argument;
     ExpandToLongPath(argument, longPath);
     const CFileName path(longPath);
     if (IsFolder(path)) {
-        AddFolderFiles(path, inputs, depth, names);
+        AddFolderFiles(path, inputs, report, depth, names);
     } else {
         inputs.push_back({path, false});
     }
@@ -77,10 +78,10 @@ void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& in
 }  // namespace
 
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments,
-                                           FolderDepth depth) {
+                                           FolderDepth depth, CJobReport& report) {
     auto inputs = std::make_unique<CInputList>();
     for (const std::wstring& argument : arguments) {
-        AddArgument(argument, depth, *inputs);
+        AddArgument(argument, depth, *inputs, report);
     }
     return inputs;
 }

@@ -13,6 +13,7 @@
 // cannot be determined (it does not exist, or is a drive's root) is taken
 // as typed, so that the report names it. An argument with '*' or '?' in its
 // last component stands for every file and folder it matches, in name
-// order; one without a match is taken as typed.
+// order; one without a match is taken as typed. The folders' messages go
+// into report.
 std::unique_ptr<CInputList> BuildInputList(const std::vector<std::wstring>& arguments,
-                                           FolderDepth depth = FolderDepth::FilesOnly);
+                                           FolderDepth depth, CJobReport& report);

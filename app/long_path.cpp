@@ -3,12 +3,9 @@
 #include <string_view>
 
 #include "framework/file_find.h"
+#include "framework/path_parts.h"
 
 namespace {
-
-std::size_t FindLastSeparator(std::wstring_view path) {
-    return path.find_last_of(L"\\/");
-}
 
 // The stored name of the entry path names, or its last component as typed
 // when no lookup can give it: an empty component (a doubled separator), a
@@ -33,7 +30,7 @@ bool ExpandToLongPath(const std::wstring& path, std::wstring& longPath) {
         return false;
     }
     std::wstring working = path;
-    std::size_t separator = FindLastSeparator(working);
+    std::size_t separator = LastSeparator(working);
     if (separator == std::wstring::npos) {
         longPath = path;
         return true;
@@ -43,7 +40,7 @@ bool ExpandToLongPath(const std::wstring& path, std::wstring& longPath) {
     std::wstring tail = finder.GetRealName();
     for (;;) {
         working.resize(separator);
-        separator = FindLastSeparator(working);
+        separator = LastSeparator(working);
         if (separator == std::wstring::npos) {
             break;
         }

@@ -35,8 +35,8 @@
 #include "engine/crc16.h"
 #include "engine/folder_expansion.h"
 #include "engine/job_messages.h"
+#include "engine/job_report.h"
 #include "engine/job_runner.h"
-#include "engine/job_state.h"
 #include "framework/cp932.h"
 #include "framework/file_find.h"
 #include "framework/file_io.h"
@@ -175,7 +175,8 @@ std::string FolderFileName(std::size_t index) {
 
 std::size_t CountFolderFiles(const std::string& folder) {
     CInputList found;
-    return AddFolderFiles(CFileName::FromText(folder), found);
+    CJobReport report;
+    return AddFolderFiles(CFileName::FromText(folder), found, report);
 }
 
 // Fills folder with count empty files unless it holds them already (a kept
@@ -234,10 +235,11 @@ bool BenchFolderExpansion(std::size_t largest, int rounds, bool keep) {
         for (const auto& [count, folder] : folders) {
             CountFolderFiles(folder);  // the first listing warms the file system's caches
             CInputList inputs;
+            CJobReport report;
             std::size_t added = 0;
             const double seconds = MedianSeconds(
                 rounds, [&] { inputs = CInputList(); },
-                [&] { added = AddFolderFiles(CFileName::FromText(folder), inputs); });
+                [&] { added = AddFolderFiles(CFileName::FromText(folder), inputs, report); });
             table.Row(count, seconds, added == count ? "" : "  WRONG COUNT");
             made = made && added == count;
         }
@@ -299,7 +301,8 @@ TreeShape Chain(std::size_t depth) {
 
 std::size_t CountTreeFiles(const std::string& root) {
     CInputList found;
-    return AddFolderFiles(CFileName::FromText(root), found, FolderDepth::WholeTree);
+    CJobReport report;
+    return AddFolderFiles(CFileName::FromText(root), found, report, FolderDepth::WholeTree);
 }
 
 // Makes the tree under root unless it stands there already (bench/run.sh
@@ -333,12 +336,14 @@ bool BenchTree(const char* title, const std::vector<std::pair<std::size_t, TreeS
         }
         CountTreeFiles(folder);  // warms the file system's caches
         CInputList inputs;
+        CJobReport report;
         std::size_t added = 0, held = 0;
         const double seconds = MedianSeconds(
             rounds, [&] { inputs = CInputList(); },
             [&] {
                 const std::size_t before = ResetPeakBytes();
-                added = AddFolderFiles(CFileName::FromText(folder), inputs, FolderDepth::WholeTree);
+                added = AddFolderFiles(CFileName::FromText(folder), inputs, report,
+                                       FolderDepth::WholeTree);
                 held = g_peakBytes.load() - before;
             });
         std::size_t pathBytes = 0;
@@ -374,21 +379,15 @@ bool BenchTrees(std::size_t largest, std::size_t deepest, int rounds) {
 
 // Report and result window --------------------------------------------------
 
-struct ReportLists {
-    CStringList messages, names;
-    CCrcList crcs;
-    CSizeList sizes;
-};
-
 // Rows as a verification of a deep download folder gives them.
-void FillReportLists(ReportLists& lists, std::size_t rows) {
-    lists = ReportLists();
-    lists.messages.AddTail("D:\\downloads\\archive\\checksums.crc");
+void FillReport(CJobReport& report, std::size_t rows) {
+    report = CJobReport();
+    report.AddMessage("D:\\downloads\\archive\\checksums.crc");
     for (std::size_t i = 0; i < rows; ++i) {
-        lists.names.AddTail("D:\\downloads\\archive\\part" + std::to_string(i % 97) + "\\" +
-                            FolderFileName(i));
-        lists.crcs.AddTail(static_cast<std::uint16_t>(i * 40503u));
-        lists.sizes.AddTail(static_cast<std::int64_t>(i) * 7919 % 5000000000);
+        report.AddRow(
+            "D:\\downloads\\archive\\part" + std::to_string(i % 97) + "\\" + FolderFileName(i),
+            static_cast<std::uint16_t>(i * 40503u),
+            static_cast<std::int64_t>(i) * 7919 % 5000000000);
     }
 }
 
@@ -401,7 +400,7 @@ void PumpMessages() {
 }
 
 bool BenchReport(std::size_t largest, int rounds) {
-    ReportLists lists;
+    CJobReport report;
     bool complete = true;
     CScaleTable layout("Report layout, BuildReportLines", "rows");
     for (std::size_t step = kSizeSteps; step-- > 0;) {
@@ -410,11 +409,12 @@ bool BenchReport(std::size_t largest, int rounds) {
         const double seconds = MedianSeconds(
             rounds,
             [&] {
-                FillReportLists(lists, rows);
+                FillReport(report, rows);
                 lines = std::vector<std::string>();
             },
             [&] {
-                BuildReportLines(lists.messages, lists.names, lists.crcs, lists.sizes,
+                JobReportLines taken = report.TakeLines();
+                BuildReportLines(taken.messageList, taken.nameList, taken.crcList, taken.sizeList,
                                  [&](const std::string& line) { lines.push_back(line); });
             });
         layout.Row(rows, seconds, lines.size() == rows + 5 ? "" : "  WRONG LINE COUNT");
@@ -429,14 +429,11 @@ bool BenchReport(std::size_t largest, int rounds) {
         int held = 0;
         std::vector<double> created, painted;
         for (int round = 0; round < rounds; ++round) {
-            FillReportLists(lists, rows);
+            FillReport(report, rows);
             // Shown as its creators show it. Closing it is not timed: under
             // Xvfb without a window manager Wine waits 2 s for the unmapping.
             CResultDlg dialog;
-            dialog.m_pMessageList = &lists.messages;
-            dialog.m_pNameList = &lists.names;
-            dialog.m_pSizeList = &lists.sizes;
-            dialog.m_pCrcList = &lists.crcs;
+            dialog.m_pReport = &report;
             const auto start = Clock::now();
             if (!dialog.Create()) {
                 break;
@@ -630,17 +627,19 @@ struct ListCheck {
 // As varnelc's RunCheck: the input list of the list's path, the job, the
 // no-errors line, then the report laid out, here whole into one string with
 // the CR LF varnelc writes (varnelc writes it in 1 MiB pieces instead).
-ListCheck CheckListAsConsole(const std::string& path, FolderDepth depth = FolderDepth::FilesOnly) {
+ListCheck CheckListAsConsole(const std::string& path, CJobReport& jobReport,
+                             FolderDepth depth = FolderDepth::FilesOnly) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({WidenText(path)}, depth), kChecksumLists);
-    AddNoErrorsMessageIfNone();
-    check.rows = g_nameList.GetCount();
-    check.failed = g_failedList.GetCount();
-    check.messages = g_messageList.GetCount();
+    RunJob(BuildInputList({WidenText(path)}, depth, jobReport), kChecksumLists, jobReport);
+    AddNoErrorsMessageIfNone(jobReport);
+    check.rows = jobReport.RowCount();
+    check.failed = jobReport.FailedList().GetCount();
+    check.messages = jobReport.MessageCount();
     check.jobPeakBytes = g_peakBytes.load() - before;
     std::string report;
-    BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
+    JobReportLines lines = jobReport.TakeLines();
+    BuildReportLines(lines.messageList, lines.nameList, lines.crcList, lines.sizeList,
                      [&](const std::string& line) {
                          report += line;
                          report += "\r\n";
@@ -649,17 +648,6 @@ ListCheck CheckListAsConsole(const std::string& path, FolderDepth depth = Folder
     check.peakBytes = g_peakBytes.load() - before;
     check.report = std::move(report);
     return check;
-}
-
-// The job appends to the state and the report takes all but the failed
-// names off it. Each check starts from new lists, as in a new varnelc: an
-// emptied deque keeps its grown index, which would lower the next peak.
-void ClearJobState() {
-    g_messageList = CStringList();
-    g_nameList = CStringList();
-    g_crcList = CCrcList();
-    g_sizeList = CSizeList();
-    g_failedList = CStringList();
 }
 
 bool BenchWorstLists(int rounds) {
@@ -689,9 +677,13 @@ bool BenchWorstLists(int rounds) {
         const std::size_t listBytes = list.bytes.size();
         list.bytes = std::string();
         ListCheck check;
-        const double seconds =
-            MedianSeconds(rounds, ClearJobState, [&] { check = CheckListAsConsole(path); });
-        ClearJobState();
+        // Each check starts from a new report, as in a new varnelc: an
+        // emptied deque keeps its grown index, which would lower the next peak.
+        CJobReport jobReport;
+        const double seconds = MedianSeconds(
+            rounds, [&] { jobReport = CJobReport(); },
+            [&] { check = CheckListAsConsole(path, jobReport); });
+        jobReport = CJobReport();
         RemoveBenchFile(path);
         const double entries = static_cast<double>(list.entries);
         const double perEntry = seconds * 1e6 / entries;
@@ -785,19 +777,19 @@ bool BenchScale(std::size_t files) {
         "peak B/f", "beyond nm");
     std::printf("  %-22s %9.1f %10.2f %9.2f\n", "floor", floor * 1e3,
                 floor * 1e6 / static_cast<double>(files), 1.0);
-    ClearJobState();
+    CJobReport jobReport;
     ListCheck check;
     const double checking =
-        SecondsOf([&] { check = CheckListAsConsole(root, FolderDepth::WholeTree); });
+        SecondsOf([&] { check = CheckListAsConsole(root, jobReport, FolderDepth::WholeTree); });
     bool ok = ScaleRow("check -r", files, checking, floor, check, nameBytes);
     const std::string list = root + "\\sums.txt";
     ok = WriteFileAtomically(CFileName::FromText(list), check.report) && ok;
     std::printf("  (report %zu bytes)\n", check.report.size());
     check = ListCheck();
-    ClearJobState();
-    const double verifying = SecondsOf([&] { check = CheckListAsConsole(list); });
+    jobReport = CJobReport();
+    const double verifying = SecondsOf([&] { check = CheckListAsConsole(list, jobReport); });
     ok = ScaleRow("verify the report", files, verifying, floor, check, nameBytes) && ok;
-    ClearJobState();
+    jobReport = CJobReport();
     RemoveBenchFile(list);
     return ok;
 }

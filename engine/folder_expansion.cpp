@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "engine/job_messages.h"
-#include "engine/job_state.h"
 #include "framework/file_find.h"
 
 namespace {
@@ -35,8 +34,8 @@ std::size_t RowNameStart(const CFileName& folder, FolderDepth depth, TreeRowName
 
 }  // namespace
 
-std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDepth depth,
-                           TreeRowNames names) {
+std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobReport& report,
+                           FolderDepth depth, TreeRowNames names) {
     const bool wholeTree = depth == FolderDepth::WholeTree;
     const std::size_t rowNameStart = RowNameStart(folder, depth, names);
     std::size_t added = 0;
@@ -50,7 +49,7 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDe
         CFileFind finder;
         bool found = finder.FindFile(current.Child(L"*.*").Real());
         if (!found && wholeTree && FolderUnreadable()) {
-            g_messageList.AddTail(UnreadableFolderMessage(current.Text()));
+            report.AddMessage(UnreadableFolderMessage(current.Text()));
         }
         for (; found; found = finder.FindNext()) {
             const std::wstring& name = finder.GetRealName();
@@ -60,7 +59,7 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, FolderDe
             } else if (!wholeTree || IsDotEntry(name)) {
                 continue;
             } else if (finder.IsReparsePoint()) {
-                g_messageList.AddTail(LinkNotEnteredMessage(current.Child(name).Text()));
+                report.AddMessage(LinkNotEnteredMessage(current.Child(name).Text()));
             } else {
                 pending.push_back(current.Child(name));
             }

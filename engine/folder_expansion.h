@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "engine/input_entry.h"
+#include "engine/job_report.h"
 
 // How deep a folder the user named is searched for files.
 enum class FolderDepth {
@@ -23,7 +24,7 @@ enum class TreeRowNames {
 // wildcard matched is, so that two matched folders never give one name to
 // two files. Its search enters no link or junction and
 // reads past a folder it cannot read; each adds its message line to
-// g_messageList. Returns how many files were added.
-std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs,
+// report. Returns how many files were added.
+std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobReport& report,
                            FolderDepth depth = FolderDepth::FilesOnly,
                            TreeRowNames names = TreeRowNames::FromFolder);

@@ -1,15 +1,14 @@
 #include "engine/job_messages.h"
 
-#include "engine/job_state.h"
-
-void AddNoErrorsMessageIfNone() {
-    if (g_messageList.IsEmpty()) {
-        g_messageList.AddTail(kNoErrorsMessage);
+void AddNoErrorsMessageIfNone(CJobReport& report) {
+    if (report.MessageCount() == 0) {
+        report.AddMessage(kNoErrorsMessage);
     }
 }
 
 std::string UnwritableNameMessage(const std::string& subject) {
-    return subject + ":名前にレポートで書けない文字があります（保存したレポートからは照合できません）";
+    return subject +
+           ":名前にレポートで書けない文字があります（保存したレポートからは照合できません）";
 }
 
 std::string ReadErrorMessage(const std::string& subject) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/job_report.h"
+
 // Message lines of a job, as the report shows them.
 
 // Left in the message list for every file that was only checksummed; never shown.
@@ -17,7 +19,7 @@ inline constexpr char kNoInputMessage[] =
 // After a job: adds the no-errors line when the job left no message line
 // at all (each file only checksummed leaves a placeholder). Every way of
 // showing a report calls this once, before the report is laid out.
-void AddNoErrorsMessageIfNone();
+void AddNoErrorsMessageIfNone(CJobReport& report);
 
 // A file checked by its real name, whose name code page 932 cannot write:
 // the row shows '?' for what it cannot, and a saved report cannot name it.

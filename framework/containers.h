@@ -23,6 +23,12 @@ public:
         m_items.pop_front();
         return item;
     }
+    void RemoveTail() {
+        assert(!m_items.empty());
+        if (!m_items.empty()) {
+            m_items.pop_back();
+        }
+    }
     void RemoveAll() { m_items.clear(); }
     std::size_t GetCount() const { return m_items.size(); }
     bool IsEmpty() const { return m_items.empty(); }

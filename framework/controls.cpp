@@ -132,7 +132,3 @@ HICON CStatic::SetIcon(HICON icon) {
     return reinterpret_cast<HICON>(
         SendMessageW(m_hWnd, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0));
 }
-
-HICON CStatic::GetIcon() const {
-    return reinterpret_cast<HICON>(SendMessageW(m_hWnd, STM_GETICON, 0, 0));
-}

@@ -67,5 +67,4 @@ class CStatic : public CWindowRef {
 public:
     // Shows icon in an SS_ICON control; returns the icon shown before.
     HICON SetIcon(HICON icon);
-    HICON GetIcon() const;
 };

@@ -3,14 +3,6 @@
 #include "framework/cp932_text.h"
 #include "framework/path_parts.h"
 
-namespace {
-
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
-
-}  // namespace
-
 CFileName::CFileName(std::wstring real) : m_real(std::move(real)) {
     bool lossy = false;
     m_text = NarrowText(m_real, &lossy);

@@ -51,6 +51,14 @@ std::string MakePath(std::string_view drive, std::string_view dir, std::string_v
     return path;
 }
 
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+std::size_t LastSeparator(std::wstring_view path) {
+    return path.find_last_of(L"\\/");
+}
+
 std::size_t FinalComponentStart(std::wstring_view path) {
     const std::size_t separator = path.find_last_of(L"\\/:");
     return separator == std::wstring_view::npos ? 0 : separator + 1;

@@ -19,6 +19,11 @@ PathParts SplitPath(std::string_view path);
 // The final component: base name and extension ("C:\data\a.bin" gives "a.bin").
 std::string FinalComponent(std::string_view path);
 
+// A separator of the components of a path in its real (wide) form.
+bool IsSeparator(wchar_t c);
+// The place of the last separator of path; npos when it has none.
+std::size_t LastSeparator(std::wstring_view path);
+
 // Where the last component of a path in its real (wide) form begins: after
 // its last separator, or after a drive's colon ("C:x.bin"); 0 when it has
 // neither.

@@ -6,6 +6,7 @@
 
 #include "framework/dos_names.h"
 #include "framework/file_name.h"
+#include "framework/path_parts.h"
 
 std::wstring FullPath(const std::wstring& path) {
     const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -25,10 +26,6 @@ namespace {
 
 bool IsVerbatimOrDevicePath(std::wstring_view path) {
     return path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\");
-}
-
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
 }
 
 // A folder name that ordinary paths shorten: ending in a dot or a space.
@@ -91,10 +88,6 @@ std::wstring FullPathKeeping(const std::wstring& path, std::size_t odd) {
 }
 
 }  // namespace
-
-std::wstring WidePath(const std::string& path) {
-    return WidePath(WidenText(path));
-}
 
 std::wstring WidePath(const std::wstring& wide) {
     if (IsVerbatimOrDevicePath(wide)) {

@@ -5,9 +5,8 @@
 
 #include "framework/cp932_text.h"
 
-// Paths are code page 932 bytes everywhere in the program; the file system
-// is reached through the wide functions with these, so that the limits of
-// ordinary narrow paths do not apply.
+// The file system is reached through the wide functions, with a file's real
+// (wide) name, so that the limits of ordinary narrow paths do not apply.
 
 // The full path as the system resolves it, without touching the disk: from
 // the current folder when path is relative. Empty when it cannot be had.
@@ -19,6 +18,4 @@ std::wstring FullPath(const std::wstring& path);
 // do not reach as written (a folder or file name ending in a dot or a
 // space, a final name that is a device name; see dos_names.h), its verbatim
 // "\\?\" form, built on its full path.
-std::wstring WidePath(const std::string& path);
-// The same for a path in its real (wide) form.
 std::wstring WidePath(const std::wstring& path);

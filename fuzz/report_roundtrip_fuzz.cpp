@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/job_state.h"
+#include "engine/job_report.h"
 #include "framework/cp932.h"
 #include "framework/cp932_text.h"
 #include "fuzz/fuzz_check.h"
@@ -30,7 +30,8 @@ const std::string kPieces[] = {
     "a",    "B",     "-",        ".",        "..",       " ",
     "Name", "Total", "\x95\x5C", "\x83\x5C", "\x94\x5C", std::string(130, 'n'),
     "1A2B", ",",     "---",      "FFFF",     "0",        "@",
-    "~",    "=",     "  ",       "x",        "+",        "!",        " .",     ". ",
+    "~",    "=",     "  ",       "x",        "+",        "!",
+    " .",   ". ",
 };
 
 constexpr std::size_t kMostFiles = 12;
@@ -137,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::int64_t large = (data[1] & 0x80) != 0 ? std::int64_t{1} << 33 : 0;
         disk[kFolder + names[i]] = {static_cast<std::uint16_t>(0x9E37 * (i + 1)),
-                                          large + static_cast<std::int64_t>(names[i].size() * i)};
+                                    large + static_cast<std::int64_t>(names[i].size() * i)};
     }
     const std::string report = SavedReport(names, disk);
 
@@ -154,21 +155,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             disk.erase(kFolder + changed);
     }
 
-    ClearJobLists();
-    const ListSummary summary =
-        ReadListEntries(CutListText(report, ListForm::Report), ListForm::Report,
-                        CFileName(WidenText(kFolder)),
-                        [&disk](const ListEntry& entry, const ListedFile& listed) {
-                            MemoryProbe probe(disk, listed.file.Text());
-                            VerifyListEntry(probe, entry, listed);
-                            return true;
-                        });
-    Expect(summary.entries == names.size() && g_nameList.GetCount() == names.size(),
+    CJobReport jobReport;
+    const ListSummary summary = ReadListEntries(
+        CutListText(report, ListForm::Report), ListForm::Report, CFileName(WidenText(kFolder)),
+        [&](const ListEntry& entry, const ListedFile& listed) {
+            MemoryProbe probe(disk, listed.file.Text());
+            VerifyListEntry(probe, entry, listed, jobReport);
+            return true;
+        });
+    Expect(summary.entries == names.size() && jobReport.RowCount() == names.size(),
            "a row of the report was not read back");
     Expect(summary.notes == ListNotes{}, "a line of a clean report was taken for a message");
-    Expect(g_messageList.GetCount() == 1 && g_messageList.GetHead().starts_with(changed + ":"),
+    const CStringList& messages = jobReport.Lines().messageList;
+    Expect(messages.GetCount() == 1 && messages.GetHead().starts_with(changed + ":"),
            "the changed file is not the one file named");
-    Expect(g_failedList.GetCount() == 1 && g_failedList.GetHead() == changed,
+    const CStringList& failed = jobReport.FailedList();
+    Expect(failed.GetCount() == 1 && failed.GetHead() == changed,
            "another file than the changed one failed");
     return 0;
 }

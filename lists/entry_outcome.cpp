@@ -3,7 +3,7 @@
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
-#include "engine/job_state.h"
+#include "engine/job_report.h"
 #include "framework/cp932.h"
 #include "lists/entry_messages.h"
 
@@ -74,25 +74,26 @@ EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subje
     return {kNoCrc, 0, false, EntryFaultMessage(entry.fault, named)};
 }
 
-void RecordEntry(const std::string& name, const EntryOutcome& outcome) {
+void RecordEntry(const std::string& name, const EntryOutcome& outcome, CJobReport& report) {
     // Everything goes in together once the file has been measured, so the
     // rows stay parallel whatever happened on the way.
-    AppendRow(name, outcome.crc, outcome.size);
+    report.AddRow(name, outcome.crc, outcome.size);
     if (!outcome.matched) {
-        g_failedList.AddTail(name);
+        report.MarkFailed(name);
     }
     if (!outcome.message.empty()) {
-        g_messageList.AddTail(outcome.message);
+        report.AddMessage(outcome.message);
     }
 }
 
 // Names come from list text, which may hold anything: shown with their
 // control bytes made visible, they can never break a report line in two.
-void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file) {
+void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file,
+                     CJobReport& report) {
     const std::string name = VisibleText(entry.name);
     const std::string subject = VisibleText(file.Subject(entry));
     if (entry.fault != EntryFault::None) {
-        RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, subject));
+        RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, subject), report);
         return;
     }
     JobInputCheckpoint(file.file.Text());
@@ -101,8 +102,8 @@ void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const Liste
     if (!outcome) {
         return;
     }
-    RecordEntry(name, *outcome);
+    RecordEntry(name, *outcome, report);
     if (!file.rowIsExact) {
-        g_messageList.AddTail(UnwritableNameMessage(subject));
+        report.AddMessage(UnwritableNameMessage(subject));
     }
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/job_report.h"
 #include "framework/file_open.h"
 #include "lists/list_entry.h"
 
@@ -46,9 +47,9 @@ std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std:
 // no CRC, size 0 and the message that says what is wrong with the line.
 EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subject);
 
-// Records an entry in the job state: its row, its name in the failed list
-// unless it matched, and its message.
-void RecordEntry(const std::string& name, const EntryOutcome& outcome);
+// Records an entry in report: its row, its name as failed unless it
+// matched, and its message.
+void RecordEntry(const std::string& name, const EntryOutcome& outcome, CJobReport& report);
 
 // Verifies an entry as a list reader cut it from its line against the file
 // that probe reaches, file.file, and records it. An entry whose line could
@@ -56,4 +57,5 @@ void RecordEntry(const std::string& name, const EntryOutcome& outcome);
 // row with CRC 0xFFFF and size 0, its name in the failed list and a message
 // that names what is wrong with the line. A file whose name code page 932
 // cannot write is checked, and a message says a saved report cannot name it.
-void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file);
+void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const ListedFile& file,
+                     CJobReport& report);

@@ -19,12 +19,6 @@
 
 namespace {
 
-// Records an entry that names two files, or one already checked: failed,
-// with no CRC and size 0, and the message that says why.
-void RecordUnchecked(const ListEntry& entry, std::string message) {
-    RecordEntry(VisibleText(entry.name), {0xFFFF, 0, false, std::move(message)});
-}
-
 // A file reached by two of its names (ASCII case, "." and ".." steps, '/')
 // has one key: the full path the file functions take, in upper case.
 // Names ordinary paths do not reach as written keep their verbatim form,
@@ -44,8 +38,8 @@ std::wstring SameFileKey(const CFileName& file) {
 
 class ListCheck {
 public:
-    ListCheck(const ListLines& list, const CFileName& listPath)
-        : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()) {}
+    ListCheck(const ListLines& list, const CFileName& listPath, CJobReport& report)
+        : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
 
     void Check(const ListEntry& entry, const ListedFile& listed) {
         if (IsTwin(entry, listed.line)) {
@@ -61,10 +55,16 @@ public:
             return;
         }
         DiskProbe disk(m_folder, file.file);
-        VerifyListEntry(disk, entry, file);
+        VerifyListEntry(disk, entry, file, m_report);
     }
 
 private:
+    // Records an entry that names two files, or one already checked: failed,
+    // with no CRC and size 0, and the message that says why.
+    void RecordUnchecked(const ListEntry& entry, std::string message) {
+        RecordEntry(VisibleText(entry.name), {0xFFFF, 0, false, std::move(message)}, m_report);
+    }
+
     // Where the form trimmed blanks from the name, the trimmed file is
     // checked, or, where it does not exist, the file as written (whose name
     // may hold the blanks); where both exist, neither. A line that cannot
@@ -81,8 +81,8 @@ private:
         if (!ListedFileExists(m_folder, written)) {
             return true;
         }
-        RecordUnchecked(entry, TwinReadingsMessage(VisibleText(entry.name),
-                                                   NameBelow(m_folder, file.file)));
+        RecordUnchecked(
+            entry, TwinReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
         return false;
     }
 
@@ -99,30 +99,36 @@ private:
     const ListLines& m_list;
     const CFileName& m_listPath;
     const CFileName m_folder;
+    CJobReport& m_report;
     std::set<std::wstring> m_checked;  // by SameFileKey
 };
 
 // The messages about the list as a whole, after its entries.
-void AddListMessages(const ListLines& list, const ListSummary& summary, const std::string& path) {
+// False when there were none.
+bool AddListMessages(const ListLines& list, const ListSummary& summary, const std::string& path,
+                     CJobReport& report) {
+    const std::size_t before = report.MessageCount();
     if (list.textAfterEndMark) {
-        g_messageList.AddTail(TextAfterEndMarkMessage(path));
+        report.AddMessage(TextAfterEndMarkMessage(path));
     }
     if (summary.notes.linesOutside > 0) {
-        g_messageList.AddTail(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
-                                                std::to_string(summary.notes.linesOutside)));
+        report.AddMessage(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
+                                            std::to_string(summary.notes.linesOutside)));
     }
     if (summary.notes.unbalancedTables > 0) {
-        g_messageList.AddTail(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
+        report.AddMessage(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
     }
     if (summary.entries > 0 && summary.notes.messageLines > 0) {
-        g_messageList.AddTail(RecordedErrorsMessage(path, summary.notes.messageLines));
+        report.AddMessage(RecordedErrorsMessage(path, summary.notes.messageLines));
     }
+    return report.MessageCount() > before;
 }
 
 }  // namespace
 
-void VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath) {
-    ListCheck check(list, listPath);
+bool VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath,
+                     CJobReport& report) {
+    ListCheck check(list, listPath, report);
     const ListSummary summary = ReadListEntries(
         list, form, listPath.Folder(), [&check](const ListEntry& entry, const ListedFile& file) {
             JobCheckpoint();
@@ -132,7 +138,7 @@ void VerifyListLines(const ListLines& list, ListForm form, const CFileName& list
             check.Check(entry, file);
             return true;
         });
-    if (!summary.stopped) {
-        AddListMessages(list, summary, listPath.Text());
-    }
+    const bool namedList =
+        !summary.stopped && AddListMessages(list, summary, listPath.Text(), report);
+    return summary.entries > 0 || namedList;
 }

@@ -25,20 +25,20 @@ constexpr ListKind kTextList = {ListForm::Report, false, true};
 constexpr ListKind kCrcList = {ListForm::Delimited, true, false};
 
 // The bytes of a list, read once, or nothing after a message naming path.
-std::optional<std::string> ReadListBytes(const InputEntry& input) {
+std::optional<std::string> ReadListBytes(const InputEntry& input, CJobReport& report) {
     const std::string& path = input.path.Text();
     ListFile list = ReadListFile(input.path);
     switch (list.status) {
         case ListRead::Read:
             return std::move(list.bytes);
         case ListRead::CannotOpen:
-            g_messageList.AddTail(FormatPathMessage(IDS_CANNOT_OPEN, path));
+            report.AddMessage(FormatPathMessage(IDS_CANNOT_OPEN, path));
             break;
         case ListRead::TooLarge:
-            g_messageList.AddTail(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
+            report.AddMessage(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
             break;
         case ListRead::ReadFailed:
-            g_messageList.AddTail(ReadErrorMessage(path));
+            report.AddMessage(ReadErrorMessage(path));
             break;
     }
     return std::nullopt;
@@ -51,8 +51,9 @@ struct DecodedList {
 
 // The list's lines; its bytes are let go once decoded, so that a large list
 // is held once, as lines, while its entries are checked.
-std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& kind) {
-    const std::optional<std::string> bytes = ReadListBytes(input);
+std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& kind,
+                                      CJobReport& report) {
+    const std::optional<std::string> bytes = ReadListBytes(input, report);
     if (!bytes) {
         return std::nullopt;
     }
@@ -61,35 +62,32 @@ std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& k
     return DecodedList{form, ReadListLines(*bytes, form, input.path)};
 }
 
-void VerifyList(const InputEntry& input, const ListKind& kind) {
-    const std::optional<DecodedList> decoded = DecodeList(input, kind);
+// False when the list gave neither a row nor a message.
+bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& report) {
+    const std::optional<DecodedList> decoded = DecodeList(input, kind, report);
     if (!decoded) {
-        return;
+        return true;
     }
     const auto& [form, list] = *decoded;
     if (list.lines.empty()) {
-        g_messageList.AddTail(EmptyListMessage(input.path.Text()));
-        return;
+        report.AddMessage(EmptyListMessage(input.path.Text()));
+        return true;
     }
     if (kind.refusesSfv32 && IsSfv32List(list)) {
-        g_messageList.AddTail(Sfv32Message(input.path.Text()));
-        ChecksumFile(input);
-        return;
+        report.AddMessage(Sfv32Message(input.path.Text()));
+        ChecksumFile(input, report);
+        return true;
     }
-    VerifyListLines(list, form, input.path);
+    return VerifyListLines(list, form, input.path, report);
 }
 
 // A list that leaves neither a row nor a message was read to its end
 // without an entry (a report without its rule line, a line of other text):
 // the user must hear of it, or the report would say that no error was found.
 template <const ListKind& kind>
-void CheckList(const InputEntry& input) {
-    const std::size_t rows = g_nameList.GetCount();
-    const std::size_t messages = g_messageList.GetCount();
-    VerifyList(input, kind);
-    if (g_nameList.GetCount() == rows && g_messageList.GetCount() == messages &&
-        !JobStoppedEarly()) {
-        g_messageList.AddTail(NoEntryMessage(input.path.Text()));
+void CheckList(const InputEntry& input, CJobReport& report) {
+    if (!VerifyList(input, kind, report) && !JobStoppedEarly()) {
+        report.AddMessage(NoEntryMessage(input.path.Text()));
     }
 }
 

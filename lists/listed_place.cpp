@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "framework/path_parts.h"
 
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
+namespace {
 
 wchar_t FoldAscii(wchar_t c) {
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;

@@ -52,7 +52,8 @@ std::unique_ptr<CInputList> BuildInputList(const std::vector<std::string>& argum
     for (const std::string& argument : arguments) {
         wide.push_back(WidenText(argument));
     }
-    return ::BuildInputList(wide);
+    CJobReport report;
+    return ::BuildInputList(wide, FolderDepth::FilesOnly, report);
 }
 
 // The folder of a test in its long form, as the file system stores it.
@@ -69,8 +70,9 @@ TEST(AddFolderFilesTest, AddsTheFilesOfOneLevelAsFolderEntries) {
     folder.MakeFolder("SUB");
     folder.Write("SUB\\deeper.bin", "z");
     CInputList inputs = InputsOf({"earlier.bin"});
+    CJobReport report;
 
-    EXPECT_EQ(AddFolderFiles(Named(folder.Path()), inputs), 2u);
+    EXPECT_EQ(AddFolderFiles(Named(folder.Path()), inputs, report), 2u);
 
     ASSERT_EQ(inputs.size(), 3u);
     EXPECT_EQ(inputs[0], InputsOf({"earlier.bin"})[0]);
@@ -82,7 +84,8 @@ TEST(AddFolderFilesTest, ATrailingBackslashIsNotDoubled) {
     TestFolder folder;
     folder.Write("a.bin", "x");
     CInputList inputs;
-    EXPECT_EQ(AddFolderFiles(Named(folder.Path() + "\\"), inputs), 1u);
+    CJobReport report;
+    EXPECT_EQ(AddFolderFiles(Named(folder.Path() + "\\"), inputs, report), 1u);
     EXPECT_EQ(inputs, InputsOf({{folder.PathOf("a.bin"), true}}));
 }
 
@@ -92,7 +95,8 @@ TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator)
         const std::string sub = folder.MakeFolder(name);
         folder.Write(name + "\\" + kHyou + ".bin", "x");
         CInputList inputs;
-        EXPECT_EQ(AddFolderFiles(Named(sub), inputs), 1u) << name;
+        CJobReport report;
+        EXPECT_EQ(AddFolderFiles(Named(sub), inputs, report), 1u) << name;
         EXPECT_EQ(inputs, InputsOf({{sub + "\\" + kHyou + ".bin", true}}));
     }
 }
@@ -100,8 +104,9 @@ TEST(AddFolderFilesTest, AFolderNameEndingInABackslashTrailByteGetsItsSeparator)
 TEST(AddFolderFilesTest, EmptyOrMissingFoldersAddNothing) {
     TestFolder folder;
     CInputList inputs;
-    EXPECT_EQ(AddFolderFiles(Named(folder.MakeFolder("empty")), inputs), 0u);
-    EXPECT_EQ(AddFolderFiles(Named(folder.PathOf("missing")), inputs), 0u);
+    CJobReport report;
+    EXPECT_EQ(AddFolderFiles(Named(folder.MakeFolder("empty")), inputs, report), 0u);
+    EXPECT_EQ(AddFolderFiles(Named(folder.PathOf("missing")), inputs, report), 0u);
     EXPECT_TRUE(inputs.empty());
 }
 

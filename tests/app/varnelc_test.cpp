@@ -157,7 +157,7 @@ TEST_F(VarnelcTest, FilesNamedBeyondCodePage932AreChecked) {
     EXPECT_NE(outcome.out.find("\r\n??.bin  61DA      3\r\n"), std::string::npos) << outcome.out;
 }
 
-// The promise: a saved report verifies clean while nothing changed,
+// What a saved report is for: it verifies clean while nothing changed,
 // and names exactly the changed file after one byte of it changed.
 TEST_F(VarnelcTest, ASavedReportVerifiesItsFilesAgain) {
     const std::string folder = data.MakeFolder(kFolderName);

@@ -61,37 +61,42 @@ class JobRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         BuildCrcTable();
-        g_messageList.RemoveAll();
-        g_nameList.RemoveAll();
-        g_crcList.RemoveAll();
-        g_sizeList.RemoveAll();
-        g_failedList.RemoveAll();
         g_stopRequested = 0;
         g_jobRunning = 0;
     }
     void TearDown() override { SetJobObserver(nullptr); }
 
-    static void Run(const std::vector<TextInput>& inputs) {
-        RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists);
+    // Each run is a job of its own, with a report of its own.
+    void Run(const std::vector<TextInput>& inputs) {
+        report.Clear();
+        RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists, report);
         EXPECT_EQ(g_jobRunning.load(), 0);
     }
 
-    static Rows TakeRows() {
-        EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
-        EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());
+    Rows TakeRows() const {
+        const JobReportLines& lines = report.Lines();
+        EXPECT_EQ(lines.nameList.GetCount(), lines.crcList.GetCount());
+        EXPECT_EQ(lines.nameList.GetCount(), lines.sizeList.GetCount());
         Rows rows;
-        while (!g_nameList.IsEmpty() && !g_crcList.IsEmpty() && !g_sizeList.IsEmpty()) {
-            rows.push_back(
-                {g_nameList.RemoveHead(), g_crcList.RemoveHead(), g_sizeList.RemoveHead()});
+        auto crc = lines.crcList.begin();
+        auto size = lines.sizeList.begin();
+        for (auto name = lines.nameList.begin();
+             name != lines.nameList.end() && crc != lines.crcList.end() &&
+             size != lines.sizeList.end();
+             ++name, ++crc, ++size) {
+            rows.push_back({*name, *crc, *size});
         }
         return rows;
     }
 
-    static Lines Messages() { return {g_messageList.begin(), g_messageList.end()}; }
+    Lines Messages() const {
+        return {report.Lines().messageList.begin(), report.Lines().messageList.end()};
+    }
 
     std::string WriteX() const { return folder.Write("x.bin", "123456789"); }
 
     TestFolder folder;
+    CJobReport report;
 };
 
 TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
@@ -100,8 +105,8 @@ TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
     EXPECT_EQ(Messages(), Lines{kNoInputMessage});
     EXPECT_TRUE(TakeRows().empty());
 
-    g_messageList.RemoveAll();
-    RunJob(nullptr, kChecksumLists);
+    report.Clear();
+    RunJob(nullptr, kChecksumLists, report);
     EXPECT_EQ(Messages(), Lines{kNoInputMessage});
     EXPECT_EQ(g_jobRunning.load(), 0);
 }
@@ -112,7 +117,7 @@ TEST_F(JobRunnerTest, PlainFilesGiveRowsWithBareNamesAndPlaceholders) {
     Run({WriteX(), folder.Write("abc.dat", "abc")});
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"abc.dat", 0x61DA, 3}}));
     EXPECT_EQ(Messages(), (Lines{"@", "@"}));
-    EXPECT_TRUE(g_failedList.IsEmpty());
+    EXPECT_TRUE(report.FailedList().IsEmpty());
 }
 
 TEST_F(JobRunnerTest, AFolderEntryIsChecksummedEvenWhenItIsAList) {
@@ -129,7 +134,7 @@ TEST_F(JobRunnerTest, ListExtensionsAreComparedIgnoringCase) {
     // Both were verified entry by entry: the listed file's row, no placeholder.
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"x.bin", 0x6F91, 9}}));
     EXPECT_TRUE(Messages().empty());
-    EXPECT_TRUE(g_failedList.IsEmpty());
+    EXPECT_TRUE(report.FailedList().IsEmpty());
 }
 
 TEST_F(JobRunnerTest, AnSfv32ListIsRefusedAndChecksummedItself) {
@@ -190,7 +195,6 @@ TEST_F(JobRunnerTest, EveryEntryOfADelimitedListIsCheckedWhateverItsLineEnds) {
              "x.bin, 6F91, 9\n\rmissing.bin, 0000, 5\n\r",      // LF CR, as before
          }) {
         SCOPED_TRACE(text);
-        g_messageList.RemoveAll();
         Run({folder.Write("list.crc", text)});
         EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"missing.bin", 0xFFFF, 0}}));
         EXPECT_EQ(Messages(), Lines{ReadErrorMessage("missing.bin")});
@@ -288,7 +292,7 @@ TEST_F(JobRunnerTest, AFileNamedTwiceByAListIsCheckedOnce) {
               ":sub\\..\\X.BIN\x82\xCD\x91\x4F\x82\xCC\x8D\x73\x82\xC6\x93\xAF\x82\xB6"
               "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x82\xBD\x82\xDF\x8F\xC6\x8D\x87\x82\xB5"
               "\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81\x42"});
-    EXPECT_EQ(g_failedList.GetCount(), 1u);
+    EXPECT_EQ(report.FailedList().GetCount(), 1u);
 }
 
 // A name code page 932 cannot write, from a UTF-8 list, is checked by its

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/job_report.h"
+
 namespace {
 
 TEST(JobListTest, OffersTheOperationsTheJobUses) {
@@ -17,16 +19,16 @@ TEST(JobListTest, OffersTheOperationsTheJobUses) {
 }
 
 TEST(JobStateTest, RowsStayParallelAndHold64BitSizes) {
-    AppendRow("big.iso", 0x1A2B, 5'000'000'000);
-    AppendRow("a.bin", 0x00FF, 5);
-    ASSERT_EQ(g_nameList.GetCount(), 2u);
-    ASSERT_EQ(g_crcList.GetCount(), 2u);
-    ASSERT_EQ(g_sizeList.GetCount(), 2u);
-    EXPECT_EQ(g_sizeList.RemoveHead(), 5'000'000'000);
-    EXPECT_EQ(g_crcList.RemoveHead(), 0x1A2B);
-    g_nameList.RemoveAll();
-    g_crcList.RemoveAll();
-    g_sizeList.RemoveAll();
+    CJobReport report;
+    report.AddRow("big.iso", 0x1A2B, 5'000'000'000);
+    report.AddRow("a.bin", 0x00FF, 5);
+    JobReportLines lines = report.TakeLines();
+    ASSERT_EQ(lines.nameList.GetCount(), 2u);
+    ASSERT_EQ(lines.crcList.GetCount(), 2u);
+    ASSERT_EQ(lines.sizeList.GetCount(), 2u);
+    EXPECT_EQ(lines.sizeList.RemoveHead(), 5'000'000'000);
+    EXPECT_EQ(lines.crcList.RemoveHead(), 0x1A2B);
+    EXPECT_EQ(report.RowCount(), 0u);
 }
 
 TEST(JobStateTest, FlagsStartAtZero) {

@@ -11,20 +11,6 @@
 
 namespace {
 
-// Verifies one listed file as a list's reader does; messages name it by
-// its path when subject is the path, else by the entry's name.
-void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
-                    const std::string& subject) {
-    const CFileName file = CFileName::FromText(path);
-    DiskProbe disk(file.Folder(), file);
-    VerifyListEntry(disk, entry, {0, file, {}, subject == path, true, order});
-}
-
-void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
-                     const std::string& path, CheckOrder order, const std::string& subject) {
-    CheckListEntry({name, crc, size, EntryFault::None}, path, order, subject);
-}
-
 // "読み込みエラー", "サイズ不一致" and "CRC不一致" in code page 932.
 const std::string kReadError = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x83\x47\x83\x89\x81\x5B";
 const std::string kSizeMismatch = "\x83\x54\x83\x43\x83\x59\x95\x73\x88\xEA\x92\x76";
@@ -34,9 +20,23 @@ const std::string kCrcMismatch = "CRC\x95\x73\x88\xEA\x92\x76";
 // given content (none: no such file) and compares what it leaves.
 class EntryCheckTest : public ListCheckTest {
 protected:
+    // Verifies one listed file as a list's reader does; messages name it by
+    // its path when subject is the path, else by the entry's name.
+    void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
+                        const std::string& subject) {
+        const CFileName file = CFileName::FromText(path);
+        DiskProbe disk(file.Folder(), file);
+        VerifyListEntry(disk, entry, {0, file, {}, subject == path, true, order}, report);
+    }
+
+    void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
+                         const std::string& path, CheckOrder order, const std::string& subject) {
+        CheckListEntry({name, crc, size, EntryFault::None}, path, order, subject);
+    }
+
     void ExpectOutcome(CheckOrder order, const std::optional<std::string>& content, const Row& row,
                        const std::vector<std::string>& messages, bool failed) {
-        ResetJobState();
+        report.Clear();
         const std::string path = folder.PathOf("a.bin");
         DeleteFileA(path.c_str());
         if (content) {

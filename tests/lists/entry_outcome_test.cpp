@@ -113,16 +113,12 @@ TEST(EntryOutcomeTest, FaultyEntriesNameWhatIsWrongWithTheLine) {
               ", 1A2B, 5:名前の欄がありません");
 }
 
-class RecordEntryTest : public ::testing::Test {
-protected:
-    void SetUp() override { ResetJobState(); }
-    void TearDown() override { ResetJobState(); }
-};
+using RecordEntryTest = ListCheckTest;
 
 TEST_F(RecordEntryTest, EveryEntryIsOneRowAndOnlyFailuresKeepTheirName) {
-    RecordEntry("a.bin", {0x1A2B, 5, true, ""});
-    RecordEntry("b.bin", {0xFFFF, 0, false, "b.bin:読み込みエラー"});
-    RecordEntry("c.bin", {0x00FF, 7, false, "c.bin:CRC不一致(List=1A2B,File=00FF)"});
+    RecordEntry("a.bin", {0x1A2B, 5, true, ""}, report);
+    RecordEntry("b.bin", {0xFFFF, 0, false, "b.bin:読み込みエラー"}, report);
+    RecordEntry("c.bin", {0x00FF, 7, false, "c.bin:CRC不一致(List=1A2B,File=00FF)"}, report);
     EXPECT_EQ(Rows(),
               (std::vector<Row>{{"a.bin", 0x1A2B, 5}, {"b.bin", 0xFFFF, 0}, {"c.bin", 0x00FF, 7}}));
     EXPECT_EQ(FailedNames(), (std::vector<std::string>{"b.bin", "c.bin"}));

@@ -15,32 +15,27 @@ std::ostream& operator<<(std::ostream& out, const Row& row) {
     return out << "{" << row.name << ", " << FormatCrcHex(row.crc) << ", " << row.size << "}";
 }
 
-std::vector<Row> Rows() {
-    EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
-    EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());
+std::vector<Row> ListCheckTest::Rows() const {
+    const JobReportLines& lines = report.Lines();
+    EXPECT_EQ(lines.nameList.GetCount(), lines.crcList.GetCount());
+    EXPECT_EQ(lines.nameList.GetCount(), lines.sizeList.GetCount());
     std::vector<Row> rows;
-    auto crc = g_crcList.begin();
-    auto size = g_sizeList.begin();
-    for (auto name = g_nameList.begin();
-         name != g_nameList.end() && crc != g_crcList.end() && size != g_sizeList.end();
+    auto crc = lines.crcList.begin();
+    auto size = lines.sizeList.begin();
+    for (auto name = lines.nameList.begin();
+         name != lines.nameList.end() && crc != lines.crcList.end() && size != lines.sizeList.end();
          ++name, ++crc, ++size) {
         rows.push_back({*name, *crc, *size});
     }
     return rows;
 }
 
-std::vector<std::string> Messages() {
-    return {g_messageList.begin(), g_messageList.end()};
+std::vector<std::string> ListCheckTest::Messages() const {
+    return {report.Lines().messageList.begin(), report.Lines().messageList.end()};
 }
 
-std::vector<std::string> FailedNames() {
-    return {g_failedList.begin(), g_failedList.end()};
-}
-
-void ResetJobState() {
-    ClearJobLists();
-    g_jobRunning = 0;
-    g_stopRequested = 0;
+std::vector<std::string> ListCheckTest::FailedNames() const {
+    return {report.FailedList().begin(), report.FailedList().end()};
 }
 
 std::string ContentWithCrc(std::size_t size, std::uint16_t crc) {
@@ -80,10 +75,12 @@ void MakeLongFile(const std::string& path, std::int64_t size) {
 
 void ListCheckTest::SetUp() {
     BuildCrcTable();
-    ResetJobState();
+    g_jobRunning = 0;
+    g_stopRequested = 0;
 }
 
 void ListCheckTest::TearDown() {
     SetJobObserver(nullptr);
-    ResetJobState();
+    g_jobRunning = 0;
+    g_stopRequested = 0;
 }

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/job_report.h"
 #include "tests/support/test_files.h"
 
-// One report row as the job state holds it.
+// One report row as the report holds it.
 struct Row {
     std::string name;
     std::uint16_t crc = 0;
@@ -18,15 +19,6 @@ struct Row {
 };
 std::ostream& operator<<(std::ostream& out, const Row& row);
 
-// The rows, messages and failed names the job state holds. Rows() fails the
-// test when the three row lists are not parallel.
-std::vector<Row> Rows();
-std::vector<std::string> Messages();
-std::vector<std::string> FailedNames();
-
-// Empties the five lists and clears both flags.
-void ResetJobState();
-
 // Content of size bytes (at least 2) whose CRC-16 is crc.
 std::string ContentWithCrc(std::size_t size, std::uint16_t crc);
 
@@ -34,10 +26,19 @@ std::string ContentWithCrc(std::size_t size, std::uint16_t crc);
 // file system allows): for files of several gigabytes.
 void MakeLongFile(const std::string& path, std::int64_t size);
 
-// A fresh job state and a test folder for each test; no observer afterwards.
+// A report, clear job flags and a test folder for each test; no observer
+// afterwards.
 class ListCheckTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // The rows, messages and failed names of the report. Rows() fails the
+    // test when the three row lists are not parallel.
+    std::vector<Row> Rows() const;
+    std::vector<std::string> Messages() const;
+    std::vector<std::string> FailedNames() const;
+
     TestFolder folder;
+    CJobReport report;
 };

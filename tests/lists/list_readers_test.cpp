@@ -29,11 +29,6 @@ ListLines LinesOf(const std::vector<std::string>& lines) {
     return list;
 }
 
-// A ".crc" list as the job verifies it, read from disk.
-void VerifyColumnList(const CFileName& list) {
-    kChecksumLists.crcList(InputEntry(list));
-}
-
 // Stops the job when the given entry's check begins: its file is left
 // unread and gets no row, and the list ends there.
 struct StopAtEntry : JobObserver {
@@ -59,7 +54,8 @@ class ReportListTest : public ListCheckTest {
 protected:
     // Verifies the lines as the report list "report.txt" in folderPath.
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        VerifyListLines(LinesOf(lines), ListForm::Report, Named(folderPath + "\\report.txt"));
+        VerifyListLines(LinesOf(lines), ListForm::Report, Named(folderPath + "\\report.txt"),
+                        report);
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -84,7 +80,7 @@ TEST_F(ReportListTest, ASavedReportVerifiesCleanUntilAFileChanges) {
     EXPECT_EQ(Messages(), std::vector<std::string>{recorded});
     EXPECT_TRUE(FailedNames().empty());
 
-    ResetJobState();
+    report.Clear();
     sample[600000] ^= 0x01;
     folder.Write("sample.dat", sample);
     const std::uint16_t changed = ComputeFileCrc(Named(samplePath));
@@ -156,7 +152,8 @@ TEST_F(ReportListTest, AStopEndsTheListAtTheEntryBeingChecked) {
 class DelimitedListTest : public ListCheckTest {
 protected:
     void Verify(const std::vector<std::string>& lines, const std::string& folderPath) {
-        VerifyListLines(LinesOf(lines), ListForm::Delimited, Named(folderPath + "\\list.crc"));
+        VerifyListLines(LinesOf(lines), ListForm::Delimited, Named(folderPath + "\\list.crc"),
+                        report);
     }
     void Verify(const std::vector<std::string>& lines) { Verify(lines, folder.Path()); }
 };
@@ -221,6 +218,10 @@ protected:
         }
         return text + "----------------------------------------\r\n";
     }
+    // A ".crc" list as the job verifies it, read from disk.
+    void VerifyColumnList(const CFileName& list) {
+        kChecksumLists.crcList(InputEntry(list), report);
+    }
 };
 
 TEST_F(ColumnListTest, MessagesNameThePathOfTheEntry) {
@@ -252,7 +253,7 @@ TEST_F(ColumnListTest, ListsOf256MebibytesAndMoreAreRefused) {
     constexpr long long kLimit = 256LL << 20;
     for (const long long size : {1LL << 20, kLimit}) {
         SCOPED_TRACE(size);
-        ResetJobState();
+        report.Clear();
         // Blanks after the closing rule, or a hole, bring the list to its size on disk.
         const std::string list = size < kLimit
                                      ? folder.Write("list.crc", head + std::string(size, ' '))

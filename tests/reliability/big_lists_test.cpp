@@ -68,7 +68,7 @@ protected:
     // listMessages: the messages about the list as a whole.
     void Verify(const std::string& list, int entries, std::size_t listMessages = 0) {
         const auto start = std::chrono::steady_clock::now();
-        RunInputs({list});
+        RunInputs({list}, report);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%d entries verified in %.1f s\n", entries, seconds);

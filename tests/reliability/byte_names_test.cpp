@@ -132,7 +132,7 @@ TEST_F(ByteNamesTest, EveryByteTheFileSystemTakesInFoldersAndLists) {
             listed.push_back(file.name);
         }
     }
-    RunInputs({folder.Write("sums.crc", delimited), folder.Write("column.crc", column)});
+    RunInputs({folder.Write("sums.crc", delimited), folder.Write("column.crc", column)}, report);
     EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
     EXPECT_EQ(Rows().size(), listed.size() + files.size());
     EXPECT_TRUE(FailedNames().empty());

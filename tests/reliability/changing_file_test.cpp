@@ -80,7 +80,7 @@ TEST_F(ChangingFileTest, AListedFileCutWhileItIsReadFailsAsUnreadable) {
         const std::string data = folder.Write("data.bin", content);
         AtFirstChunk cut([&data] { Truncate(data, kChunk + 10); });
         SetJobObserver(&cut);
-        RunInputs({list});
+        RunInputs({list}, report);
         SetJobObserver(nullptr);
         const std::string subject = list.ends_with("column.crc") ? data : "data.bin";
         EXPECT_EQ(Rows(), (std::vector<Row>{{"data.bin", 0xFFFF, 0}})) << list;
@@ -96,7 +96,7 @@ TEST_F(ChangingFileTest, AFileCutWhileItIsChecksummedGetsTheSizeItsCrcCovers) {
     const std::string data = folder.Write("data.bin", content);
     AtFirstChunk cut([&data] { Truncate(data, kChunk + 10); });
     SetJobObserver(&cut);
-    RunInputs({data});
+    RunInputs({data}, report);
     const std::vector<Row> rows = Rows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_GE(rows[0].size, static_cast<std::int64_t>(kChunk + 10));
@@ -113,7 +113,7 @@ TEST_F(ChangingFileTest, AFileDeletedWhileItIsReadIsReadToItsEnd) {
     BOOL deleted = FALSE;
     AtFirstChunk remove([&] { deleted = DeleteFileA(data.c_str()); });
     SetJobObserver(&remove);
-    RunInputs({data});
+    RunInputs({data}, report);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"data.bin", CrcOf(content),
                                          static_cast<std::int64_t>(content.size())}}));
     EXPECT_FALSE(deleted);
@@ -141,7 +141,8 @@ TEST_F(ChangingFileTest, AListedFileThatVanishesBetweenItsLengthAndItsCrcIsUnrea
     } disk;
     for (CheckOrder order : {CheckOrder::SizeFirst, CheckOrder::CrcFirst}) {
         disk.path = folder.Write("a.bin", "123456789");
-        RecordEntry("a.bin", CompareListedFile(disk, "a.bin", 0x6F91, 9, order, "a.bin").value());
+        RecordEntry("a.bin", CompareListedFile(disk, "a.bin", 0x6F91, 9, order, "a.bin").value(),
+                    report);
     }
     EXPECT_EQ(Rows(), (std::vector<Row>{{"a.bin", 0xFFFF, 0}, {"a.bin", 0xFFFF, 0}}));
     EXPECT_EQ(Messages(), (std::vector<std::string>{"a.bin" + kReadError, "a.bin" + kReadError}));

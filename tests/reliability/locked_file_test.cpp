@@ -48,12 +48,12 @@ TEST_F(LockedFileTest, AFileHeldWithoutSharingIsNamedNeverChecksummed) {
     const std::string held = folder.Write("held.bin", "123456789");
     const std::string free = folder.Write("free.bin", "abc");
     const std::string delimited = folder.Write("sums.crc", "held.bin, 6F91, 9\r\n");
-    const std::string report = folder.Write("sums.txt", kReport);
+    const std::string savedReport = folder.Write("sums.txt", kReport);
     const std::string column = folder.Write("column.crc", "FileName\r\n-\r\nheld.bin  6F91  9\r\n");
     Holder holder(held, GENERIC_READ | GENERIC_WRITE, 0);
     ASSERT_TRUE(holder.Holds());
 
-    RunInputs({held, delimited, report, column, TextInput(held, true), free});
+    RunInputs({held, delimited, savedReport, column, TextInput(held, true), free}, report);
     EXPECT_EQ(Messages(), (std::vector<std::string>{held + kCannotOpen, "held.bin" + kReadError,
                                                     "held.bin" + kReadError, held + kReadError,
                                                     held + kCannotOpen, "@"}));
@@ -73,7 +73,7 @@ TEST_F(LockedFileTest, AFileHeldWithoutSharingIsNamedNeverChecksummed) {
 
     // Released, everything verifies.
     holder.Release();
-    RunInputs({held, delimited, report, column});
+    RunInputs({held, delimited, savedReport, column}, report);
     EXPECT_EQ(Messages(), std::vector<std::string>{"@"});
     EXPECT_TRUE(FailedNames().empty());
 }
@@ -86,7 +86,7 @@ TEST_F(LockedFileTest, AListHeldWithoutSharingIsNamedAndTheJobGoesOn) {
     Holder crcHolder(list, GENERIC_READ, 0);
     Holder textHolder(text, GENERIC_READ, 0);
     ASSERT_TRUE(crcHolder.Holds() && textHolder.Holds());
-    RunInputs({list, text, next});
+    RunInputs({list, text, next}, report);
     EXPECT_EQ(Messages(), (std::vector<std::string>{list + kCannotOpen, text + kCannotOpen, "@"}));
     EXPECT_EQ(Rows(), (std::vector<Row>{{"next.bin", 0x61DA, 3}}));
 }
@@ -98,7 +98,7 @@ TEST_F(LockedFileTest, AFileOpenForWritingButSharedForReadingIsRead) {
     Holder writer(path, GENERIC_WRITE, FILE_SHARE_READ);
     ASSERT_TRUE(writer.Holds());
     folder.Write("sums.crc", "growing.log, 6F91, 9\r\n");
-    RunInputs({path, folder.PathOf("sums.crc")});
+    RunInputs({path, folder.PathOf("sums.crc")}, report);
     EXPECT_EQ(Rows(), (std::vector<Row>{{"growing.log", 0x6F91, 9}, {"growing.log", 0x6F91, 9}}));
     EXPECT_EQ(Messages(), std::vector<std::string>{"@"});
 }

@@ -26,8 +26,25 @@ const std::string kTooLong =
 // "表示" and "ソフト": folder names whose trail bytes include 0x5C.
 const std::string kFolderPart = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67";
 
+struct Placed {
+    std::string folder;
+    std::string path;
+    std::string name;
+};
+
 class LongPathsTest : public ListCheckTest {
 protected:
+    // Either the row of the file, or a message naming its path whole.
+    void ExpectRowOrWholeMessage(const Placed& file, const std::string& message) const {
+        const std::vector<Row> rows = Rows();
+        const std::vector<std::string> messages = Messages();
+        if (rows.empty()) {
+            EXPECT_EQ(messages, std::vector<std::string>{file.path + message}) << file.path.size();
+        } else {
+            EXPECT_EQ(rows, (std::vector<Row>{{file.name, 0x6F91, 9}})) << file.path.size();
+        }
+    }
+
     void TearDown() override {
         RemoveTreeVerbatim(folder.Path());
         ListCheckTest::TearDown();
@@ -57,12 +74,6 @@ protected:
     }
 };
 
-struct Placed {
-    std::string folder;
-    std::string path;
-    std::string name;
-};
-
 const std::string kContent = "123456789";
 
 std::string NameOfLength(const char* prefix, std::size_t length) {
@@ -70,17 +81,6 @@ std::string NameOfLength(const char* prefix, std::size_t length) {
     name += std::to_string(length);
     name += ".bin";
     return name;
-}
-
-// Either the row of the file, or a message naming its path whole.
-void ExpectRowOrWholeMessage(const Placed& file, const std::string& message) {
-    const std::vector<Row> rows = Rows();
-    const std::vector<std::string> messages = Messages();
-    if (rows.empty()) {
-        EXPECT_EQ(messages, std::vector<std::string>{file.path + message}) << file.path.size();
-    } else {
-        EXPECT_EQ(rows, (std::vector<Row>{{file.name, 0x6F91, 9}})) << file.path.size();
-    }
 }
 
 TEST_F(LongPathsTest, FilesAtPathsOf259To261Bytes) {
@@ -94,18 +94,18 @@ TEST_F(LongPathsTest, FilesAtPathsOf259To261Bytes) {
             ASSERT_TRUE(WriteVerbatim(file.path, kContent));
 
             // Named directly.
-            RunInputs({file.path});
+            RunInputs({file.path}, report);
             ExpectRowOrWholeMessage(file, kCannotOpen);
 
             // Found in its folder: never skipped in silence.
             CInputList inputs;
-            EXPECT_EQ(AddFolderFiles(Named(file.folder), inputs), 1u);
+            EXPECT_EQ(AddFolderFiles(Named(file.folder), inputs, report), 1u);
             EXPECT_EQ(inputs, InputsOf({{file.path, true}}));
 
             // Named by a list beside it, itself at a long path.
             const std::string list = file.folder + "\\s.crc";
             ASSERT_TRUE(WriteVerbatim(list, name + ", 6F91, 9\r\n"));
-            RunInputs({list});
+            RunInputs({list}, report);
             const std::vector<std::string> messages = Messages();
             if (!messages.empty() && messages[0] == list + kCannotOpen) {
                 EXPECT_TRUE(Rows().empty());
@@ -152,7 +152,7 @@ TEST_F(LongPathsTest, FoldersAtPathsOf256To261BytesGiveTheirFiles) {
             const std::string path = deep + "\\a.bin";
             ASSERT_TRUE(WriteVerbatim(path, kContent));
             CInputList inputs;
-            EXPECT_EQ(AddFolderFiles(Named(deep), inputs), 1u);
+            EXPECT_EQ(AddFolderFiles(Named(deep), inputs, report), 1u);
             EXPECT_EQ(inputs, InputsOf({{path, true}}));
 
             const ConsoleRun run = RunVarnelc(Quoted(deep), scratch);

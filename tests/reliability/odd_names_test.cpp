@@ -46,7 +46,7 @@ TEST_F(OddNamesTest, AFolderNamedLikeAListIsExpandedOrCannotBeOpenedButNeverRead
 
     // Given to the job as a plain entry (as a drop of it would not be), it
     // is a list that cannot be opened.
-    RunInputs({Sub("x.crc"), Sub("y.txt")});
+    RunInputs({Sub("x.crc"), Sub("y.txt")}, report);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{Sub("x.crc") + kCannotOpen, Sub("y.txt") + kCannotOpen}));
     EXPECT_TRUE(Rows().empty());
@@ -73,7 +73,8 @@ TEST_F(OddNamesTest, AListedNameThatIsAFolderFails) {
     RunInputs({folder.Write("d.crc", "sub.bin, FFFF, 0\r\nsub, FFFF, 0\r\n"),
                folder.Write("r.txt",
                             "Name     CRC   Bytes\n-------  ----  -----\n"
-                            "sub.bin  FFFF      0\n-------\nTotal  1 Files  0 Bytes\n")});
+                            "sub.bin  FFFF      0\n-------\nTotal  1 Files  0 Bytes\n")},
+              report);
     EXPECT_EQ(Rows(), (std::vector<Row>{
                           {"sub.bin", 0xFFFF, 0}, {"sub", 0xFFFF, 0}, {"sub.bin", 0xFFFF, 0}}));
     EXPECT_EQ(FailedNames(), (std::vector<std::string>{"sub.bin", "sub", "sub.bin"}));
@@ -84,7 +85,7 @@ TEST_F(OddNamesTest, AListedNameThatIsAFolderFails) {
 TEST_F(OddNamesTest, DeviceNamesAsInputsNameNoFile) {
     const std::vector<std::string> devices = {
         "NUL", "aux", Sub("nul.txt"), Sub("COM1.crc"), Sub("Con"), Sub("nul .bin"), "\\\\.\\NUL"};
-    RunInputs(std::vector<TextInput>(devices.begin(), devices.end()));
+    RunInputs(std::vector<TextInput>(devices.begin(), devices.end()), report);
     std::vector<std::string> expected;
     for (const std::string& device : devices) {
         expected.push_back(device + kCannotOpen);
@@ -114,7 +115,7 @@ TEST_F(OddNamesTest, DeviceNamesInListsNeverMatch) {
         delimited += name + ", FFFF, 0\r\n";
         column += name + "  FFFF  0\r\n";
     }
-    RunInputs({folder.Write("d.crc", delimited), folder.Write("c.crc", column)});
+    RunInputs({folder.Write("d.crc", delimited), folder.Write("c.crc", column)}, report);
     std::vector<Row> rows;
     std::vector<std::string> messages;
     for (const std::string& name : names) {
@@ -137,8 +138,8 @@ TEST_F(OddNamesTest, TheConsoleDeviceIsNeverRead) {
     FreeConsole();
     ASSERT_TRUE(AllocConsole());
     std::atomic<bool> done = false;
-    std::thread job([&done] {
-        RunInputs({TextInput("CON"), TextInput("CONIN$"), TextInput("con.bin")});
+    std::thread job([this, &done] {
+        RunInputs({TextInput("CON"), TextInput("CONIN$"), TextInput("con.bin")}, report);
         done = true;
     });
     for (int wait = 0; wait < 100 && !done; ++wait) {
@@ -216,7 +217,7 @@ TEST_F(OddNamesTest, FilesNamedLikeDevicesOrEndingInADotOrSpaceAreReadThemselves
         list += name + ", " + FormatCrcHex(CrcOf(content)) + ", " + std::to_string(content.size()) +
                 "\r\n";
     }
-    RunInputs({folder.Write("sums.crc", list)});
+    RunInputs({folder.Write("sums.crc", list)}, report);
     EXPECT_TRUE(FailedNames().empty()) << ::testing::PrintToString(Messages());
 }
 

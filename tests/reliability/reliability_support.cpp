@@ -79,17 +79,16 @@ void RemoveTree(const std::wstring& root) {
 
 }  // namespace
 
-void RunInputs(const std::vector<TextInput>& inputs) {
-    ResetJobState();
-    RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists);
+void RunInputs(const std::vector<TextInput>& inputs, CJobReport& report) {
+    report.Clear();
+    RunJob(std::make_unique<CInputList>(InputsOf(inputs)), kChecksumLists, report);
     EXPECT_EQ(g_jobRunning.load(), 0);
-    EXPECT_EQ(g_nameList.GetCount(), g_crcList.GetCount());
-    EXPECT_EQ(g_nameList.GetCount(), g_sizeList.GetCount());
 }
 
-std::vector<std::string> TakeReport() {
+std::vector<std::string> TakeReport(CJobReport& report) {
     std::vector<std::string> lines;
-    BuildReportLines(g_messageList, g_nameList, g_crcList, g_sizeList,
+    JobReportLines taken = report.TakeLines();
+    BuildReportLines(taken.messageList, taken.nameList, taken.crcList, taken.sizeList,
                      [&lines](const std::string& line) { lines.push_back(line); });
     return lines;
 }

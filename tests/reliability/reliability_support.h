@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "tests/support/child_process.h"
 #include "tests/support/named_files.h"
@@ -11,12 +12,12 @@
 class TestFolder;
 
 // Runs a job over the inputs as the command-line mode does, on this thread,
-// with a fresh job state.
-void RunInputs(const std::vector<TextInput>& inputs);
+// into report, emptied first.
+void RunInputs(const std::vector<TextInput>& inputs, CJobReport& report);
 
-// The report of the job state, as the result window shows it, one string
-// per line. Consumes the messages and rows.
-std::vector<std::string> TakeReport();
+// The report as the result window shows it, one string per line. Consumes
+// the messages and rows.
+std::vector<std::string> TakeReport(CJobReport& report);
 
 // Files and folders made through the verbatim ("\\?\") form of their path,
 // so that names ordinary paths do not reach can be made too ("x.", "nul",

@@ -64,7 +64,7 @@ void RemoveTree(const std::wstring& path) {
 }
 
 void RemoveTree(const std::string& path) {
-    RemoveTree(WidePath(path));
+    RemoveTree(WidePath(WidenText(path)));
 }
 
 void CreateFolder(const std::string& path) {

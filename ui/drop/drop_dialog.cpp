@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr char kSection[] = "Window";
 constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
@@ -35,8 +34,11 @@ HINSTANCE Instance() {
 
 }  // namespace
 
-CDropDlg::CDropDlg()
-    : CDialog(IDD_DROP), m_startJob(StartBackgroundJob), m_showResults(ShowJobResult) {}
+CDropDlg::CDropDlg(CJobReport& report)
+    : CDialog(IDD_DROP),
+      m_startJob(StartBackgroundJob),
+      m_showResults(ShowJobResult),
+      m_report(report) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.
@@ -158,10 +160,10 @@ void CDropDlg::PlaceWindow() {
     GetClientRect(m_hWnd, &area);
     const int defX = (screen.right >> 1) - area.right;
     const int defY = (screen.bottom >> 1) - area.bottom;
-    const int y = ReadProfileInt(kSection, kKeyY, defY);
-    const int x = ReadProfileInt(kSection, kKeyX, defX);
+    const int y = ReadProfileInt(kDropWindowSection, kKeyY, defY);
+    const int x = ReadProfileInt(kDropWindowSection, kKeyX, defX);
     OffsetRect(&area, x, y);
-    m_bOnTop = ReadProfileInt(kSection, kKeyOnTop, 1);
+    m_bOnTop = ReadProfileInt(kDropWindowSection, kKeyOnTop, 1);
 
     POINT position{x, y};
     if (!PtInRect(&screen, POINT{area.left, area.top}) ||
@@ -271,9 +273,9 @@ void CDropDlg::ShowAbout() {
 void CDropDlg::OnDestroy() {
     RECT frame;
     GetWindowRect(m_hWnd, &frame);
-    WriteProfileInt(kSection, kKeyX, frame.left);
-    WriteProfileInt(kSection, kKeyY, frame.top);
-    WriteProfileInt(kSection, kKeyOnTop, m_bOnTop);
+    WriteProfileInt(kDropWindowSection, kKeyX, frame.left);
+    WriteProfileInt(kDropWindowSection, kKeyY, frame.top);
+    WriteProfileInt(kDropWindowSection, kKeyOnTop, m_bOnTop);
     AbandonJob();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
@@ -23,15 +24,17 @@
 class CDropDlg : public CDialog {
 public:
     using JobStarter = CWindowJob::Starter;
-    // Runs the result window over the job state, owned by owner, with how
-    // long the job took; returns when it has closed.
-    using ResultShower = std::function<void(HWND owner, std::chrono::milliseconds took)>;
+    // Runs the result window over the report, owned by owner, with how long
+    // the job took; returns when it has closed.
+    using ResultShower =
+        std::function<void(HWND owner, CJobReport& report, std::chrono::milliseconds took)>;
 
-    CDropDlg();
+    // Each job's report goes into report, which outlives the window.
+    explicit CDropDlg(CJobReport& report);
     ~CDropDlg() override;
 
     // The job and the result window: the job runner on a worker thread and
-    // the result window over the job state, unless the creator sets others.
+    // the result window over the report, unless the creator sets others.
     JobStarter m_startJob;
     ResultShower m_showResults;
 
@@ -78,6 +81,7 @@ private:
 
     int m_bMovePending = 0;
     int m_nFrame = 0;
+    CJobReport& m_report;
     CWindowJob m_job;
     int m_bOnTop = 1;
     CStatic m_icon;

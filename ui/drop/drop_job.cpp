@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "engine/job_messages.h"
-#include "engine/job_state.h"
 #include "framework/application_name.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
@@ -37,22 +36,16 @@ void CDropDlg::OnDropFiles(HDROP drop) {
         return;
     }
     auto inputs = std::make_unique<CInputList>();
-    g_messageList.RemoveAll();
+    m_report.Clear();
     DragAcceptFiles(m_hWnd, FALSE);
-    AddDroppedItems(drop, ReadFolderDepthSetting(), *inputs);
+    AddDroppedItems(drop, ReadFolderDepthSetting(), *inputs, m_report);
     DragFinish(drop);
-    // The failed names of the previous job stay until here, after the
-    // dropped folders have been examined.
-    g_failedList.RemoveAll();
-    g_crcList.RemoveAll();
-    g_nameList.RemoveAll();
-    g_sizeList.RemoveAll();
     m_nFrame = 1;
     StartJob(std::move(inputs));
 }
 
 void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
-    if (!m_job.Start(m_startJob, std::move(inputs))) {
+    if (!m_job.Start(m_startJob, std::move(inputs), m_report)) {
         ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName().Text(), MB_OK | MB_ICONSTOP);
         DragAcceptFiles(m_hWnd, TRUE);
         return;
@@ -83,12 +76,12 @@ void CDropDlg::FinishJob() {
     ShowIcon(IDI_IDLE);
     KillTimer(m_hWnd, kAnimationTimer);
     RemoveBusyCursor();
-    AddNoErrorsMessageIfNone();
+    AddNoErrorsMessageIfNone(m_report);
     SetCaption(kShowingResultsCaption);
     // The job belongs to the window until its results have been shown, so
     // that no drop starts another meanwhile.
     if (m_showResults) {
-        m_showResults(m_hWnd, m_job.Took());
+        m_showResults(m_hWnd, m_report, m_job.Took());
     }
     m_job.Collect();
     if (m_hWnd == nullptr) {

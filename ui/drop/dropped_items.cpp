@@ -5,14 +5,14 @@
 #include "framework/dropped_files.h"
 #include "framework/file_kind.h"
 
-void AddDroppedItems(HDROP drop, FolderDepth depth, CInputList& inputs) {
+void AddDroppedItems(HDROP drop, FolderDepth depth, CInputList& inputs, CJobReport& report) {
     const UINT count = DroppedFileCount(drop);
     for (UINT index = 0; index < count; ++index) {
         const CFileName dropped = DroppedFileName(drop, index);
         if (!IsFolder(dropped)) {
             inputs.push_back({dropped, false});
-        } else if (AddFolderFiles(dropped, inputs, depth) == 0) {
-            g_messageList.AddTail(EmptyFolderMessage(dropped.Text()));
+        } else if (AddFolderFiles(dropped, inputs, report, depth) == 0) {
+            report.AddMessage(EmptyFolderMessage(dropped.Text()));
         }
     }
 }

@@ -4,16 +4,15 @@
 
 namespace {
 
-constexpr char kSection[] = "Window";
 constexpr char kKeyRecursive[] = "Recursive";
 
 }  // namespace
 
 FolderDepth ReadFolderDepthSetting() {
-    return ReadProfileInt(kSection, kKeyRecursive, 0) != 0 ? FolderDepth::WholeTree
-                                                           : FolderDepth::FilesOnly;
+    return ReadProfileInt(kDropWindowSection, kKeyRecursive, 0) != 0 ? FolderDepth::WholeTree
+                                                                     : FolderDepth::FilesOnly;
 }
 
 void WriteFolderDepthSetting(FolderDepth depth) {
-    WriteProfileInt(kSection, kKeyRecursive, depth == FolderDepth::WholeTree ? 1 : 0);
+    WriteProfileInt(kDropWindowSection, kKeyRecursive, depth == FolderDepth::WholeTree ? 1 : 0);
 }

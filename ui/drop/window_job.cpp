@@ -18,9 +18,10 @@ CWindowJob::~CWindowJob() {
     Abandon();
 }
 
-bool CWindowJob::Start(const Starter& start, std::unique_ptr<CInputList> inputs) {
+bool CWindowJob::Start(const Starter& start, std::unique_ptr<CInputList> inputs,
+                       CJobReport& report) {
     if (start) {
-        m_worker = start(std::move(inputs));
+        m_worker = start(std::move(inputs), report);
     }
     return m_worker != nullptr;
 }

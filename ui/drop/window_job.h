@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/input_entry.h"
+#include "engine/job_report.h"
 #include "engine/job_state.h"
 #include "framework/worker_thread.h"
 
@@ -15,10 +16,11 @@
 // window may do to it. The job never calls the window; the window polls it.
 class CWindowJob {
 public:
-    // Starts a job over the input list on a worker thread and returns the
-    // worker, or null when no thread could be started (the list is then freed).
-    using Starter =
-        std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CInputList> inputs)>;
+    // Starts a job over the input list on a worker thread, writing into the
+    // report, and returns the worker, or null when no thread could be
+    // started (the list is then freed).
+    using Starter = std::function<std::unique_ptr<CWorkerThread>(std::unique_ptr<CInputList> inputs,
+                                                                 CJobReport& report)>;
 
     CWindowJob() = default;
     // A job still running is given up as by Abandon.
@@ -27,7 +29,7 @@ public:
     CWindowJob& operator=(const CWindowJob&) = delete;
 
     // Starts a job; false when no thread could be started.
-    bool Start(const Starter& start, std::unique_ptr<CInputList> inputs);
+    bool Start(const Starter& start, std::unique_ptr<CInputList> inputs, CJobReport& report);
     // A job belongs to the window: started, and not yet collected.
     bool IsActive() const { return m_worker != nullptr; }
     // The job is under way: it has begun and not yet ended, so it can be
@@ -50,7 +52,7 @@ public:
     // wait for it counts from here.
     void StopForClose();
     // The window is going: the job is told to stop and waited for, since the
-    // job state it writes goes with the program. One that has not stopped
+    // report it writes goes with the window. One that has not stopped
     // by the deadline is stuck in a read that does not return, and would
     // keep a process without a window alive: the process ends at once then.
     void Abandon();

@@ -102,14 +102,15 @@ void CResultDlg::AppendSaveItem() {
 }
 
 void CResultDlg::FillReport() {
-    if (m_pMessageList == nullptr || m_pNameList == nullptr || m_pCrcList == nullptr ||
-        m_pSizeList == nullptr) {
+    if (m_pReport == nullptr) {
         return;
     }
-    const std::size_t rows = m_pNameList->GetCount();
-    m_lines.reserve(m_pMessageList->GetCount() + (rows > 0 ? rows + 4 : 0));
-    m_totals = BuildReportLines(*m_pMessageList, *m_pNameList, *m_pCrcList, *m_pSizeList,
-                                [this](const std::string& line) { m_lines.push_back(line); });
+    JobReportLines report = m_pReport->TakeLines();
+    const std::size_t rows = report.nameList.GetCount();
+    m_lines.reserve(report.messageList.GetCount() + (rows > 0 ? rows + 4 : 0));
+    m_totals =
+        BuildReportLines(report.messageList, report.nameList, report.crcList, report.sizeList,
+                         [this](const std::string& line) { m_lines.push_back(line); });
     ShowLines();
 }
 
@@ -260,7 +261,11 @@ std::optional<LRESULT> CResultDlg::OnDestroy() {
 }
 
 std::optional<LRESULT> CResultDlg::OnDropFiles(HDROP drop) {
-    ExtractUrlListFromDrop(m_hWnd, drop);
+    if (m_pReport == nullptr) {
+        DragFinish(drop);
+        return 0;
+    }
+    ExtractUrlListFromDrop(m_hWnd, drop, m_pReport->FailedList());
     return 0;
 }
 

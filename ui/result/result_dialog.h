@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/containers.h"
+#include "engine/job_report.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/file_name.h"
@@ -18,8 +18,8 @@
 #include "ui/result/report_search.h"
 
 // The window that shows the report of a finished check. It lays the report
-// out once, from the four job-state lists its creator points it at (and
-// empties them doing so), keeps its size and position in the profile,
+// out once, from the report its creator gives it (taking its messages and
+// rows), keeps its size and position in the profile,
 // saves the report through its system menu, and filters URL lists dropped
 // on it down to the entries of the failed files. The user can copy lines,
 // find text, narrow the list to the message lines and read a summary under
@@ -29,10 +29,9 @@ public:
     explicit CResultDlg(HWND parent = nullptr);
     ~CResultDlg() override;
 
-    CStringList* m_pMessageList = nullptr;
-    CStringList* m_pNameList = nullptr;
-    CSizeList* m_pSizeList = nullptr;
-    CCrcList* m_pCrcList = nullptr;
+    // The report shown; the window takes its messages and rows, and filters
+    // URL lists by its failed names.
+    CJobReport* m_pReport = nullptr;
     // How long the check took, when the creator measured it.
     std::optional<std::chrono::milliseconds> m_took;
     CListBox m_resultList;

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "engine/job_state.h"
 #include "framework/dropped_files.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
@@ -35,17 +34,18 @@ std::string Utf8AsCp932(std::string_view utf8) {
 // A list saved with a byte-order mark (UTF-8, or UTF-16 as Notepad's
 // "Unicode") is filtered in its own encoding: the failed names are turned
 // into it, and the extract is written in it, the same mark first.
-std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes) {
+std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes,
+                                  const CStringList& failedNames) {
     const TextEncoding encoding = DetectTextEncoding(bytes);
     const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
     if (encoding != TextEncoding::Utf8 && !utf16) {
-        return ExtractUrlList(format, bytes, g_failedList, {Utf8AsCp932, true});
+        return ExtractUrlList(format, bytes, failedNames, {Utf8AsCp932, true});
     }
     const bool bigEndian = encoding == TextEncoding::Utf16Be;
     const std::string_view text = WithoutByteOrderMark(bytes, encoding);
     const std::string utf8 = utf16 ? WideToUtf8(Utf16ToWide(text, bigEndian)) : std::string(text);
     CStringList names;
-    for (const std::string& name : g_failedList) {
+    for (const std::string& name : failedNames) {
         names.AddTail(WideToUtf8(WidenText(name)));
     }
     const std::string extract = ExtractUrlList(format, utf8, names, {nullptr, false});
@@ -55,7 +55,7 @@ std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes
 
 // An unreadable list leaves an earlier extract as it was; an extract is
 // replaced only by a complete new one.
-void ExtractUrlListFile(HWND window, const CFileName& listPath) {
+void ExtractUrlListFile(HWND window, const CFileName& listPath, const CStringList& failedNames) {
     const UrlListFormat format = UrlListFormatOf(listPath.Text());
     if (format == UrlListFormat::Unknown) {
         return;
@@ -67,7 +67,7 @@ void ExtractUrlListFile(HWND window, const CFileName& listPath) {
     }
     const CFileName extractPath(UrlExtractPath(listPath.Real()));
     if (!FitsPathLimit(extractPath) ||
-        !WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list))) {
+        !WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list, failedNames))) {
         ShowError(window, kCannotWrite);
     }
 }
@@ -93,8 +93,8 @@ private:
 
 }  // namespace
 
-void ExtractUrlListFromDrop(HWND window, HDROP drop) {
-    if (g_failedList.IsEmpty()) {
+void ExtractUrlListFromDrop(HWND window, HDROP drop, const CStringList& failedNames) {
+    if (failedNames.IsEmpty()) {
         DragFinish(drop);
         return;
     }
@@ -102,7 +102,7 @@ void ExtractUrlListFromDrop(HWND window, HDROP drop) {
     // The extract may need as much memory again as the list: a list too
     // large for what is left ends the extraction with a box, never in silence.
     try {
-        ExtractUrlListFile(window, DroppedFileName(drop, 0));
+        ExtractUrlListFile(window, DroppedFileName(drop, 0), failedNames);
     } catch (const std::bad_alloc&) {
         ShowError(window, kNoMemory);
     }

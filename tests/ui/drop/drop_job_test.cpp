@@ -133,13 +133,10 @@ class DropJobTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetProfilePathForTesting(folder.PathOf("VARNEL.INI"));
-        for (CStringList* list : {&g_messageList, &g_nameList, &g_failedList}) {
-            list->RemoveAll();
-        }
-        g_crcList.RemoveAll();
-        g_sizeList.RemoveAll();
         SetJobObserver(&gate);
-        window.m_showResults = [this](HWND owner, JobDuration) { RecordResults(owner); };
+        window.m_showResults = [this](HWND owner, CJobReport& shownReport, JobDuration) {
+            RecordResults(owner, shownReport);
+        };
         SetMessageBoxHandlerForTesting(
             [this](HWND owner, const std::string& text, const std::string& caption, UINT type) {
                 questions.push_back(Question{owner, text, caption, type});
@@ -162,17 +159,17 @@ protected:
     }
 
     // Stands in for the result window: notes what it would show, lets time
-    // pass as its modal loop would, and empties the lists it lays out.
-    void RecordResults(HWND owner) {
+    // pass as its modal loop would, and takes the lines it lays out.
+    void RecordResults(HWND owner, CJobReport& shownReport) {
         if (showingResults) {
             ADD_FAILURE() << "the result window was opened again while it was open";
             return;
         }
         showingResults = true;
         ShownResults shown;
-        shown.messages = Items(g_messageList);
-        shown.names = Items(g_nameList);
-        shown.failed = Items(g_failedList);
+        shown.messages = Items(shownReport.Lines().messageList);
+        shown.names = Items(shownReport.Lines().nameList);
+        shown.failed = Items(shownReport.FailedList());
         shown.caption = WindowText(hwnd);
         shown.icon = ShownIcon();
         shown.acceptsDrops = AcceptsDrops(hwnd);
@@ -183,10 +180,7 @@ protected:
         shown.iconsSetWhileOpen = icons->Shown().size() - before;
         results.push_back(shown);
         showingResults = false;
-        g_messageList.RemoveAll();
-        g_nameList.RemoveAll();
-        g_crcList.RemoveAll();
-        g_sizeList.RemoveAll();
+        shownReport.TakeLines();
     }
 
     void Drop(const std::vector<std::string>& names) {
@@ -223,7 +217,8 @@ protected:
 
     TestFolder folder;
     JobGate gate;
-    CDropDlg window;
+    CJobReport report;
+    CDropDlg window{report};
     HWND hwnd = nullptr;
     std::unique_ptr<IconRecorder> icons;
     std::vector<ShownResults> results;
@@ -240,7 +235,7 @@ int FrameAfter(int icon) {
 TEST_F(DropJobTest, AJobGoesFromIdleThroughRunningAndTheResultsBackToIdle) {
     const std::vector<std::string> files = MakeFiles(6);
     ExpectIdle();
-    g_messageList.AddTail("left from before");
+    report.AddMessage("left from before");
 
     gate.Allow(0);
     Drop(files);
@@ -319,8 +314,8 @@ TEST_F(DropJobTest, FoldersAddTheFilesDirectlyInThemAndFoldersWithoutFilesAMessa
     const std::string missing = folder.PathOf("missing.bin");
     // Longer than the 260 bytes a fixed buffer would hold.
     const std::string longName = folder.PathOf(std::string(280, 'n') + ".bin");
-    g_failedList.AddTail("failed before");
-    g_nameList.AddTail("row before");
+    report.MarkFailed("failed before");
+    report.AddRow("row before", 0, 0);
 
     Drop({table, plain, onlySubfolders, full, missing, longName});
     ASSERT_TRUE(WaitForResults());
@@ -376,7 +371,7 @@ TEST_F(DropJobTest, AListDroppedDirectlyIsVerifiedWhileOneInADroppedFolderIsOnly
     EXPECT_NE(results[0].messages[0], kNoErrors);
 
     // The failed names stay until the next drop has examined its items.
-    EXPECT_EQ(g_failedList.GetCount(), 1u);
+    EXPECT_EQ(report.FailedList().GetCount(), 1u);
     Drop({passing});
     ASSERT_TRUE(WaitForResults(2));
     EXPECT_EQ(results[1].names, std::vector<std::string>{"good.bin"});
@@ -464,7 +459,7 @@ TEST_F(DropJobTest, ADoubleClickWithoutARunningJobAsksNothing) {
 TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
     const std::vector<std::string> files = MakeFiles(2);
     std::size_t handedOver = 0;
-    window.m_startJob = [&](std::unique_ptr<CInputList> inputs) {
+    window.m_startJob = [&](std::unique_ptr<CInputList> inputs, CJobReport&) {
         handedOver = inputs->size();
         return std::unique_ptr<CWorkerThread>();
     };
@@ -490,11 +485,6 @@ TEST_F(DropJobTest, AWorkerThatCannotStartIsReportedAndTheWindowStaysIdle) {
 class ClosingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (CStringList* list : {&g_messageList, &g_nameList, &g_failedList}) {
-            list->RemoveAll();
-        }
-        g_crcList.RemoveAll();
-        g_sizeList.RemoveAll();
         SetJobObserver(&gate);
         for (int n = 0; n < 8; ++n) {
             files.push_back(folder.Write(std::to_string(n) + ".bin", "file"));
@@ -510,7 +500,7 @@ protected:
         ASSERT_TRUE(jobs.WaitUntilClosed(20s));
         EXPECT_EQ(g_jobRunning.load(), 0);
         // The input waiting when the stop came was skipped.
-        EXPECT_EQ(g_nameList.GetCount(), 2u);
+        EXPECT_EQ(jobs.Report().RowCount(), 2u);
         EXPECT_TRUE(jobs.Reports().empty());
     }
 
@@ -576,10 +566,11 @@ TEST_F(DropJobTest, TheResultWindowOpensOverTheDisabledDropWindowAndDropsAreAcce
 }
 
 // A worker whose job begins only after a while, as on a busy machine.
-std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CInputList> inputs) {
-    return CWorkerThread::Start([inputs = std::move(inputs)]() mutable {
+std::unique_ptr<CWorkerThread> StartLateJob(std::unique_ptr<CInputList> inputs,
+                                            CJobReport& report) {
+    return CWorkerThread::Start([inputs = std::move(inputs), &report]() mutable {
         std::this_thread::sleep_for(800ms);
-        RunJob(std::move(inputs), kChecksumLists);
+        RunJob(std::move(inputs), kChecksumLists, report);
     });
 }
 
@@ -655,7 +646,8 @@ void RunWindowOverAStuckJob() {
     } stuck;
     SetProfilePathForTesting(Environment(kStuckProfile));
     SetJobObserver(&stuck);
-    CDropDlg window;
+    CJobReport report;
+    CDropDlg window(report);
     bool dropped = false;
     const CModalDriver driver([&] {
         const HWND hwnd = window.GetSafeHwnd();

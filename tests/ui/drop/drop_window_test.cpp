@@ -33,7 +33,7 @@ protected:
     std::string Profile() const { return folder.PathOf("VARNEL.INI"); }
 
     std::unique_ptr<CDropDlg> Open() {
-        auto window = std::make_unique<CDropDlg>();
+        auto window = std::make_unique<CDropDlg>(report);
         EXPECT_TRUE(window->Create());
         return window;
     }
@@ -65,6 +65,7 @@ protected:
     }
 
     TestFolder folder;
+    CJobReport report;
 };
 
 TEST_F(DropWindowTest, IsAToolWindowWithItsIconThatTakesDrops) {
@@ -365,7 +366,7 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxes
         std::wstring target;
     };
     std::vector<Seen> seen;
-    CDropDlg window;
+    CDropDlg window(report);
     CSendToMenu sendTo;
     const CShownBoxes boxes;
     const CModalDriver driver([&] {
@@ -411,7 +412,7 @@ TEST_F(DropWindowTest, TheSendToItemAddsTheShortcutToTheProgramRemovesItAndBoxes
 TEST_F(DropWindowTest, TheSendToItemRemovesNothingButTheProgramsShortcut) {
     const CFileName shortcut(SendToShortcutFile());
     ASSERT_TRUE(WriteFileAtomically(shortcut, "not a shortcut\r\n"));
-    CDropDlg window;
+    CDropDlg window(report);
     CSendToMenu sendTo;
     CSendToMenu::Item item;
     const CShownBoxes boxes;

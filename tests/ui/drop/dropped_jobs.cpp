@@ -21,6 +21,7 @@ using namespace std::chrono_literals;
 // The program's window, telling the test when it is shown.
 class CShownDropDlg : public CDropDlg {
 public:
+    using CDropDlg::CDropDlg;
     std::function<void(HWND)> m_shown;
 
 protected:
@@ -49,9 +50,11 @@ DroppedJobs::~DroppedJobs() {
 
 void DroppedJobs::Run() {
     {
-        CShownDropDlg window;
+        CShownDropDlg window(m_report);
         window.m_shown = [this](HWND hwnd) { m_hwnd = hwnd; };
-        window.m_showResults = [this](HWND owner, JobDuration) { ShowResults(owner); };
+        window.m_showResults = [this](HWND owner, CJobReport& report, JobDuration) {
+            ShowResults(owner, report);
+        };
         window.DoModal();
     }
     m_ended = true;
@@ -88,7 +91,7 @@ std::vector<std::vector<std::string>> DroppedJobs::Reports() const {
 }
 
 // The real result window, read from inside its modal loop once it shows.
-void DroppedJobs::ShowResults(HWND owner) {
+void DroppedJobs::ShowResults(HWND owner, CJobReport& report) {
     std::vector<std::string> lines;
     const CModalDriver driver([&] {
         const HWND result = FindOwnedWindow(owner);
@@ -102,7 +105,7 @@ void DroppedJobs::ShowResults(HWND owner) {
         PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     });
-    ShowJobResult(owner, JobDuration::zero());
+    ShowJobResult(owner, report, JobDuration::zero());
     std::lock_guard lock(m_mutex);
     m_reports.push_back(std::move(lines));
 }

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "engine/job_report.h"
+
 class TestFolder;
 
 // The drop window as the program shows it: run modally, on a thread of its
@@ -41,6 +43,9 @@ public:
     bool WaitForReport(std::chrono::milliseconds timeout);
     bool WaitUntilClosed(std::chrono::milliseconds timeout);
 
+    // The report the window's jobs write: once the window has closed, what
+    // its last job recorded.
+    CJobReport& Report() { return m_report; }
     // The lines of each result window shown, in order.
     std::vector<std::vector<std::string>> Reports() const;
     // Set: the window is closed while the result window is open.
@@ -48,7 +53,9 @@ public:
 
 private:
     void Run();
-    void ShowResults(HWND owner);
+    void ShowResults(HWND owner, CJobReport& report);
+
+    CJobReport m_report;
 
     std::atomic<HWND> m_hwnd{nullptr};
     std::atomic<bool> m_ended{false};

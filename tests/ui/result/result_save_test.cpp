@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/job_state.h"
 #include "framework/application_name.h"
 #include "framework/file_io.h"
 #include "framework/wide_path.h"
@@ -22,7 +21,7 @@ class ResultSaveTest : public ResultWindowTest {
 protected:
     void SetUp() override {
         ResultWindowTest::SetUp();
-        messages.AddTail("list.crc:サイズが違います");
+        report.AddMessage("list.crc:サイズが違います");
         AddRow("a.bin", 0x1A2B, 5);
         AddRow("sample.dat", 0x00FF, 1234567);
         dialog = Open();
@@ -177,15 +176,14 @@ TEST_F(ResultSaveTest, DISABLED_NothingButTheChosenFileChanges) {
     EXPECT_EQ(shown.size(), failures);
 
     Save(at("here\\report.txt"));
-    g_failedList.AddTail("a.bin");
+    report.MarkFailed("a.bin");
     SendMessageA(dialog->GetSafeHwnd(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(MakeDropHandle({at("here\\urls.txt")})), 0);
-    g_failedList.RemoveAll();
     SetProfilePathForTesting(at("here\\varnel.INI"));
-    const std::string report = ExpectedBytes(*dialog);
+    const std::string reportBytes = ExpectedBytes(*dialog);
     DestroyWindow(dialog->GetSafeHwnd());  // stores the placement
     EXPECT_EQ(shown.size(), failures);
-    EXPECT_EQ(ReadFileBytes(at("here\\report.txt")), report);
+    EXPECT_EQ(ReadFileBytes(at("here\\report.txt")), reportBytes);
     EXPECT_EQ(ReadFileBytes(at("here\\urls_.txt")), "http://h/a.bin\r\n");
     EXPECT_EQ(ReadProfileInt("Window", "OnTop", 1), 0);
     EXPECT_GT(ReadProfileInt("Result", "Width", 0), 0);

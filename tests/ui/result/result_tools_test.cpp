@@ -58,9 +58,9 @@ class ResultToolsTest : public ResultWindowTest {
 protected:
     void SetUp() override {
         ResultWindowTest::SetUp();
-        messages.AddTail("C:\\データ\\欠落.bin:ファイルが開けません");
-        messages.AddTail("@");
-        messages.AddTail("sums.crc:読み込みエラー");
+        report.AddMessage("C:\\データ\\欠落.bin:ファイルが開けません");
+        report.AddMessage("@");
+        report.AddMessage("sums.crc:読み込みエラー");
         for (int i = 0; i < 5000; ++i) {
             AddRow("file" + std::to_string(i) + ".bin", static_cast<std::uint16_t>(i), i);
         }

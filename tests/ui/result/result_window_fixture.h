@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/job_state.h"
+#include "engine/job_report.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "tests/support/test_files.h"
@@ -41,7 +41,7 @@ struct ShownMessage {
 };
 
 // Each test gets its own profile and answers message boxes itself; windows
-// are made from the job-state lists the test fills.
+// are made over the report the test fills.
 class ResultWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,27 +58,20 @@ protected:
         SetProfilePathForTesting("");
     }
 
-    // Creates the window over the test's lists, as its creators do.
+    // Creates the window over the test's report, as its creators do.
     std::unique_ptr<CTestResultDlg> Open() {
         auto dialog = std::make_unique<CTestResultDlg>();
-        dialog->m_pMessageList = &messages;
-        dialog->m_pNameList = &names;
-        dialog->m_pSizeList = &sizes;
-        dialog->m_pCrcList = &crcs;
+        dialog->m_pReport = &report;
         EXPECT_TRUE(dialog->Create());
         return dialog;
     }
 
-    // Runs the window modally over the job state, filled from the test's
-    // lists, as the job's creators do. Each tick of its modal loop calls the
+    // Runs the window modally over the test's report, as the job's creators
+    // do. Each tick of its modal loop calls the
     // first step not yet done with the window, until one returns true; after
     // the last the window is closed as by its close box.
     using Step = std::function<bool(HWND window)>;
     void ShowModally(const std::vector<Step>& steps) {
-        g_messageList = std::move(messages);
-        g_nameList = std::move(names);
-        g_crcList = std::move(crcs);
-        g_sizeList = std::move(sizes);
         std::size_t next = 0;
         const CModalDriver driver([&steps, &next] {
             // "比較結果" in code page 932.
@@ -89,21 +82,16 @@ protected:
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
-        ShowJobResult(nullptr, JobDuration(1500));
+        ShowJobResult(nullptr, report, JobDuration(1500));
         EXPECT_TRUE(driver.Done());
     }
 
     void AddRow(const std::string& name, std::uint16_t crc, std::int64_t size) {
-        names.AddTail(name);
-        crcs.AddTail(crc);
-        sizes.AddTail(size);
+        report.AddRow(name, crc, size);
     }
 
     TestFolder folder;
-    CStringList messages;
-    CStringList names;
-    CCrcList crcs;
-    CSizeList sizes;
+    CJobReport report;
     std::vector<ShownMessage> shown;
 };
 

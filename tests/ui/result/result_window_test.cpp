@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "engine/job_messages.h"
-#include "engine/job_state.h"
 #include "framework/dpi.h"
 #include "framework/wide_path.h"
 #include "res/resource.h"
@@ -55,30 +54,23 @@ void ExpectRect(HWND window, int x, int y, int width, int height) {
 }
 
 TEST_F(ResultWindowTest, ShowsTheReportAsLaidOutAndEmptiesTheLists) {
-    messages.AddTail("C:\\data\\missing.bin:ファイルが開けません");
-    messages.AddTail("@");
+    report.AddMessage("C:\\data\\missing.bin:ファイルが開けません");
+    report.AddMessage("@");
     AddRow("a.bin", 0x1A2B, 5);
     AddRow("表示名.dat", 0x00FF, 1234567);
-    g_failedList.RemoveAll();
-    g_failedList.AddTail("kept.zip");
+    report.MarkFailed("kept.zip");
 
-    CStringList expectedMessages = messages;
-    CStringList expectedNames = names;
-    CCrcList expectedCrcs = crcs;
-    CSizeList expectedSizes = sizes;
+    JobReportLines copy = report.Lines();
     std::vector<std::string> expected;
-    BuildReportLines(expectedMessages, expectedNames, expectedCrcs, expectedSizes,
+    BuildReportLines(copy.messageList, copy.nameList, copy.crcList, copy.sizeList,
                      [&expected](const std::string& line) { expected.push_back(line); });
 
     const auto dialog = Open();
     EXPECT_EQ(ListLines(*dialog), expected);
     EXPECT_EQ(expected.size(), 7u);
-    EXPECT_TRUE(messages.IsEmpty());
-    EXPECT_TRUE(names.IsEmpty());
-    EXPECT_TRUE(crcs.IsEmpty());
-    EXPECT_TRUE(sizes.IsEmpty());
-    EXPECT_EQ(g_failedList.GetCount(), 1u);
-    g_failedList.RemoveAll();
+    EXPECT_EQ(report.MessageCount(), 0u);
+    EXPECT_EQ(report.RowCount(), 0u);
+    EXPECT_EQ(report.FailedList().GetCount(), 1u);
 }
 
 TEST_F(ResultWindowTest, IsBuiltFromItsJapaneseTemplate) {
@@ -119,7 +111,7 @@ TEST_F(ResultWindowTest, SystemMenuEndsWithASeparatorAndTheSaveItem) {
 // as high as its lines, the status bar below them, nothing cut; its bottom
 // right corner at the centre, as the window always opened.
 TEST_F(ResultWindowTest, FirstStartShowsTheWholeWidthOfAShortReport) {
-    messages.AddTail("C:\\data\\old\\missing.bin:ファイルが開けません");
+    report.AddMessage("C:\\data\\old\\missing.bin:ファイルが開けません");
     AddRow("photos\\2024\\北海道旅行\\IMG_0001.jpg", 0x1A2B, 2345678);
     AddRow("photos\\2024\\北海道旅行\\IMG_0002.jpg", 0x00FF, 3456789);
     AddRow("readme.txt", 0xBEEF, 512);
@@ -292,7 +284,6 @@ TEST_F(ResultWindowTest, AHundredThousandRowsFillTheListQuickly) {
 // The job's creators run the window modally over the job state; a timer
 // finds it, reads it and closes it the way the close box does.
 TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
-    g_messageList.RemoveAll();
     std::vector<std::string> seen;
     RECT shown = {};
     {
@@ -307,15 +298,15 @@ TEST_F(ResultWindowTest, ShowJobResultRunsTheWindowOverTheJobStateUntilClosed) {
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
-        AddNoErrorsMessageIfNone();
-        ShowJobResult(nullptr, JobDuration(1500));
+        AddNoErrorsMessageIfNone(report);
+        ShowJobResult(nullptr, report, JobDuration(1500));
         EXPECT_TRUE(driver.Done());
     }
     // "エラーは見つかりませんでした。" in code page 932.
     EXPECT_EQ(seen, (std::vector<std::string>{"\x83\x47\x83\x89\x81\x5B\x82\xCD\x8C\xA9\x82\xC2"
                                               "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
                                               "\x82\xB5\x82\xBD\x81\x42"}));
-    EXPECT_TRUE(g_messageList.IsEmpty());
+    EXPECT_EQ(report.MessageCount(), 0u);
     EXPECT_EQ(ReadProfileInt("Result", "Width", 0), shown.right - shown.left);
     EXPECT_EQ(ReadProfileInt("Result", "Height", 0), shown.bottom - shown.top);
 }

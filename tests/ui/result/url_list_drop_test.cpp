@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/job_state.h"
 #include "framework/file_io.h"
 #include "framework/wide_path.h"
 #include "tests/support/drop_handle.h"
@@ -31,17 +30,12 @@ class UrlListDropTest : public ResultWindowTest {
 protected:
     void SetUp() override {
         ResultWindowTest::SetUp();
-        g_failedList.RemoveAll();
         dialog = Open();
-    }
-    void TearDown() override {
-        g_failedList.RemoveAll();
-        ResultWindowTest::TearDown();
     }
 
     void Fail(const std::vector<std::string>& failedNames) {
         for (const auto& name : failedNames) {
-            g_failedList.AddTail(name);
+            report.MarkFailed(name);
         }
     }
     template <class Path>
@@ -78,7 +72,7 @@ TEST_F(UrlListDropTest, PlainListWorkedExample) {
     EXPECT_EQ(ReadFileBytes(folder.PathOf("urls_.txt")), "files/B.ZIP\r\nfiles/c.lzh\r\n");
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(AcceptsDrops());
-    EXPECT_EQ(g_failedList.GetCount(), 2u);
+    EXPECT_EQ(report.FailedList().GetCount(), 2u);
 }
 
 // Lists saved as UTF-8 or "Unicode" with a mark: filtered in their own
