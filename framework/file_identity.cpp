@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "framework/wine_host.h"
+
 namespace {
 
 // Wine answers for a file of a Unix shell's redirection with no volume,
@@ -22,20 +24,8 @@ long long LinuxCall(long long number, long long first, long long second) {
     return result;
 }
 
-bool OnWineOverLinux() {
-    using HostVersion = void(CDECL*)(const char**, const char**);
-    const auto hostVersion = reinterpret_cast<HostVersion>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_host_version")));
-    const char* system = nullptr;
-    const char* release = nullptr;
-    if (hostVersion != nullptr) {
-        hostVersion(&system, &release);
-    }
-    return system != nullptr && std::strcmp(system, "Linux") == 0;
-}
-
 std::optional<FileIdentity> UnixIdentityOf(HANDLE file) {
-    static const bool onLinux = OnWineOverLinux();
+    static const bool onLinux = RunningUnderWineOnLinux();
     using HandleToFd = LONG(CDECL*)(HANDLE, unsigned, int*, unsigned*);
     const auto handleToFd = reinterpret_cast<HandleToFd>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_server_handle_to_fd")));

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "framework/file_name.h"
+#include "framework/wine_host.h"
 
 namespace {
 
@@ -88,8 +89,7 @@ bool ReadAll(HANDLE file, std::string& content) {
 // can be told from a file there), and leaves an empty "rfXXXX.tmp" of its
 // own beside a target it failed to move. Under Wine a plain move serves.
 bool ReplaceFileKeepsMetadata() {
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr;
+    return !RunningUnderWine();
 }
 
 // Where ReplaceFile cannot serve, the new file, made with the target's
