@@ -16,14 +16,13 @@
 #include "app/exit_status.h"
 #include "app/input_list.h"
 #include "app/own_output.h"
+#include "app/run_check.h"
 #include "engine/crc16.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
-#include "engine/job_runner.h"
 #include "engine/job_state.h"
 #include "framework/system_libraries.h"
 #include "framework/wide_path.h"
-#include "lists/list_inputs.h"
 #include "ui/result/report_layout.h"
 
 namespace {
@@ -72,8 +71,8 @@ bool WriteReport(CJobReport& report, const CConsoleStream& out) {
     return out.Write(piece) && written;
 }
 
-int RunCheck(const std::vector<std::wstring>& paths, FolderDepth depth, const CConsoleStream& out,
-             const CConsoleStream& err) {
+int CheckAndPrint(const std::vector<std::wstring>& paths, FolderDepth depth,
+                  const CConsoleStream& out, const CConsoleStream& err) {
     CJobReport report;
     std::unique_ptr<CInputList> inputs = BuildInputList(paths, depth, report);
     LeaveOutOwnOutput(*inputs);
@@ -81,11 +80,10 @@ int RunCheck(const std::vector<std::wstring>& paths, FolderDepth depth, const CC
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
     }
-    RunJob(std::move(inputs), kChecksumLists, report);
+    RunCheck(std::move(inputs), report);
     SetJobObserver(nullptr);
     progress.Finish();
 
-    AddNoErrorsMessageIfNone(report);
     const int status = ReportExitStatus(report.Lines().messageList);
     if (!WriteReport(report, out)) {
         err.Write(kReportNotWritten);
@@ -131,8 +129,8 @@ int main() {
         for (const std::size_t index : request.pathIndices) {
             paths.push_back(arguments[index]);
         }
-        return RunCheck(paths, request.recursive ? FolderDepth::WholeTree : FolderDepth::FilesOnly,
-                        out, err);
+        return CheckAndPrint(
+            paths, request.recursive ? FolderDepth::WholeTree : FolderDepth::FilesOnly, out, err);
     } catch (const std::bad_alloc&) {
         err.Write(NoMemoryMessage("varnelc") + "\r\n");
         return kExitMessages;
