@@ -1,5 +1,7 @@
 #include "engine/job_control.h"
 
+#include "engine/job_progress.h"
+
 #include <condition_variable>
 #include <mutex>
 
@@ -33,15 +35,22 @@ void SetJobObserver(JobObserver* observer) {
 }
 
 void JobInputCheckpoint(const std::string& path) {
-    JobCheckpoint();
+    g_jobProgress.FileStarted(path);
     if (g_observer != nullptr) {
         g_observer->OnInputStarted(path);
     }
+    JobCheckpoint();
 }
 
 void JobBytesCheckpoint(std::int64_t bytesOfFile) {
-    JobCheckpoint();
+    g_jobProgress.BytesRead(bytesOfFile);
     if (g_observer != nullptr) {
         g_observer->OnBytesRead(bytesOfFile);
     }
+    JobCheckpoint();
+}
+
+void JobListedFileCheckpoint(const std::string& path, std::int64_t listedSize) {
+    g_jobProgress.AddKnownFile(listedSize);
+    JobInputCheckpoint(path);
 }

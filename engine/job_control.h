@@ -24,6 +24,10 @@ public:
 // Installs the observer (or none with nullptr); set it only while no job runs.
 void SetJobObserver(JobObserver* observer);
 
-// Checkpoints that also tell the observer where the job is.
+// Checkpoints that also publish where the job is (g_jobProgress) and tell
+// the observer. Published before the job waits at them, so that a held job
+// shows the file it holds at.
 void JobInputCheckpoint(const std::string& path);
 void JobBytesCheckpoint(std::int64_t bytesOfFile);
+// A file a list names, which becomes known as its line is read.
+void JobListedFileCheckpoint(const std::string& path, std::int64_t listedSize);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/file_kind.h"
 #include "framework/wide_path.h"
 
 // The wide functions with the wide form of the pattern: a folder deeper
@@ -36,6 +37,7 @@ void CFileFind::Take(const void* found) {
     const auto* entry = static_cast<const WIN32_FIND_DATAW*>(found);
     m_realName = entry->cFileName;
     m_attributes = entry->dwFileAttributes;
+    m_length = JoinedSize(entry->nFileSizeHigh, entry->nFileSizeLow);
 }
 
 void CFileFind::Close() {
@@ -45,6 +47,7 @@ void CFileFind::Close() {
     }
     m_realName.clear();
     m_attributes = 0;
+    m_length = 0;
 }
 
 bool CFileFind::IsDirectory() const {

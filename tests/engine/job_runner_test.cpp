@@ -20,7 +20,8 @@ namespace {
 const std::string kCannotOpen =
     "\x3a\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xaa\x8a\x4a\x82\xaf\x82\xdc\x82\xb9\x82\xf1";
 const std::string kTooLarge =
-    "\x3a\x83\x54\x83\x43\x83\x59\x82\xaa\x32\x35\x36\x4d\x82\xf0\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc"
+    "\x3a\x83\x54\x83\x43\x83\x59\x82\xaa\x32\x35\x36\x4d\x82\xf0\x92\xb4\x82\xa6\x82\xc4\x82\xa2"
+    "\x82\xdc"
     "\x82\xb7\x81\x42";
 const std::string kSfv32 =
     "\x3a\x8c\xbb\x83\x6f\x81\x5b\x83\x57\x83\x87\x83\x93\x82\xc5\x82\xcd\x53\x46\x56\x2d\x33\x32"
@@ -363,10 +364,10 @@ TEST_F(JobRunnerTest, AListWithoutAnyEntryIsNamedInAMessage) {
 // Whatever fails while one input is handled, the job names that input and
 // goes on: it can never end up reported as clean.
 TEST_F(JobRunnerTest, AnUnforeseenFailureIsNamedAndTheJobGoesOn) {
-    struct ThrowAtSecond : JobObserver {
+    struct ThrowAtFirst : JobObserver {
         int inputs = 0;
         void OnInputStarted(const std::string&) override {
-            if (++inputs == 2) {
+            if (++inputs == 1) {
                 throw 42;
             }
         }
@@ -375,7 +376,7 @@ TEST_F(JobRunnerTest, AnUnforeseenFailureIsNamedAndTheJobGoesOn) {
     SetJobObserver(&observer);
     const std::string a = folder.Write("a.bin", "abc");
     const std::string list = folder.Write("list.crc", "a.bin, 61DA, 3\r\n");
-    // The second checkpoint is the listed file's, inside the list.
+    // The first file started is the listed one, inside the list.
     Run({list, a, WriteX()});
     EXPECT_EQ(Messages(), (Lines{UnexpectedErrorMessage(list), "@", "@"}));
     EXPECT_EQ(TakeRows(), (Rows{{"a.bin", 0x61DA, 3}, {"x.bin", 0x6F91, 9}}));
