@@ -1,9 +1,9 @@
 #include "engine/job_control.h"
 
-#include "engine/job_progress.h"
-
 #include <condition_variable>
 #include <mutex>
+
+#include "engine/job_progress.h"
 
 namespace {
 std::mutex g_holdMutex;
