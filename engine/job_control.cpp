@@ -35,19 +35,19 @@ void SetJobObserver(JobObserver* observer) {
 }
 
 void JobInputCheckpoint(const std::string& path) {
+    JobCheckpoint();
     g_jobProgress.FileStarted(path);
     if (g_observer != nullptr) {
         g_observer->OnInputStarted(path);
     }
-    JobCheckpoint();
 }
 
 void JobBytesCheckpoint(std::int64_t bytesOfFile) {
+    JobCheckpoint();
     g_jobProgress.BytesRead(bytesOfFile);
     if (g_observer != nullptr) {
         g_observer->OnBytesRead(bytesOfFile);
     }
-    JobCheckpoint();
 }
 
 void JobListedFileCheckpoint(const std::string& path, std::int64_t listedSize) {

@@ -25,8 +25,7 @@ public:
 void SetJobObserver(JobObserver* observer);
 
 // Checkpoints that also publish where the job is (g_jobProgress) and tell
-// the observer. Published before the job waits at them, so that a held job
-// shows the file it holds at.
+// the observer, once the job has passed them.
 void JobInputCheckpoint(const std::string& path);
 void JobBytesCheckpoint(std::int64_t bytesOfFile);
 // A file a list names, which becomes known as its line is read.
