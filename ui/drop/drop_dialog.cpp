@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/folder_depth_setting.h"
 #include "framework/application_name.h"
 #include "framework/context_menu.h"
 #include "framework/dpi.h"
@@ -12,13 +13,11 @@
 #include "framework/string_table.h"
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
-#include "ui/drop/background_job.h"
-#include "ui/drop/folder_depth_setting.h"
 #include "ui/drop/send_to_shortcut.h"
-#include "ui/result/job_result.h"
 
 namespace {
 
+constexpr char kSection[] = "Window";
 constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
@@ -34,11 +33,7 @@ HINSTANCE Instance() {
 
 }  // namespace
 
-CDropDlg::CDropDlg(CJobReport& report)
-    : CDialog(IDD_DROP),
-      m_startJob(StartBackgroundJob),
-      m_showResults(ShowJobResult),
-      m_report(report) {}
+CDropDlg::CDropDlg(CJobReport& report) : CDialog(IDD_DROP), m_report(report) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.
@@ -160,10 +155,10 @@ void CDropDlg::PlaceWindow() {
     GetClientRect(m_hWnd, &area);
     const int defX = (screen.right >> 1) - area.right;
     const int defY = (screen.bottom >> 1) - area.bottom;
-    const int y = ReadProfileInt(kDropWindowSection, kKeyY, defY);
-    const int x = ReadProfileInt(kDropWindowSection, kKeyX, defX);
+    const int y = ReadProfileInt(kSection, kKeyY, defY);
+    const int x = ReadProfileInt(kSection, kKeyX, defX);
     OffsetRect(&area, x, y);
-    m_bOnTop = ReadProfileInt(kDropWindowSection, kKeyOnTop, 1);
+    m_bOnTop = ReadProfileInt(kSection, kKeyOnTop, 1);
 
     POINT position{x, y};
     if (!PtInRect(&screen, POINT{area.left, area.top}) ||
@@ -273,9 +268,9 @@ void CDropDlg::ShowAbout() {
 void CDropDlg::OnDestroy() {
     RECT frame;
     GetWindowRect(m_hWnd, &frame);
-    WriteProfileInt(kDropWindowSection, kKeyX, frame.left);
-    WriteProfileInt(kDropWindowSection, kKeyY, frame.top);
-    WriteProfileInt(kDropWindowSection, kKeyOnTop, m_bOnTop);
+    WriteProfileInt(kSection, kKeyX, frame.left);
+    WriteProfileInt(kSection, kKeyY, frame.top);
+    WriteProfileInt(kSection, kKeyOnTop, m_bOnTop);
     AbandonJob();
 }
 
