@@ -6,11 +6,9 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "engine/job_report.h"
-#include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/dpi.h"

@@ -4,6 +4,7 @@
 
 #include "ui/drop/drop_dialog.h"
 
+#include <memory>
 #include <utility>
 
 #include "engine/folder_depth_setting.h"
