@@ -23,10 +23,13 @@
 #include "engine/job_messages.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
+#include "res/resource.h"
 #include "tests/support/child_process.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/test_files.h"
+#include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"
+#include "tests/ui/drop/drop_test_support.h"
 #include "tests/ui/drop/dropped_jobs.h"
 
 namespace {
@@ -114,7 +117,14 @@ TEST(DropJobTest, YesToTheStopQuestionEndsTheJobWithinTheFileBeingRead) {
     {
         DroppedJobs jobs(folder);
         jobs.Drop({folder.Write("0.bin", "zero"), big, folder.Write("after.bin", "after")});
-        ASSERT_TRUE(WaitUntil([&] { return disk.bytes >= (8 << 20); }, 20s));
+        // Well into the file, and the icon animates.
+        const auto animating = [&] {
+            const LRESULT icon =
+                SendDlgItemMessageA(jobs.Window(), IDC_DROP_ICON, STM_GETICON, 0, 0);
+            return IconId(reinterpret_cast<HICON>(icon)) != IDI_IDLE;
+        };
+        ASSERT_TRUE(WaitUntil([&] { return disk.bytes >= (8 << 20) && animating(); }, 20s));
+        CaptureScreenshotIfAsked(jobs.Window(), "drop_running");
         const auto answered = std::chrono::steady_clock::now();
         jobs.DoubleClick();
         ASSERT_TRUE(jobs.WaitForReport(20s));
