@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr char kSection[] = "Window";
+// The drop window keeps its settings in this section of the profile.
+constexpr char kDropWindowSection[] = "Window";
 constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
@@ -155,10 +156,10 @@ void CDropDlg::PlaceWindow() {
     GetClientRect(m_hWnd, &area);
     const int defX = (screen.right >> 1) - area.right;
     const int defY = (screen.bottom >> 1) - area.bottom;
-    const int y = ReadProfileInt(kSection, kKeyY, defY);
-    const int x = ReadProfileInt(kSection, kKeyX, defX);
+    const int y = ReadProfileInt(kDropWindowSection, kKeyY, defY);
+    const int x = ReadProfileInt(kDropWindowSection, kKeyX, defX);
     OffsetRect(&area, x, y);
-    m_bOnTop = ReadProfileInt(kSection, kKeyOnTop, 1);
+    m_bOnTop = ReadProfileInt(kDropWindowSection, kKeyOnTop, 1);
 
     POINT position{x, y};
     if (!PtInRect(&screen, POINT{area.left, area.top}) ||
@@ -268,9 +269,9 @@ void CDropDlg::ShowAbout() {
 void CDropDlg::OnDestroy() {
     RECT frame;
     GetWindowRect(m_hWnd, &frame);
-    WriteProfileInt(kSection, kKeyX, frame.left);
-    WriteProfileInt(kSection, kKeyY, frame.top);
-    WriteProfileInt(kSection, kKeyOnTop, m_bOnTop);
+    WriteProfileInt(kDropWindowSection, kKeyX, frame.left);
+    WriteProfileInt(kDropWindowSection, kKeyY, frame.top);
+    WriteProfileInt(kDropWindowSection, kKeyOnTop, m_bOnTop);
     AbandonJob();
 }
 
