@@ -129,5 +129,6 @@ std::optional<std::wstring> SystemPath(const CFileName& path, OpenFailure* why) 
 }
 
 bool FitsNewFileLimit(const CFileName& path) {
-    return path.Real().size() < (LongPathsEnabled() ? kWidePathLimit : MAX_PATH);
+    return SystemPath(path) &&
+           path.Real().size() < (LongPathsEnabled() ? kWidePathLimit : MAX_PATH);
 }

@@ -24,8 +24,9 @@ std::wstring WidePath(const std::wstring& path);
 // longest path the wide functions take.
 std::optional<std::wstring> SystemPath(const CFileName& path, OpenFailure* why = nullptr);
 
-// True when a file the program makes at path stays within reach of the
-// programs that open it next: below MAX_PATH characters, or below the
-// system's limit when long paths are switched on for this process. (Wine
-// takes one character more.) Files already there are read at any length.
+// True when a file the program may make at path, a name SystemPath takes,
+// stays within reach of the programs that open it next: below MAX_PATH
+// characters, or below the system's limit when long paths are switched on
+// for this process. (Wine takes one character more.) Files already there
+// are read at any length.
 bool FitsNewFileLimit(const CFileName& path);
