@@ -3,6 +3,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "framework/cp932_text.h"
 #include "framework/dropped_files.h"
