@@ -37,11 +37,12 @@
 #include "engine/folder_expansion.h"
 #include "engine/job_report.h"
 #include "framework/cp932.h"
-#include "framework/file_find.h"
-#include "framework/file_io.h"
+#include "framework/cp932_text.h"
+#include "framework/file_system/file_find.h"
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/file_save.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
-#include "framework/wide_path.h"
 #include "lists/list_text.h"
 #include "ui/result/report_layout.h"
 #include "ui/result/result_dialog.h"
@@ -199,7 +200,7 @@ bool MakeFolderOfFiles(const std::string& folder, std::size_t count) {
 void RemoveFolderOfFiles(const std::string& folder) {
     std::vector<std::string> files;
     CFileFind finder;
-    for (bool found = finder.FindFile(WidenText(folder + "\\*.*")); found;
+    for (bool found = finder.FindFile(CFileName::FromText(folder + "\\*.*")); found;
          found = finder.FindNext()) {
         if (!finder.IsDirectory()) {
             files.push_back(folder + "\\" + NarrowText(finder.GetRealName()));
@@ -311,7 +312,7 @@ bool MakeTree(const std::string& root, const TreeShape& shape) {
     }
     CreateDirectoryA(root.c_str(), nullptr);
     for (const std::string& folder : shape.folders) {
-        CreateDirectoryW(CFileName::FromText(root + "\\" + folder).SystemPath().c_str(), nullptr);
+        CreateFolder(CFileName::FromText(root + "\\" + folder));
     }
     for (const std::string& file : shape.files) {
         WriteFileAtomically(CFileName::FromText(root + "\\" + file), "");
