@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
+#include "framework/file_system/file_io.h"
 
 namespace {
 
@@ -57,13 +58,5 @@ bool CConsoleStream::WriteConsoleText(std::string_view text) const {
 }
 
 bool CConsoleStream::WriteBytes(std::string_view bytes) const {
-    for (std::size_t done = 0; done < bytes.size();) {
-        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(m_handle, bytes.data() + done, piece, &written, nullptr) || written == 0) {
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    return WriteAll(m_handle, bytes);
 }

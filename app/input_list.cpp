@@ -6,8 +6,8 @@
 
 #include "app/long_path.h"
 #include "engine/folder_expansion.h"
-#include "framework/file_find.h"
-#include "framework/file_kind.h"
+#include "framework/file_system/file_find.h"
+#include "framework/file_system/file_kind.h"
 #include "framework/path_parts.h"
 #include "framework/wildcard.h"
 
@@ -40,7 +40,7 @@ void AddMatches(const std::wstring& pattern, FolderDepth depth, CInputList& inpu
     const std::wstring wildcard = FoldedCase(pattern.substr(FinalComponentStart(pattern)));
     std::vector<std::wstring> names;
     CFileFind finder;
-    for (bool found = finder.FindFile(pattern); found; found = finder.FindNext()) {
+    for (bool found = finder.FindFile(CFileName(pattern)); found; found = finder.FindNext()) {
         const std::wstring& name = finder.GetRealName();
         if (name != L"." && name != L".." && MatchesWildcard(wildcard, FoldedCase(name))) {
             names.push_back(name);

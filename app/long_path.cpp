@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "framework/file_find.h"
+#include "framework/file_system/file_find.h"
 #include "framework/path_parts.h"
 
 namespace {
@@ -19,14 +19,14 @@ std::wstring StoredName(const std::wstring& path, std::size_t separator) {
         return typed;
     }
     CFileFind finder;
-    return finder.FindFile(path) ? finder.GetRealName() : typed;
+    return finder.FindFile(CFileName(path)) ? finder.GetRealName() : typed;
 }
 
 }  // namespace
 
 bool ExpandToLongPath(const std::wstring& path, std::wstring& longPath) {
     CFileFind finder;
-    if (path.empty() || !finder.FindFile(path)) {
+    if (path.empty() || !finder.FindFile(CFileName(path))) {
         return false;
     }
     std::wstring working = path;

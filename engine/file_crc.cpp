@@ -3,7 +3,7 @@
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
 #include "engine/path_message.h"
-#include "framework/file_open.h"
+#include "framework/file_system/file_open.h"
 #include "res/resource.h"
 
 namespace {

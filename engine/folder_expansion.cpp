@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "engine/job_messages.h"
-#include "framework/file_find.h"
+#include "framework/file_system/file_find.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobRepo
         pending.pop_back();
         const std::size_t firstSubfolder = pending.size();
         CFileFind finder;
-        bool found = finder.FindFile(current.Child(L"*.*").Real());
+        bool found = finder.FindFile(current.Child(L"*.*"));
         if (!found && wholeTree && FolderUnreadable()) {
             report.AddMessage(UnreadableFolderMessage(current.Text()));
         }

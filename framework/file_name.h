@@ -22,9 +22,6 @@ public:
     bool IsTextExact() const { return m_exact; }
     bool IsEmpty() const { return m_real.empty(); }
 
-    // The form the file functions take: the verbatim "\\?\" form where an
-    // ordinary path does not reach the file as named (see WidePath).
-    std::wstring SystemPath() const;
     // The name of an entry below this folder.
     CFileName Child(std::wstring_view name) const;
     // The folder part up to and including the last separator, or empty.

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include <charconv>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "framework/application_name.h"
 #include "framework/cp932.h"
-#include "framework/file_io.h"
+#include "framework/file_system/file_io.h"
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/file_save.h"
 #include "framework/ini_text.h"
 #include "framework/message_box.h"
 
@@ -58,7 +59,7 @@ CFileName ProfilePath() {
         return CFileName(fileName);
     }
     const CFileName folder = appData.Child(L"Varnel");
-    CreateDirectoryW(folder.SystemPath().c_str(), nullptr);
+    CreateFolder(folder);
     return folder.Child(fileName);
 }
 
@@ -70,13 +71,12 @@ void SetProfilePathForTesting(const std::string& path) {
 // Read as text: GetPrivateProfileInt is documented to turn negative values
 // into 0, and a window left of or above the primary screen has them.
 int ReadProfileInt(const char* section, const char* key, int defaultValue) {
-    wchar_t text[32];
-    const DWORD length =
-        GetPrivateProfileStringW(Widened(section).c_str(), Widened(key).c_str(), L"", text,
-                                 std::size(text), ProfilePath().SystemPath().c_str());
+    constexpr std::size_t kLongestValue = 32;
+    const std::wstring text =
+        ReadIniValue(ProfilePath(), Widened(section), Widened(key), kLongestValue);
     std::string digits;
-    for (DWORD i = 0; i < length; ++i) {
-        digits += text[i] < 0x80 ? static_cast<char>(text[i]) : '?';
+    for (const wchar_t c : text) {
+        digits += c < 0x80 ? static_cast<char>(c) : '?';
     }
     const std::string_view value = TrimAsciiSpace(digits);
     int number = 0;
@@ -90,10 +90,10 @@ int ReadProfileInt(const char* section, const char* key, int defaultValue) {
 // it leads to.
 bool WriteProfileInt(const char* section, const char* key, int value) {
     const CFileName path = ProfilePath();
-    const bool exists = GetFileAttributesW(path.SystemPath().c_str()) != INVALID_FILE_ATTRIBUTES;
-    const std::optional<std::string> text = exists ? ReadWholeFile(path) : std::string();
-    if (text &&
-        WriteFileAtomically(path, SetIniValue(*text, section, key, std::to_string(value)))) {
+    const WholeFile text =
+        Exists(path) ? ReadWholeFile(path, kAnyFileSize) : WholeFile{FileRead::Read, std::string()};
+    if (text.status == FileRead::Read &&
+        WriteFileAtomically(path, SetIniValue(text.bytes, section, key, std::to_string(value)))) {
         return true;
     }
     TellUnusableOnce(path);

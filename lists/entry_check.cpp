@@ -1,10 +1,9 @@
 #include "lists/entry_check.h"
 
-#include <windows.h>
-
 #include "engine/file_crc.h"
-#include "framework/file_open.h"
-#include "framework/wide_path.h"
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/file_open.h"
+#include "framework/file_system/full_path.h"
 #include "lists/listed_place.h"
 
 // The folder as the system resolves it: a list named "sums.crc" in a
@@ -37,6 +36,5 @@ bool ListedFileExists(const CFileName& listFolder, const CFileName& file) {
     if (!IsListedFile(listFolder, file)) {
         return false;
     }
-    const DWORD attributes = GetFileAttributesW(file.SystemPath().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return IsExistingFile(file);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/job_report.h"
-#include "framework/file_open.h"
+#include "framework/file_system/file_open.h"
 #include "lists/list_entry.h"
 
 // The length of a listed file, or why it could not be opened.

@@ -11,7 +11,7 @@
 #include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/cp932.h"
-#include "framework/wide_path.h"
+#include "framework/file_system/full_path.h"
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
@@ -20,14 +20,12 @@
 namespace {
 
 // A file reached by two of its names (ASCII case, "." and ".." steps, '/')
-// has one key: the full path the file functions take, in upper case.
-// Names ordinary paths do not reach as written keep their verbatim form,
-// so "x." and "x", or "nul.txt" and the device, stay apart.
+// has one key: the full path the file functions take (see ReachedPath), in
+// upper case. A name they refuse is its own key.
 std::wstring SameFileKey(const CFileName& file) {
-    const std::wstring system = file.SystemPath();
-    std::wstring full = system.starts_with(L"\\\\?\\") ? system : FullPath(system);
+    std::wstring full = ReachedPath(file);
     if (full.empty()) {
-        full = system;
+        full = file.Real();
     }
     std::wstring key(full.size(), L'\0');
     const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.data(),

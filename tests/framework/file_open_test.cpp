@@ -1,10 +1,14 @@
-#include "framework/file_open.h"
+#include "framework/file_system/file_open.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
+#include "framework/file_system/file_find.h"
+#include "framework/file_system/file_io.h"
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/system_path.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -59,8 +63,15 @@ TEST(ReadFileTest, OpensFilesAndRefusesDevices) {
     EXPECT_EQ(file.Read(bytes, sizeof bytes), 3);
     for (const char* device : {"NUL", "\\\\.\\NUL", "nul.txt", "CON", "CONIN$"}) {
         EXPECT_FALSE(CReadFile(CFileName::FromText(device)).IsOpen()) << device;
+        EXPECT_EQ(ReadWholeFile(CFileName::FromText(device), kAnyFileSize).status,
+                  FileRead::CannotOpen)
+            << device;
     }
-    EXPECT_FALSE(CReadFile(CFileName::FromText(path + std::string("\0.txt", 5))).IsOpen());
+    // A NUL ends the name for the system: every call refuses it, none reaches a.bin.
+    const CFileName cut = CFileName::FromText(path + std::string("\0.txt", 5));
+    EXPECT_FALSE(CReadFile(cut).IsOpen());
+    EXPECT_EQ(ReadWholeFile(cut, kAnyFileSize).status, FileRead::CannotOpen);
+    EXPECT_FALSE(IsExistingFile(cut) || Exists(cut) || CFileFind().FindFile(cut));
     EXPECT_FALSE(CReadFile(CFileName()).IsOpen());
 }
 

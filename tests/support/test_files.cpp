@@ -8,7 +8,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
+#include "framework/file_system/system_path.h"
 #else
 #include <filesystem>
 #endif

@@ -3,7 +3,7 @@
 #include "engine/folder_expansion.h"
 #include "framework/cp932.h"
 #include "framework/dropped_files.h"
-#include "framework/file_kind.h"
+#include "framework/file_system/file_kind.h"
 
 void AddDroppedItems(HDROP drop, FolderDepth depth, CInputList& inputs, CJobReport& report) {
     const UINT count = DroppedFileCount(drop);

@@ -6,6 +6,7 @@
 
 #include "framework/application_name.h"
 #include "framework/file_name.h"
+#include "framework/file_system/file_kind.h"
 #include "framework/shell_link.h"
 
 namespace {
@@ -39,10 +40,7 @@ std::wstring SendToShortcutPath() {
 }
 
 bool HasSendToShortcut() {
-    const std::wstring path = SendToShortcutPath();
-    const DWORD attributes =
-        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return IsExistingFile(CFileName(SendToShortcutPath()));
 }
 
 bool AddSendToShortcut() {
@@ -58,13 +56,11 @@ SendToRemoval RemoveSendToShortcut() {
     if (path.empty()) {
         return SendToRemoval::Failed;
     }
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!Exists(CFileName(path))) {
         return SendToRemoval::Removed;
     }
     if (!StartsTheProgram(path)) {
         return SendToRemoval::NotTheProgramsShortcut;
     }
-    return DeleteFileW(path.c_str()) != FALSE || GetLastError() == ERROR_FILE_NOT_FOUND
-               ? SendToRemoval::Removed
-               : SendToRemoval::Failed;
+    return RemoveFile(CFileName(path)) ? SendToRemoval::Removed : SendToRemoval::Failed;
 }

@@ -6,7 +6,7 @@
 
 #include "framework/application_name.h"
 #include "framework/dpi.h"
-#include "framework/file_io.h"
+#include "framework/file_system/file_save.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "framework/save_file_dialog.h"
@@ -305,7 +305,7 @@ void CResultDlg::SaveReport() {
     if (!path) {
         return;
     }
-    if (!FitsPathLimit(*path) || !WriteFileAtomically(*path, ReportFileBytes())) {
+    if (!WriteFileAtomically(*path, ReportFileBytes())) {
         ShowMessageBox(m_hWnd, path->Text() + "\n" + kSaveFailed, ApplicationName().Text(),
                        MB_ICONERROR | MB_OK);
     }

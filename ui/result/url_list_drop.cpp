@@ -3,12 +3,14 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "framework/cp932_text.h"
 #include "framework/dropped_files.h"
-#include "framework/file_io.h"
+#include "framework/file_system/file_io.h"
+#include "framework/file_system/file_save.h"
 #include "framework/message_box.h"
 #include "framework/unicode_text.h"
-#include "framework/wide_path.h"
 #include "lists/list_encoding.h"
 #include "ui/result/url_list.h"
 
@@ -53,6 +55,16 @@ std::string ExtractInListEncoding(UrlListFormat format, const std::string& bytes
     return mark + (utf16 ? WideToUtf16(Utf8ToWide(extract), bigEndian) : extract);
 }
 
+// A list too large for memory cannot be read, as one that cannot be opened.
+std::optional<std::string> ReadList(const CFileName& path) {
+    try {
+        WholeFile list = ReadWholeFile(path, kAnyFileSize);
+        return list.status == FileRead::Read ? std::optional(std::move(list.bytes)) : std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
 // An unreadable list leaves an earlier extract as it was; an extract is
 // replaced only by a complete new one.
 void ExtractUrlListFile(HWND window, const CFileName& listPath, const CStringList& failedNames) {
@@ -60,14 +72,13 @@ void ExtractUrlListFile(HWND window, const CFileName& listPath, const CStringLis
     if (format == UrlListFormat::Unknown) {
         return;
     }
-    const std::optional<std::string> list = ReadWholeFile(listPath);
+    const std::optional<std::string> list = ReadList(listPath);
     if (!list) {
         ShowError(window, kCannotRead);
         return;
     }
     const CFileName extractPath(UrlExtractPath(listPath.Real()));
-    if (!FitsPathLimit(extractPath) ||
-        !WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list, failedNames))) {
+    if (!WriteFileAtomically(extractPath, ExtractInListEncoding(format, *list, failedNames))) {
         ShowError(window, kCannotWrite);
     }
 }

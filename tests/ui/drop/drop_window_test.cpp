@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "framework/dpi.h"
-#include "framework/file_io.h"
+#include "framework/file_system/file_io.h"
+#include "framework/file_system/file_save.h"
 #include "framework/message_box.h"
 #include "framework/profile.h"
 #include "res/resource.h"
@@ -425,7 +426,7 @@ TEST_F(DropWindowTest, TheSendToItemRemovesNothingButTheProgramsShortcut) {
         return true;
     });
     window.DoModal();
-    const std::optional<std::string> left = ReadWholeFile(shortcut);
+    const std::string left = ReadWholeFile(shortcut, kAnyFileSize).bytes;
     DeleteFileW(shortcut.Real().c_str());
 
     // "「送る」から削除(&S)"

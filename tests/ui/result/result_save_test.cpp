@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/application_name.h"
-#include "framework/file_io.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
+#include "framework/file_system/file_io.h"
 #include "res/resource.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/folder_listing.h"
@@ -83,7 +83,7 @@ TEST_F(ResultSaveTest, SavesIntoAFolderNamedBeyondCodePage932) {
     CreateDirectoryW(target.c_str(), nullptr);
     Save(CFileName(target + L"\\r.txt"));
     EXPECT_TRUE(shown.empty());
-    const std::string saved = ReadWholeFile(CFileName(target + L"\\r.txt")).value_or("");
+    const std::string saved = ReadWholeFile(CFileName(target + L"\\r.txt"), kAnyFileSize).bytes;
     EXPECT_EQ(saved, ExpectedBytes(*dialog));
 }
 

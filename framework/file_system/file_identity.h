@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+
+#include "framework/file_name.h"
 
 // What proves that two handles reach one file, by whichever path or link:
 // the file's id on its volume, or, under Wine, the Unix device and inode
@@ -19,3 +22,10 @@ struct FileIdentity {
 // one: a volume it cannot name (Wine's answer for a file a Unix shell
 // redirected to) is no proof.
 std::optional<FileIdentity> IdentityOf(void* file);
+
+// The identity of the file or folder path names, or nothing.
+std::optional<FileIdentity> IdentityOfFileAt(const CFileName& path);
+
+// The final name of the file an open handle reaches (not a path), or
+// nothing when the system cannot tell it.
+std::optional<std::wstring> FinalNameOf(void* file);

@@ -1,28 +1,18 @@
-#include "framework/wide_path.h"
+#include "framework/file_system/system_path.h"
 
 #include <windows.h>
 
 #include <vector>
 
+#include "framework/cp932_text.h"
 #include "framework/dos_names.h"
-#include "framework/file_name.h"
+#include "framework/file_system/full_path.h"
 #include "framework/path_parts.h"
 
-std::wstring FullPath(const std::wstring& path) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
-        return {};
-    }
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) {
-        return {};
-    }
-    full.resize(length);
-    return full;
-}
-
 namespace {
+
+// The longest path the wide functions take, verbatim prefix included.
+constexpr std::size_t kWidePathLimit = 32767;
 
 bool IsVerbatimOrDevicePath(std::wstring_view path) {
     return path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\");
@@ -87,6 +77,16 @@ std::wstring FullPathKeeping(const std::wstring& path, std::size_t odd) {
     return full;
 }
 
+// Reported by ntdll from Windows 10 on: the process's manifest opts in and
+// the system allows long paths.
+bool LongPathsEnabled() {
+    using Query = BOOLEAN(NTAPI*)();
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlAreLongPathsEnabled")));
+    return query != nullptr && query() != FALSE;
+}
+
 }  // namespace
 
 std::wstring WidePath(const std::wstring& wide) {
@@ -111,7 +111,24 @@ std::wstring WidePath(const std::wstring& wide) {
     return L"\\\\?\\" + full;
 }
 
-// The file functions' form of a file name is made by the rule above.
-std::wstring CFileName::SystemPath() const {
-    return WidePath(m_real);
+std::optional<std::wstring> SystemPath(const CFileName& path, OpenFailure* why) {
+    OpenFailure ignored;
+    OpenFailure& failure = why != nullptr ? *why : ignored;
+    failure = OpenFailure::CannotOpen;
+    const std::wstring& real = path.Real();
+    if (real.empty() || real.find(L'\0') != std::wstring::npos) {
+        return std::nullopt;
+    }
+    std::wstring wide = WidePath(real);
+    if (wide.size() >= kWidePathLimit) {
+        failure = OpenFailure::PathTooLong;
+        return std::nullopt;
+    }
+    failure = OpenFailure::None;
+    return wide;
+}
+
+bool FitsNewFileLimit(const CFileName& path) {
+    return SystemPath(path) &&
+           path.Real().size() < (LongPathsEnabled() ? kWidePathLimit : MAX_PATH);
 }

@@ -1,9 +1,11 @@
-#include "framework/file_identity.h"
+#include "framework/file_system/file_identity.h"
 
 #include <windows.h>
 
 #include <cstring>
 
+#include "framework/file_system/file_handle.h"
+#include "framework/path_parts.h"
 #include "framework/wine_host.h"
 
 namespace {
@@ -87,4 +89,32 @@ std::optional<FileIdentity> IdentityOf(void* file) {
         return host;
     }
     return VolumeIdentityOf(file);
+}
+
+// Attributes alone are read, and a folder is opened too, so that an
+// identity is had wherever one exists; others may write or delete meanwhile.
+std::optional<FileIdentity> IdentityOfFileAt(const CFileName& path) {
+    const HANDLE file = OpenFileHandle(
+        path, {FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS});
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const std::optional<FileIdentity> identity = IdentityOf(file);
+    CloseHandle(file);
+    return identity;
+}
+
+std::optional<std::wstring> FinalNameOf(void* file) {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file, path.data(), MAX_PATH, FILE_NAME_NORMALIZED);
+    if (length >= MAX_PATH) {
+        path.resize(length);
+        length = GetFinalPathNameByHandleW(file, path.data(), length, FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= path.size()) {
+        return std::nullopt;
+    }
+    path.resize(length);
+    return path.substr(FinalComponentStart(path));
 }

@@ -14,7 +14,7 @@ enum class OpenFailure {
 
 // A file opened for reading in binary mode, front to back, sharing read and
 // write access with other programs, by its exact name and whatever its
-// length (see WidePath), kept as the system's own handle and closed when
+// length the system takes, kept as the system's own handle and closed when
 // the object goes. A device or a pipe is not opened: it would yield no
 // checksum of a file, and may never end.
 class CReadFile {

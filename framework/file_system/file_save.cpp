@@ -1,19 +1,21 @@
-#include "framework/file_io.h"
+#include "framework/file_system/file_save.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <new>
+#include <optional>
+#include <string>
 
-#include "framework/file_name.h"
+#include "framework/file_system/file_handle.h"
+#include "framework/file_system/file_io.h"
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/system_path.h"
 #include "framework/wine_host.h"
 
 namespace {
 
-constexpr DWORD kChunk = 1 << 20;
-constexpr std::size_t kLongPathLimit = 32767;
 constexpr std::size_t kTemporaryNameLimit = 12;
 constexpr unsigned kTemporaryAttempts = 16;
 // What a replaced file keeps; a new file can be created with these.
@@ -44,43 +46,12 @@ HANDLE CreateTemporaryBeside(const CFileName& target, DWORD attributes, CFileNam
             continue;
         }
         temporary = target.Folder().Child(temporaryName);
-        HANDLE file = CreateFileW(temporary.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_NEW, attributes, nullptr);
+        HANDLE file = OpenFileHandle(temporary, {GENERIC_WRITE, 0, CREATE_NEW, attributes});
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
     }
     return INVALID_HANDLE_VALUE;
-}
-
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kChunk));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
-            return false;
-        }
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
-bool ReadAll(HANDLE file, std::string& content) {
-    LARGE_INTEGER size;
-    if (GetFileSizeEx(file, &size)) {
-        content.reserve(static_cast<std::size_t>(size.QuadPart));
-    }
-    std::string buffer(kChunk, '\0');
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file, buffer.data(), kChunk, &got, nullptr)) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        content.append(buffer, 0, got);
-    }
 }
 
 // ReplaceFile gives the new file what the replaced one had: attributes,
@@ -97,15 +68,19 @@ bool ReplaceFileKeepsMetadata() {
 // replaced so, as the name it is: the file it leads to is not the one the
 // user named.
 bool TakePlaceOf(const CFileName& temporary, const CFileName& target, DWORD targetAttributes) {
+    const std::optional<std::wstring> from = SystemPath(temporary);
+    const std::optional<std::wstring> to = SystemPath(target);
+    if (!from || !to) {
+        return false;
+    }
     const bool replacing = targetAttributes != INVALID_FILE_ATTRIBUTES;
     if (replacing && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 &&
         ReplaceFileKeepsMetadata() &&
-        ReplaceFileW(target.SystemPath().c_str(), temporary.SystemPath().c_str(), nullptr, 0,
-                     nullptr, nullptr)) {
+        ReplaceFileW(to->c_str(), from->c_str(), nullptr, 0, nullptr, nullptr)) {
         return true;
     }
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replacing ? MOVEFILE_REPLACE_EXISTING : 0);
-    return MoveFileExW(temporary.SystemPath().c_str(), target.SystemPath().c_str(), flags) != FALSE;
+    return MoveFileExW(from->c_str(), to->c_str(), flags) != FALSE;
 }
 
 // For a new file beside which no other can be made (every short name taken,
@@ -113,8 +88,7 @@ bool TakePlaceOf(const CFileName& temporary, const CFileName& target, DWORD targ
 // CREATE_NEW makes sure no file that appeared meanwhile is emptied. A write
 // that fails part-way leaves a file that is nobody's, which goes.
 bool WriteNewInPlace(const CFileName& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(path.SystemPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenFileHandle(path, {GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL});
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -122,45 +96,17 @@ bool WriteNewInPlace(const CFileName& path, std::string_view bytes) {
     if (CloseHandle(file) && written) {
         return true;
     }
-    DeleteFileW(path.SystemPath().c_str());
+    RemoveFile(path);
     return false;
-}
-
-// Reported by ntdll from Windows 10 on: the process's manifest opts in and
-// the system allows long paths.
-bool LongPathsEnabled() {
-    using Query = BOOLEAN(NTAPI*)();
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlAreLongPathsEnabled")));
-    return query != nullptr && query() != FALSE;
 }
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const CFileName& path) {
-    HANDLE file =
-        CreateFileW(path.SystemPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::optional<std::string> content(std::in_place);
-    bool complete = false;
-    try {
-        complete = ReadAll(file, *content);
-    } catch (const std::bad_alloc&) {
-        complete = false;
-    }
-    CloseHandle(file);
-    if (!complete) {
-        return std::nullopt;
-    }
-    return content;
-}
-
 bool WriteFileAtomically(const CFileName& path, std::string_view bytes) {
-    const DWORD attributes = GetFileAttributesW(path.SystemPath().c_str());
+    if (!FitsNewFileLimit(path)) {
+        return false;
+    }
+    const DWORD attributes = FileAttributes(path);
     const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
     // Opening a read-only file for writing fails; replacing it must too
     // (Windows refuses to, Wine would not). Nor is a folder replaced: Wine
@@ -182,10 +128,6 @@ bool WriteFileAtomically(const CFileName& path, std::string_view bytes) {
     if (written && closed && TakePlaceOf(temporary, path, attributes)) {
         return true;
     }
-    DeleteFileW(temporary.SystemPath().c_str());
+    RemoveFile(temporary);
     return false;
-}
-
-bool FitsPathLimit(const CFileName& path) {
-    return path.Real().size() < (LongPathsEnabled() ? kLongPathLimit : MAX_PATH);
 }

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// A search of directory entries by a path pattern in its real (wide) form,
-// wildcards allowed in the last component, of any length. The search is
+#include "framework/file_name.h"
+
+// A search of directory entries by a path pattern, wildcards allowed in the
+// last component, of any length. The search is
 // closed when the object goes away.
 class CFileFind {
 public:
@@ -14,7 +16,7 @@ public:
     CFileFind& operator=(const CFileFind&) = delete;
 
     // Starts a new search; true when a first entry was found.
-    bool FindFile(const std::wstring& pattern);
+    bool FindFile(const CFileName& pattern);
     // Moves to the next entry; false when there is none. (Not FindNextFile:
     // windows.h makes that name a macro.)
     bool FindNext();

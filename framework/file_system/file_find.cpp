@@ -1,21 +1,31 @@
-#include "framework/file_find.h"
+#include "framework/file_system/file_find.h"
 
 #include <windows.h>
 
-#include "framework/file_kind.h"
-#include "framework/wide_path.h"
+#include <optional>
 
-// The wide functions with the wide form of the pattern: a folder deeper
+#include "framework/file_system/file_kind.h"
+#include "framework/file_system/system_path.h"
+
+// The wide functions with the system's form of the pattern: a folder deeper
 // than an ordinary path reaches is searched too, and names come back whole.
 
 CFileFind::~CFileFind() {
     Close();
 }
 
-bool CFileFind::FindFile(const std::wstring& pattern) {
+bool CFileFind::FindFile(const CFileName& pattern) {
     Close();
+    OpenFailure why;
+    const std::optional<std::wstring> system = SystemPath(pattern, &why);
+    if (!system) {
+        // The system's own reason, had it been asked: the folder is unreadable.
+        SetLastError(why == OpenFailure::PathTooLong ? ERROR_FILENAME_EXCED_RANGE
+                                                     : ERROR_INVALID_NAME);
+        return false;
+    }
     WIN32_FIND_DATAW entry;
-    HANDLE handle = FindFirstFileW(WidePath(pattern).c_str(), &entry);
+    HANDLE handle = FindFirstFileW(system->c_str(), &entry);
     if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }
