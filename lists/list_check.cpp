@@ -1,9 +1,6 @@
 #include "lists/list_check.h"
 
-#include <windows.h>
-
 #include <algorithm>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -11,30 +8,13 @@
 #include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/cp932.h"
-#include "framework/wide_path.h"
+#include "lists/checked_files.h"
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
 #include "res/resource.h"
 
 namespace {
-
-// A file reached by two of its names (ASCII case, "." and ".." steps, '/')
-// has one key: the full path the file functions take, in upper case.
-// Names ordinary paths do not reach as written keep their verbatim form,
-// so "x." and "x", or "nul.txt" and the device, stay apart.
-std::wstring SameFileKey(const CFileName& file) {
-    const std::wstring system = file.SystemPath();
-    std::wstring full = system.starts_with(L"\\\\?\\") ? system : FullPath(system);
-    if (full.empty()) {
-        full = system;
-    }
-    std::wstring key(full.size(), L'\0');
-    const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.data(),
-                                     static_cast<int>(full.size()), key.data(),
-                                     static_cast<int>(key.size()), nullptr, nullptr, 0);
-    return length == static_cast<int>(key.size()) ? key : full;
-}
 
 class ListCheck {
 public:
@@ -49,7 +29,7 @@ public:
         if (!ChooseReading(entry, file)) {
             return;
         }
-        if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
+        if (entry.fault == EntryFault::None && !m_checked.Add(file.file)) {
             RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
                                                      VisibleText(file.Subject(entry))));
             return;
@@ -100,7 +80,7 @@ private:
     const CFileName& m_listPath;
     const CFileName m_folder;
     CJobReport& m_report;
-    std::set<std::wstring> m_checked;  // by SameFileKey
+    CheckedFiles m_checked;
 };
 
 // The messages about the list as a whole, after its entries.

@@ -22,11 +22,12 @@ constexpr std::size_t kNamesTried = 64;
 // keeps the UTF-8 bytes instead, cut where they stand.
 ListLines Utf8Reading(std::string_view text, ListForm form, bool asBytes = false) {
     ListLines read = CutListText(text, form);
+    read.textIsUtf8 = asBytes;
+    read.reals.reserve(read.lines.size());
     for (ListLine& line : read.lines) {
-        line.real = Utf8ToWide(line.text);
-        line.textIsUtf8 = asBytes;
+        read.reals.push_back(Utf8ToWide(line.text));
         if (!asBytes) {
-            line.text = NarrowText(line.real);
+            line.text = NarrowText(read.reals.back());
         }
     }
     return read;

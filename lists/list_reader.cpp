@@ -41,12 +41,12 @@ LineParser ParserFor(ListForm form, const ListLines& list) {
     return ColumnListParser();
 }
 
-ListedFile FileOf(const ListLine& line, std::size_t index, const std::string& name,
+ListedFile FileOf(const ListLines& list, std::size_t index, const std::string& name,
                   const FormRules& rules, const CFileName& folder) {
-    const std::wstring written = line.RealStart(name.size());
+    const std::wstring written = list.RealStart(index, name.size());
     const std::wstring joined = rules.join(written);
     // A code page 932 line's text is the name as written, whatever its bytes.
-    const bool exact = line.real.empty() || CFileName(written).IsTextExact();
+    const bool exact = !list.IsUnicode() || CFileName(written).IsTextExact();
     ListedFile file{index, folder.Child(joined), {}, rules.namedByPath, exact, rules.order};
     if (joined != written) {
         file.asWritten = folder.Child(written);
@@ -77,7 +77,7 @@ ListSummary ReadListEntries(const ListLines& list, ListForm form, const CFileNam
             continue;
         }
         ++summary.entries;
-        if (!visit(reading.entry, FileOf(line, index, reading.entry.name, rules, folder))) {
+        if (!visit(reading.entry, FileOf(list, index, reading.entry.name, rules, folder))) {
             summary.stopped = true;
             return summary;
         }

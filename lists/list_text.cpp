@@ -70,17 +70,18 @@ ListLines CutListText(std::string_view text, ListForm form) {
     ListLines list;
     const bool delimited = form == ListForm::Delimited;
     // Cut straight into the lines kept: a large list is not held twice.
-    ForEachListLine(delimited ? text : BeforeEndMark(text), [&list](std::string_view line) {
-        list.lines.push_back({std::string(line), {}});
-    });
+    ForEachListLine(delimited ? text : BeforeEndMark(text),
+                    [&list](std::string_view line) { list.lines.push_back({std::string(line)}); });
     list.textAfterEndMark = !delimited && HoldsTextAfterEndMark(text);
     return list;
 }
 
-std::wstring ListLine::RealStart(std::size_t bytes) const {
-    if (real.empty()) {
+std::wstring ListLines::RealStart(std::size_t line, std::size_t bytes) const {
+    const std::string& text = lines[line].text;
+    if (!IsUnicode()) {
         return WidenText(std::string_view(text).substr(0, bytes));
     }
+    const std::wstring& real = reals[line];
     std::size_t written = 0;
     std::size_t at = 0;
     while (written < bytes && at < real.size()) {

@@ -31,30 +31,35 @@ CStringList TextListLines(std::string_view bytes);
 // the Ctrl-Z that ends it: lines its reader never sees.
 bool HoldsTextAfterEndMark(std::string_view bytes);
 
-// One line of a list, as its readers cut it and as it names files.
+// One line of a list, as its readers cut it and as it names files: in code
+// page 932, '?' for a character it cannot write.
 struct ListLine {
-    std::string text;  // in code page 932, '?' for a character it cannot write
-    // The line's characters where the list was written in Unicode; empty
-    // where text is the line as written (a code page 932 list).
-    std::wstring real;
-    // text holds the line's UTF-8 bytes rather than its code page 932 text:
-    // the other reading of an unmarked list, cut where its bytes stand.
-    bool textIsUtf8 = false;
-
-    // The real characters that the first bytes of text stand for: the real
-    // name of an entry its reader cut from the start of the line.
-    std::wstring RealStart(std::size_t bytes) const;
+    std::string text;
 };
 
 // A list cut into lines once, as its form is cut.
 struct ListLines {
     std::vector<ListLine> lines;
+    // Per line, the line's characters where the list was written in Unicode;
+    // none where each line's text is the line as written (a code page 932
+    // list). Kept apart from the lines, so that the lines of a large code
+    // page 932 list carry nothing for it.
+    std::vector<std::wstring> reals;
+    // Each line's text holds its UTF-8 bytes rather than its code page 932
+    // text: the other reading of an unmarked list, cut where its bytes stand.
+    bool textIsUtf8 = false;
     // Per line, empty where none: the name the line gives in the other
     // reading of an unmarked list (code page 932 or UTF-8), where both
     // readings name existing files.
     std::vector<std::string> twins;
     // Non-blank text follows the Ctrl-Z that ends a text list.
     bool textAfterEndMark = false;
+
+    // True when the lines carry their real characters.
+    bool IsUnicode() const { return !reals.empty(); }
+    // The real characters that the first bytes of a line's text stand for:
+    // the real name of an entry its reader cut from the start of the line.
+    std::wstring RealStart(std::size_t line, std::size_t bytes) const;
 };
 
 // The lines of a list's text as its form cuts them (a delimited list with

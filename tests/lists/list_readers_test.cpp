@@ -24,7 +24,7 @@ const std::string kTrailFolder = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67\x94\x
 ListLines LinesOf(const std::vector<std::string>& lines) {
     ListLines list;
     for (const std::string& line : lines) {
-        list.lines.push_back({line, {}});
+        list.lines.push_back({line});
     }
     return list;
 }
