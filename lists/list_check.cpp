@@ -14,15 +14,19 @@
 #include "lists/list_reader.h"
 #include "res/resource.h"
 
-namespace {
-
-class ListCheck {
+class ListEntryChecks {
 public:
-    ListCheck(const ListLines& list, const CFileName& listPath, CJobReport& report)
-        : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
+    ListEntryChecks(const CFileName& listPath, CJobReport& report)
+        : m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
+
+    // The piece of the list whose entries come next, and its first line's.
+    void SetPiece(const ListLines& piece, std::size_t firstLine) {
+        m_piece = &piece;
+        m_firstLine = firstLine;
+    }
 
     void Check(const ListEntry& entry, const ListedFile& listed) {
-        if (IsTwin(entry, listed.line)) {
+        if (IsTwin(entry, listed.line - m_firstLine)) {
             return;
         }
         ListedFile file = listed;
@@ -68,27 +72,31 @@ private:
 
     // A line that reads as two existing files in two encodings checks neither.
     bool IsTwin(const ListEntry& entry, std::size_t line) {
-        if (line >= m_list.twins.size() || m_list.twins[line].empty()) {
+        const std::vector<std::string>& twins = m_piece->twins;
+        if (line >= twins.size() || twins[line].empty()) {
             return false;
         }
-        RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), VisibleText(m_list.twins[line])));
+        RecordUnchecked(entry,
+                        TwinReadingsMessage(VisibleText(entry.name), VisibleText(twins[line])));
         return true;
     }
 
-    const ListLines& m_list;
+    const ListLines* m_piece = nullptr;
+    std::size_t m_firstLine = 0;
     const CFileName& m_listPath;
     const CFileName m_folder;
     CJobReport& m_report;
     CheckedFiles m_checked;
 };
 
+namespace {
+
 // The messages about the list as a whole, after its entries.
 // False when there were none.
-bool AddListMessages(const ListLines& list, const ListSummary& summary, const std::string& path,
+bool AddListMessages(bool textAfterEndMark, const ListSummary& summary, const std::string& path,
                      CJobReport& report) {
     const std::size_t before = report.MessageCount();
-    if (list.textAfterEndMark) {
+    if (textAfterEndMark) {
         report.AddMessage(TextAfterEndMarkMessage(path));
     }
     if (summary.notes.linesOutside > 0) {
@@ -106,19 +114,38 @@ bool AddListMessages(const ListLines& list, const ListSummary& summary, const st
 
 }  // namespace
 
+ListVerification::ListVerification(ListForm form, bool holdsReportRule, const CFileName& listPath,
+                                   CJobReport& report)
+    : m_listPath(listPath),
+      m_reader(form, holdsReportRule, listPath.Folder()),
+      m_check(std::make_unique<ListEntryChecks>(listPath, report)),
+      m_report(report) {}
+
+ListVerification::~ListVerification() = default;
+
+bool ListVerification::Verify(const ListLines& piece) {
+    m_check->SetPiece(piece, std::exchange(m_lines, m_lines + piece.lines.size()));
+    return m_reader.Read(piece, [this](const ListEntry& entry, const ListedFile& file) {
+        JobCheckpoint();
+        if (StopTakesEffect()) {
+            return false;
+        }
+        m_check->Check(entry, file);
+        return true;
+    });
+}
+
+bool ListVerification::Finish(bool textAfterEndMark) {
+    const ListSummary summary = m_reader.Finish();
+    const bool namedList =
+        !summary.stopped && AddListMessages(textAfterEndMark, summary, m_listPath.Text(), m_report);
+    return summary.entries > 0 || namedList;
+}
+
 bool VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath,
                      CJobReport& report) {
-    ListCheck check(list, listPath, report);
-    const ListSummary summary = ReadListEntries(
-        list, form, listPath.Folder(), [&check](const ListEntry& entry, const ListedFile& file) {
-            JobCheckpoint();
-            if (StopTakesEffect()) {
-                return false;
-            }
-            check.Check(entry, file);
-            return true;
-        });
-    const bool namedList =
-        !summary.stopped && AddListMessages(list, summary, listPath.Text(), report);
-    return summary.entries > 0 || namedList;
+    ListVerification verification(form, form == ListForm::Report && HoldsReportRule(list), listPath,
+                                  report);
+    verification.Verify(list);
+    return verification.Finish(list.textAfterEndMark);
 }
