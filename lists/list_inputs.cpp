@@ -34,11 +34,12 @@ public:
     ListRead Status() const { return m_status; }
     TextEncoding Marked() const { return m_marked; }
 
-    // A stop takes effect between pieces, in every reading of a long list.
+    // Each piece is a checkpoint, and a stop takes effect between pieces,
+    // in every reading of a long list.
     void ForEachPiece(const PieceTaker& take) {
         ListPieces list(m_path);
         std::string piece;
-        while (!StopTakesEffect() && list.Next(piece) && take(piece)) {
+        while (Continues() && list.Next(piece) && take(piece)) {
         }
         m_status = list.Status();
         m_marked = list.Marked();
@@ -48,6 +49,11 @@ public:
     }
 
 private:
+    static bool Continues() {
+        JobCheckpoint();
+        return !StopTakesEffect();
+    }
+
     const CFileName& m_path;
     ListRead m_status = ListRead::Read;
     TextEncoding m_marked = TextEncoding::Cp932;
