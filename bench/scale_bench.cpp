@@ -750,7 +750,8 @@ bool ScaleRow(const char* step, std::size_t files, double seconds, double floor,
 // -r over the tree as varnelc checks it, the report saved inside the tree,
 // then verified; each against the floor measured here, over the same tree.
 // Peak: bytes held through operator new by the job (the rows, and for the
-// verification the list's lines), per file and beyond the names the rows hold.
+// verification the piece of the list in hand and the files checked), per file
+// and beyond the names the rows hold.
 bool BenchScale(std::size_t files) {
     const std::string root =
         BenchTempPath("varnel-tree-bench") + "\\wide\\" + std::to_string(files);

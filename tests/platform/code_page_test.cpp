@@ -47,7 +47,7 @@ TEST(CodePageTest, StringTableMessagesLoadAsShiftJis) {
         "\xF1");
     EXPECT_EQ(FormatPathMessage(IDS_LIST_TOO_LARGE, "C:\\l.crc"),
               "C:\\l.crc:\x83\x54\x83\x43\x83\x59\x82\xAA"
-              "256M\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2"
+              "1G\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2"
               "\x82\xDC\x82\xB7\x81\x42");
 }
 
