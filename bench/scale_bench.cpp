@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "app/input_list.h"
+#include "app/string_table_messages.h"
 #include "bench/bench_file.h"
 #include "engine/crc16.h"
 #include "engine/folder_expansion.h"
@@ -806,6 +807,7 @@ int main(int argc, char** argv) {
     // Each figure is seen as it comes, even from a run cut short.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     BuildCrcTable();
+    FillMessageCatalog();
     std::printf("Program: %s\n", BenchPlatform().c_str());
     if (treesAlone) {
         return BenchTrees(100000, 100, rounds) ? 0 : 1;

@@ -15,7 +15,6 @@
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -50,8 +49,9 @@ public:
             return;
         }
         if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
-            RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
-                                                     VisibleText(file.Subject(entry))));
+            RecordUnchecked(entry,
+                            FormatPathMessage(CatalogMessage::ListSameFileTwice, m_listPath.Text(),
+                                              VisibleText(file.Subject(entry))));
             return;
         }
         DiskProbe disk(m_folder, file.file);
@@ -112,11 +112,11 @@ bool AddListMessages(const ListLines& list, const ListSummary& summary, const st
         report.AddMessage(TextAfterEndMarkMessage(path));
     }
     if (summary.notes.linesOutside > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListLinesOutside, path,
                                             std::to_string(summary.notes.linesOutside)));
     }
     if (summary.notes.unbalancedTables > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListTotalDiffers, path));
     }
     if (summary.entries > 0 && summary.notes.messageLines > 0) {
         report.AddMessage(RecordedErrorsMessage(path, summary.notes.messageLines));

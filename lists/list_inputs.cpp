@@ -10,7 +10,6 @@
 #include "lists/list_file.h"
 #include "lists/list_messages.h"
 #include "lists/list_text.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -32,10 +31,10 @@ std::optional<std::string> ReadListBytes(const InputEntry& input, CJobReport& re
         case ListRead::Read:
             return std::move(list.bytes);
         case ListRead::CannotOpen:
-            report.AddMessage(FormatPathMessage(IDS_CANNOT_OPEN, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::CannotOpen, path));
             break;
         case ListRead::TooLarge:
-            report.AddMessage(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::ListTooLarge, path));
             break;
         case ListRead::ReadFailed:
             report.AddMessage(ReadErrorMessage(path));
