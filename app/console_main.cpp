@@ -22,8 +22,8 @@
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "engine/job_state.h"
+#include "framework/cp932_text.h"
 #include "framework/system_libraries.h"
-#include "framework/wide_path.h"
 #include "ui/result/report_layout.h"
 
 namespace {

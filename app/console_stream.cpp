@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 namespace {
 

@@ -39,11 +39,11 @@
 #include "engine/job_report.h"
 #include "engine/job_runner.h"
 #include "framework/cp932.h"
+#include "framework/cp932_text.h"
 #include "framework/file_find.h"
 #include "framework/file_io.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
-#include "framework/wide_path.h"
 #include "lists/list_inputs.h"
 #include "lists/list_text.h"
 #include "ui/result/report_layout.h"
@@ -475,7 +475,8 @@ std::string ExtractPlainUrlsByScan(std::string_view listBytes, const CStringList
     std::string_view line;
     while (remaining > 0 && pieces.Next(line)) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (!used[i] && EndsWithIgnoreAsciiCase(line, names[i])) {
+            const std::size_t start = line.size() - std::min(line.size(), names[i].size());
+            if (!used[i] && EqualsIgnoreAsciiCase(line.substr(start), names[i])) {
                 used[i] = true;
                 --remaining;
                 out += line;

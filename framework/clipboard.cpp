@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 namespace {
 

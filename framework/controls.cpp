@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 HFONT CWindowRef::GetFont() const {
     return reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0));

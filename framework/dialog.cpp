@@ -1,6 +1,6 @@
 #include "framework/dialog.h"
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 namespace {
 

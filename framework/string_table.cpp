@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 // Read through the kernel's resource calls: LoadString lives in USER32, and
 // loading that costs the console checker some 50 ms at every start, more

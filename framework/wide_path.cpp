@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/cp932_text.h"
 #include "framework/dos_names.h"
 #include "framework/file_name.h"
 #include "framework/path_parts.h"

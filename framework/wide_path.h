@@ -1,9 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-
-#include "framework/cp932_text.h"
 
 // The file system is reached through the wide functions, with a file's real
 // (wide) name, so that the limits of ordinary narrow paths do not apply.

@@ -7,7 +7,7 @@
 #include "app/input_list.h"
 #include "app/long_path.h"
 #include "engine/folder_expansion.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "tests/support/named_files.h"
 #include "tests/support/test_files.h"
 

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 

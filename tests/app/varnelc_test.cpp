@@ -9,8 +9,8 @@
 
 #include "engine/crc16.h"
 #include "engine/job_messages.h"
+#include "framework/cp932_text.h"
 #include "framework/unicode_text.h"
-#include "framework/wide_path.h"
 #include "tests/support/child_process.h"
 #include "tests/support/test_files.h"
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/cp932_text.h"
 #include "framework/wide_path.h"
 #include "tests/support/test_files.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "tests/support/test_files.h"
 
 namespace {

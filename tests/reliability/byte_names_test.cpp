@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "engine/crc16.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/reliability/reliability_support.h"
 #include "ui/result/report_layout.h"

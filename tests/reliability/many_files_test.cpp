@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/crc16.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "tests/reliability/reliability_support.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/test_files.h"

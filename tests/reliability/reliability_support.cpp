@@ -10,7 +10,7 @@
 #include "engine/crc16.h"
 #include "engine/job_runner.h"
 #include "engine/job_state.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "lists/list_inputs.h"
 #include "tests/lists/list_check_fixture.h"
 #include "tests/support/test_files.h"

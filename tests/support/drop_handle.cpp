@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 // The shell hands over wide names; the receiver may query either form.
 HDROP MakeDropHandle(const std::vector<std::string>& paths) {

@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "framework/cp932_text.h"
 #include "framework/wide_path.h"
 #else
 #include <filesystem>

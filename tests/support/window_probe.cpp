@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "framework/controls.h"
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/result/find_dialog.h"
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "res/resource.h"
 
 CFindDlg::CFindDlg(HWND parent) : CDialog(IDD_FIND, parent) {}

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "framework/cp932_text.h"
 #include "framework/dropped_files.h"
 #include "framework/file_io.h"
 #include "framework/message_box.h"
 #include "framework/unicode_text.h"
-#include "framework/wide_path.h"
 #include "lists/list_encoding.h"
 #include "ui/result/url_list.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/application_name.h"
+#include "framework/cp932_text.h"
 #include "framework/file_io.h"
-#include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/folder_listing.h"

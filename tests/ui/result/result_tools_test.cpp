@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/wide_path.h"
+#include "framework/cp932_text.h"
 #include "res/resource.h"
 #include "tests/support/window_probe.h"
 #include "tests/ui/result/result_window_fixture.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "engine/job_messages.h"
+#include "framework/cp932_text.h"
 #include "framework/dpi.h"
-#include "framework/wide_path.h"
 #include "res/resource.h"
 #include "tests/support/window_capture.h"
 #include "tests/support/window_probe.h"

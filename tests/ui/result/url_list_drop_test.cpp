@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/cp932_text.h"
 #include "framework/file_io.h"
-#include "framework/wide_path.h"
 #include "tests/support/drop_handle.h"
 #include "tests/support/folder_listing.h"
 #include "tests/support/window_capture.h"
