@@ -41,7 +41,7 @@ public:
         : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
 
     void Check(const ListEntry& entry, const ListedFile& listed) {
-        if (IsTwin(entry, listed.line)) {
+        if (ReadsAsTwoFiles(entry, listed.line)) {
             return;
         }
         ListedFile file = listed;
@@ -51,7 +51,7 @@ public:
         if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
             RecordUnchecked(entry,
                             FormatPathMessage(CatalogMessage::ListSameFileTwice, m_listPath.Text(),
-                                              VisibleText(file.Subject(entry))));
+                                              VisibleText(file.MessageName(entry))));
             return;
         }
         DiskProbe disk(m_folder, file.file);
@@ -82,17 +82,17 @@ private:
             return true;
         }
         RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
+            entry, TwoReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
         return false;
     }
 
     // A line that reads as two existing files in two encodings checks neither.
-    bool IsTwin(const ListEntry& entry, std::size_t line) {
-        if (line >= m_list.twins.size() || m_list.twins[line].empty()) {
+    bool ReadsAsTwoFiles(const ListEntry& entry, std::size_t line) {
+        if (line >= m_list.otherReadingNames.size() || m_list.otherReadingNames[line].empty()) {
             return false;
         }
-        RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), VisibleText(m_list.twins[line])));
+        RecordUnchecked(entry, TwoReadingsMessage(VisibleText(entry.name),
+                                                  VisibleText(m_list.otherReadingNames[line])));
         return true;
     }
 

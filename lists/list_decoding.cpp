@@ -76,21 +76,21 @@ bool NamesExistingFile(const ListLines& cp932, ListForm form, const CFileName& f
 // Per line of the chosen reading, the name the other reading gives where
 // the two name different files that both exist. Each is looked up by its
 // real name, so a name code page 932 cannot write is found too.
-std::vector<std::string> TwinNames(const ListLines& chosen, const ListLines& other, ListForm form,
-                                   const CFileName& folder) {
-    std::vector<std::string> twins;
+std::vector<std::string> OtherReadingNames(const ListLines& chosen, const ListLines& other,
+                                           ListForm form, const CFileName& folder) {
+    std::vector<std::string> names;
     const auto theirs = FilesNamed(other, form, folder);
     for (const auto& [line, named] : FilesNamed(chosen, form, folder)) {
-        const auto twin = theirs.find(line);
-        if (twin == theirs.end() || twin->second.file == named.file) {
+        const auto match = theirs.find(line);
+        if (match == theirs.end() || match->second.file == named.file) {
             continue;
         }
-        if (ListedFileExists(folder, named.file) && ListedFileExists(folder, twin->second.file)) {
-            twins.resize(std::max(twins.size(), line + 1));
-            twins[line] = NameBelow(folder, twin->second.file);
+        if (ListedFileExists(folder, named.file) && ListedFileExists(folder, match->second.file)) {
+            names.resize(std::max(names.size(), line + 1));
+            names[line] = NameBelow(folder, match->second.file);
         }
     }
-    return twins;
+    return names;
 }
 
 }  // namespace
@@ -125,10 +125,11 @@ ListLines ReadListLines(std::string_view bytes, ListForm form, const CFileName& 
     // The other reading of each line is cut from the same bytes, so a report
     // row names the same columns in both.
     if (NamesExistingFile(cp932, form, folder)) {
-        cp932.twins = TwinNames(cp932, Utf8Reading(text, form, true), form, folder);
+        cp932.otherReadingNames =
+            OtherReadingNames(cp932, Utf8Reading(text, form, true), form, folder);
         return cp932;
     }
     ListLines utf8 = Utf8Reading(text, form);
-    utf8.twins = TwinNames(utf8, cp932, form, folder);
+    utf8.otherReadingNames = OtherReadingNames(utf8, cp932, form, folder);
     return utf8;
 }

@@ -14,7 +14,7 @@
 // names a file that exists where the list looks for it: so every code page
 // 932 list that names its files keeps its reading. Characters code page 932
 // cannot write become '?' in the text. A line of an unmarked list whose two
-// readings name two existing files is marked as twins.
+// readings name two existing files keeps the other reading's name beside it.
 ListLines ReadListLines(std::string_view bytes, ListForm form, const CFileName& listPath);
 
 // True when a ".crc" list begins with "FileName", after its byte-order mark
