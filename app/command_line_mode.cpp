@@ -3,7 +3,7 @@
 #include "app/command_line.h"
 #include "app/input_list.h"
 #include "app/run_check.h"
-#include "ui/drop/folder_depth_setting.h"
+#include "engine/folder_depth_setting.h"
 #include "ui/result/job_result.h"
 
 void RunCommandLineCheck(std::wstring_view argumentText) {

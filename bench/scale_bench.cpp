@@ -31,20 +31,18 @@
 #include <vector>
 
 #include "app/input_list.h"
+#include "app/run_check.h"
 #include "app/string_table_messages.h"
 #include "bench/bench_file.h"
 #include "engine/crc16.h"
 #include "engine/folder_expansion.h"
-#include "engine/job_messages.h"
 #include "engine/job_report.h"
-#include "engine/job_runner.h"
 #include "framework/cp932.h"
 #include "framework/cp932_text.h"
 #include "framework/file_find.h"
 #include "framework/file_io.h"
 #include "framework/profile.h"
 #include "framework/text_mode.h"
-#include "lists/list_inputs.h"
 #include "lists/list_text.h"
 #include "ui/result/report_layout.h"
 #include "ui/result/result_dialog.h"
@@ -626,15 +624,14 @@ struct ListCheck {
     std::size_t jobPeakBytes = 0, peakBytes = 0;
 };
 
-// As varnelc's RunCheck: the input list of the list's path, the job, the
-// no-errors line, then the report laid out, here whole into one string with
+// As varnelc checks: the input list of the list's path, RunCheck, then the
+// report laid out, here whole into one string with
 // the CR LF varnelc writes (varnelc writes it in 1 MiB pieces instead).
 ListCheck CheckListAsConsole(const std::string& path, CJobReport& jobReport,
                              FolderDepth depth = FolderDepth::FilesOnly) {
     ListCheck check;
     const std::size_t before = ResetPeakBytes();
-    RunJob(BuildInputList({WidenText(path)}, depth, jobReport), kChecksumLists, jobReport);
-    AddNoErrorsMessageIfNone(jobReport);
+    RunCheck(BuildInputList({WidenText(path)}, depth, jobReport), jobReport);
     check.rows = jobReport.RowCount();
     check.failed = jobReport.FailedList().GetCount();
     check.messages = jobReport.MessageCount();
@@ -656,7 +653,7 @@ bool BenchWorstLists(int rounds) {
     const std::string folder = BenchTempPath("varnel-list-bench");
     CreateDirectoryA(folder.c_str(), nullptr);
     std::printf(
-        "\nWorst delimited \".crc\" lists, checked as varnelc checks them (RunJob over the\n"
+        "\nWorst delimited \".crc\" lists, checked as varnelc checks them (RunCheck over the\n"
         "list's path, then BuildReportLines whole into a string). No listed file exists\n"
         "(the folder holds the lists alone), so every entry fails with a message: the\n"
         "most messages a list can cause. Median of %d rounds. Peak: most bytes held\n"

@@ -73,6 +73,6 @@ void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobRep
     if (JobStoppedEarly()) {
         report.AddMessage(kStoppedMessage);
     }
-    g_jobRunning.store(0, std::memory_order_release);
+    EndJobFlags();
     inputs.reset();
 }

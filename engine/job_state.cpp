@@ -24,3 +24,7 @@ void BeginJobFlags() {
     g_stopRequested.store(0);
     g_stoppedEarly.store(false);
 }
+
+void EndJobFlags() {
+    g_jobRunning.store(0, std::memory_order_release);
+}

@@ -16,3 +16,6 @@ bool StopTakesEffect();
 bool JobStoppedEarly();
 // Sets the flags for a job that begins: running, not stopped.
 void BeginJobFlags();
+// Clears the running flag of a job that has ended; every write of its report
+// before this call is seen by whoever then reads the flag as 0.
+void EndJobFlags();

@@ -61,8 +61,6 @@ class JobRunnerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         BuildCrcTable();
-        g_stopRequested = 0;
-        g_jobRunning = 0;
     }
     void TearDown() override { SetJobObserver(nullptr); }
 

@@ -75,12 +75,11 @@ void MakeLongFile(const std::string& path, std::int64_t size) {
 
 void ListCheckTest::SetUp() {
     BuildCrcTable();
-    g_jobRunning = 0;
-    g_stopRequested = 0;
+    // The lists are checked as inside a job that begins, not stopped.
+    BeginJobFlags();
 }
 
 void ListCheckTest::TearDown() {
     SetJobObserver(nullptr);
-    g_jobRunning = 0;
-    g_stopRequested = 0;
+    EndJobFlags();
 }

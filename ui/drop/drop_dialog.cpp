@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/folder_depth_setting.h"
 #include "framework/application_name.h"
 #include "framework/context_menu.h"
 #include "framework/dpi.h"
@@ -12,13 +13,12 @@
 #include "framework/string_table.h"
 #include "res/resource.h"
 #include "ui/drop/about_dialog.h"
-#include "ui/drop/background_job.h"
-#include "ui/drop/folder_depth_setting.h"
 #include "ui/drop/send_to_shortcut.h"
-#include "ui/result/job_result.h"
 
 namespace {
 
+// The drop window keeps its settings in this section of the profile.
+constexpr char kDropWindowSection[] = "Window";
 constexpr char kKeyX[] = "WindowX";
 constexpr char kKeyY[] = "WindowY";
 constexpr char kKeyOnTop[] = "OnTop";
@@ -34,11 +34,7 @@ HINSTANCE Instance() {
 
 }  // namespace
 
-CDropDlg::CDropDlg(CJobReport& report)
-    : CDialog(IDD_DROP),
-      m_startJob(StartBackgroundJob),
-      m_showResults(ShowJobResult),
-      m_report(report) {}
+CDropDlg::CDropDlg(CJobReport& report) : CDialog(IDD_DROP), m_report(report) {}
 
 // A window still open goes while this object is whole, so that its settings
 // are saved and its job is ended by this class's handlers.

@@ -6,14 +6,13 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "engine/job_report.h"
-#include "engine/job_state.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/dpi.h"
+#include "ui/drop/drop_flow.h"
 #include "ui/drop/window_job.h"
 
 // The drop-target window: a tiny tool window showing one icon, by default
@@ -23,7 +22,7 @@
 // the job with a timer; the worker never sends it anything.
 class CDropDlg : public CDialog {
 public:
-    using JobStarter = CWindowJob::Starter;
+    using JobCheck = CWindowJob::Check;
     // Runs the result window over the report, owned by owner, with how long
     // the job took; returns when it has closed.
     using ResultShower =
@@ -33,9 +32,9 @@ public:
     explicit CDropDlg(CJobReport& report);
     ~CDropDlg() override;
 
-    // The job and the result window: the job runner on a worker thread and
-    // the result window over the report, unless the creator sets others.
-    JobStarter m_startJob;
+    // The check each drop runs on a worker thread, and the window that shows
+    // its report; set by the creator. Without a check no job starts.
+    JobCheck m_check;
     ResultShower m_showResults;
 
 protected:
@@ -67,21 +66,24 @@ private:
     std::optional<LRESULT> OnPaint();
     std::optional<LRESULT> OnSetCursor(WORD hitTest);
 
-    // Drops and the background job (drop_job.cpp).
+    // Drops and the background job (drop_job.cpp): the flow's events in,
+    // its commands carried out.
     void OnDropFiles(HDROP drop);
-    void StartJob(std::unique_ptr<CInputList> inputs);
     void OnTimer(UINT_PTR timerId);
-    void ShowNextFrame();
-    void FinishJob();
     void OnLButtonDblClk();
     void AbandonJob();
+    void Carry(const DropCommands& commands, HDROP drop = nullptr);
+    void Carry(const DropCommand& command, HDROP drop);
+    void StartJob(HDROP drop);
+    void AskStop();
+    void ShowResults();
     void ShowIcon(int iconId);
     void ShowBusyCursor();
     void RemoveBusyCursor();
 
     int m_bMovePending = 0;
-    int m_nFrame = 0;
     CJobReport& m_report;
+    CDropFlow m_flow;
     CWindowJob m_job;
     int m_bOnTop = 1;
     CStatic m_icon;

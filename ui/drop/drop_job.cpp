@@ -1,139 +1,155 @@
-// The drop window's side of its job: a drop becomes an input list that a
-// worker thread checks while the window animates its icon; the window learns
-// of the end by polling the job, then shows the results.
+// The drop window's side of its job: the window's messages become events of
+// the drop flow, and the flow's commands become calls of the window, the
+// shell and the worker.
 
 #include "ui/drop/drop_dialog.h"
 
+#include <memory>
 #include <utility>
 
-#include "engine/job_messages.h"
+#include "engine/folder_depth_setting.h"
 #include "framework/application_name.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "ui/drop/dropped_items.h"
-#include "ui/drop/folder_depth_setting.h"
 
 namespace {
 
 constexpr UINT_PTR kAnimationTimer = 1;
-constexpr UINT kAnimationInterval = 250;  // milliseconds
-constexpr int kFrameCount = 4;
+constexpr UINT kAnimationInterval = 250;   // milliseconds
+constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
 
-constexpr char kIdleCaption[] = "Varnel";
-constexpr char kRunningCaption[] = "計算中...";
-constexpr char kShowingResultsCaption[] = "完了";
 constexpr char kStopQuestion[] = "停止しますか？";
 constexpr char kCannotStartMessage[] =
     "チェックを開始できませんでした。しばらくしてからもう一度ドロップしてください。";
 
 }  // namespace
 
+// A drop the flow does not take (drops are refused, yet one may arrive)
+// is let go unused.
 void CDropDlg::OnDropFiles(HDROP drop) {
-    if (m_job.IsActive()) {
-        // Drops are refused while a job belongs to the window; one that
-        // arrives all the same must not start a second job.
-        DragFinish(drop);
-        return;
-    }
-    auto inputs = std::make_unique<CInputList>();
-    m_report.Clear();
-    DragAcceptFiles(m_hWnd, FALSE);
-    AddDroppedItems(drop, ReadFolderDepthSetting(), *inputs, m_report);
+    Carry(m_flow.Drop(), drop);
     DragFinish(drop);
-    m_nFrame = 1;
-    StartJob(std::move(inputs));
-}
-
-void CDropDlg::StartJob(std::unique_ptr<CInputList> inputs) {
-    if (!m_job.Start(m_startJob, std::move(inputs), m_report)) {
-        ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName().Text(), MB_OK | MB_ICONSTOP);
-        DragAcceptFiles(m_hWnd, TRUE);
-        return;
-    }
-    ShowBusyCursor();
-    SetCaption(kRunningCaption);
-    SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
 }
 
 void CDropDlg::OnTimer(UINT_PTR timerId) {
-    if (timerId != kAnimationTimer || !m_job.IsActive()) {
-        return;
-    }
-    if (m_job.HasEnded()) {
-        FinishJob();
-    } else {
-        ShowNextFrame();
+    if (timerId == kAnimationTimer) {
+        Carry(m_flow.Tick(m_job.Status()));
     }
 }
 
-// Starting from phase 1, the frames follow as 145, 146, 143, 144, ...
-void CDropDlg::ShowNextFrame() {
-    m_nFrame = (m_nFrame + 1) % kFrameCount;
-    ShowIcon(IDI_FRAME0 + m_nFrame);
-}
-
-void CDropDlg::FinishJob() {
-    ShowIcon(IDI_IDLE);
-    KillTimer(m_hWnd, kAnimationTimer);
-    RemoveBusyCursor();
-    AddNoErrorsMessageIfNone(m_report);
-    SetCaption(kShowingResultsCaption);
-    // The job belongs to the window until its results have been shown, so
-    // that no drop starts another meanwhile.
-    if (m_showResults) {
-        m_showResults(m_hWnd, m_report, m_job.Took());
-    }
-    m_job.Collect();
-    if (m_hWnd == nullptr) {
-        return;  // closed while the results were shown
-    }
-    SetCaption(kIdleCaption);
-    DragAcceptFiles(m_hWnd, TRUE);
-}
-
-// The worker is held at its next checkpoint while the question is open, so
-// the job makes no progress; it is never suspended, which could leave it
-// holding a lock of the heap or the runtime that showing the question needs.
 void CDropDlg::OnLButtonDblClk() {
-    if (!m_job.IsWorking()) {
-        return;
-    }
-    KillTimer(m_hWnd, kAnimationTimer);
-    RemoveBusyCursor();
-    m_job.Hold();
-    const int answer = ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName().Text(),
-                                      MB_YESNO | MB_ICONEXCLAMATION);
-    if (m_hWnd == nullptr) {
-        // Closed while the question was open: the job has been stopped and
-        // waited for, and there is no window left to animate.
-        m_job.Release(false);
-        return;
-    }
-    ShowBusyCursor();
-    m_job.Release(answer == IDYES);
-    SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
+    Carry(m_flow.DoubleClick(m_job.Status()));
 }
 
-// The job is told to stop as soon as the user closes the window, while the
+// Enter, Esc and the close box; the job is told to stop at once, while the
 // window is still being taken down.
 void CDropDlg::OnOK() {
-    m_job.StopForClose();
+    Carry(m_flow.Close(GetTickCount64()));
     CDialog::OnOK();
 }
 
 void CDropDlg::OnCancel() {
-    m_job.StopForClose();
+    Carry(m_flow.Close(GetTickCount64()));
     CDialog::OnCancel();
 }
 
-// The window is going while a job runs; its results are discarded, and the
-// settings are already saved.
+// The window is going: a job still running is stopped and waited for, and
+// its results are discarded.
 void CDropDlg::AbandonJob() {
-    if (m_hWnd != nullptr) {
-        KillTimer(m_hWnd, kAnimationTimer);
+    Carry(m_flow.Close(GetTickCount64()));
+    while (m_flow.IsClosing()) {
+        Carry(m_flow.WaitForStop(GetTickCount64(), m_job.HasFinished()));
+        if (m_flow.IsClosing()) {
+            Sleep(kStopRepeatInterval);
+        }
     }
-    m_job.Abandon();
-    m_bBusyCursor = false;
+}
+
+void CDropDlg::Carry(const DropCommands& commands, HDROP drop) {
+    for (const DropCommand& command : commands) {
+        Carry(command, drop);
+    }
+}
+
+void CDropDlg::Carry(const DropCommand& command, HDROP drop) {
+    switch (command.action) {
+        case DropAction::SetCaption:
+            SetCaption(command.text);
+            break;
+        case DropAction::ShowIcon:
+            ShowIcon(command.value);
+            break;
+        case DropAction::ShowBusyCursor:
+            ShowBusyCursor();
+            break;
+        case DropAction::RemoveBusyCursor:
+            RemoveBusyCursor();
+            break;
+        case DropAction::AcceptDrops:
+            DragAcceptFiles(m_hWnd, TRUE);
+            break;
+        case DropAction::RefuseDrops:
+            DragAcceptFiles(m_hWnd, FALSE);
+            break;
+        case DropAction::StartTimer:
+            SetTimer(m_hWnd, kAnimationTimer, kAnimationInterval, nullptr);
+            break;
+        case DropAction::StopTimer:
+            KillTimer(m_hWnd, kAnimationTimer);
+            break;
+        case DropAction::StartJob:
+            StartJob(drop);
+            break;
+        case DropAction::TellCannotStart:
+            ShowMessageBox(m_hWnd, kCannotStartMessage, ApplicationName().Text(),
+                           MB_OK | MB_ICONSTOP);
+            break;
+        case DropAction::HoldJob:
+            m_job.Hold();
+            break;
+        case DropAction::AskStop:
+            AskStop();
+            break;
+        case DropAction::ReleaseJob:
+            m_job.Release(false);
+            break;
+        case DropAction::StopJob:
+            m_job.Release(true);
+            break;
+        case DropAction::ShowResults:
+            ShowResults();
+            break;
+        case DropAction::CollectJob:
+            m_job.Collect();
+            break;
+        case DropAction::EndProcess:
+            TerminateProcess(GetCurrentProcess(), 0);
+            break;
+    }
+}
+
+void CDropDlg::StartJob(HDROP drop) {
+    auto inputs = std::make_unique<CInputList>();
+    m_report.Clear();
+    AddDroppedItems(drop, ReadFolderDepthSetting(), *inputs, m_report);
+    Carry(m_flow.JobStarted(m_job.Start(m_check, std::move(inputs), m_report)));
+}
+
+// The worker is held at its next checkpoint while the question is open; it
+// is never suspended, which could leave it holding a lock of the heap or the
+// runtime that showing the question needs.
+void CDropDlg::AskStop() {
+    const int answer = ShowMessageBox(m_hWnd, kStopQuestion, ApplicationName().Text(),
+                                      MB_YESNO | MB_ICONEXCLAMATION);
+    Carry(m_flow.Answered(answer == IDYES));
+}
+
+void CDropDlg::ShowResults() {
+    if (m_showResults) {
+        m_showResults(m_hWnd, m_report, m_job.Took());
+    }
+    Carry(m_flow.ResultsClosed());
 }
 
 void CDropDlg::ShowIcon(int iconId) {

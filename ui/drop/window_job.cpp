@@ -4,50 +4,31 @@
 #include <utility>
 
 #include "engine/job_control.h"
+#include "engine/job_state.h"
 
-namespace {
-
-constexpr DWORD kStopRepeatInterval = 10;  // milliseconds
-// How long a window that is closed waits for its job to stop: short enough
-// that the process, taken down with its window, ends within a second.
-constexpr ULONGLONG kAbandonWait = 750;  // milliseconds
-
-}  // namespace
-
-CWindowJob::~CWindowJob() {
-    Abandon();
-}
-
-bool CWindowJob::Start(const Starter& start, std::unique_ptr<CInputList> inputs,
-                       CJobReport& report) {
-    if (start) {
-        m_worker = start(std::move(inputs), report);
+bool CWindowJob::Start(const Check& check, std::unique_ptr<CInputList> inputs, CJobReport& report) {
+    if (!check) {
+        return false;
     }
+    m_took = std::chrono::milliseconds{0};
+    m_worker = CWorkerThread::Start([this, check, inputs = std::move(inputs), &report]() mutable {
+        try {
+            m_took = check(std::move(inputs), report);
+        } catch (...) {
+            // Nothing may leave the thread; its return still ends the job,
+            // or the window would wait for it for ever.
+        }
+    });
     return m_worker != nullptr;
 }
 
-bool CWindowJob::IsWorking() const {
-    return m_worker != nullptr && g_jobRunning.load(std::memory_order_acquire) != 0;
-}
-
-// A worker that has not yet begun the job has not set the flag either; only
-// one whose task has returned has ended it. Acquire: an end seen here makes
-// every list write of the job visible.
-bool CWindowJob::HasEnded() const {
-    return m_worker != nullptr && g_jobRunning.load(std::memory_order_acquire) == 0 &&
-           m_worker->HasFinished();
-}
-
-std::chrono::milliseconds CWindowJob::Took() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        m_worker ? m_worker->RunTime() : std::chrono::steady_clock::duration::zero());
-}
-
-void CWindowJob::Collect() {
-    if (m_worker) {
-        m_worker->Join();
-        m_worker.reset();
+// A worker that has not yet begun the job has not set the flag either.
+JobStatus CWindowJob::Status() const {
+    if (HasFinished()) {
+        return JobStatus::Ended;
     }
+    return g_jobRunning.load(std::memory_order_acquire) != 0 ? JobStatus::Working
+                                                             : JobStatus::NotBegun;
 }
 
 void CWindowJob::Hold() {
@@ -59,30 +40,4 @@ void CWindowJob::Release(bool stop) {
         g_stopRequested.store(1);
     }
     ReleaseJob();
-}
-
-void CWindowJob::StopForClose() {
-    if (!m_worker || m_deadline != 0) {
-        return;
-    }
-    m_deadline = GetTickCount64() + kAbandonWait;
-    Release(true);
-}
-
-// The job clears the stop request when it begins, so a worker that had not
-// reached it yet is told again until it has returned.
-void CWindowJob::Abandon() {
-    if (!m_worker) {
-        return;
-    }
-    const ULONGLONG deadline = m_deadline != 0 ? m_deadline : GetTickCount64() + kAbandonWait;
-    while (!m_worker->HasFinished()) {
-        if (GetTickCount64() > deadline) {
-            TerminateProcess(GetCurrentProcess(), 0);
-        }
-        Release(true);
-        Sleep(kStopRepeatInterval);
-    }
-    Collect();
-    m_deadline = 0;
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-IconRecorder* g_recorder = nullptr;
-
 void DispatchPending() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -69,26 +67,6 @@ int IconId(HICON icon) {
         }
     }
     return 0;
-}
-
-IconRecorder::IconRecorder(HWND control)
-    : m_control(control),
-      m_hook(SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId())) {
-    g_recorder = this;
-}
-
-IconRecorder::~IconRecorder() {
-    UnhookWindowsHookEx(m_hook);
-    g_recorder = nullptr;
-}
-
-LRESULT CALLBACK IconRecorder::Hook(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && g_recorder != nullptr && sent->hwnd == g_recorder->m_control &&
-        sent->message == STM_SETICON) {
-        g_recorder->m_shown.push_back(IconId(reinterpret_cast<HICON>(sent->wParam)));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 HWND FindPopupMenu() {

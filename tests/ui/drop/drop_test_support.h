@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <vector>
 
 // Helpers for driving the drop window inside a test program, on the test's
 // own thread, as the shell and the user would.
@@ -22,25 +21,6 @@ bool StaysOnTop(HWND window);
 HICON ResourceIcon(int id);
 // Which of the program's icons 130, 143-146 the handle is, or 0.
 int IconId(HICON icon);
-
-// Records, in order, the ids of the icons set into one static control of
-// this thread through STM_SETICON, for as long as it exists.
-class IconRecorder {
-public:
-    explicit IconRecorder(HWND control);
-    ~IconRecorder();
-    IconRecorder(const IconRecorder&) = delete;
-    IconRecorder& operator=(const IconRecorder&) = delete;
-
-    const std::vector<int>& Shown() const { return m_shown; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-
-    HWND m_control;
-    HHOOK m_hook;
-    std::vector<int> m_shown;
-};
 
 // The pop-up menu this thread shows at the moment, or null.
 HWND FindPopupMenu();

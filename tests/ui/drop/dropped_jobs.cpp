@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/run_check.h"
 #include "engine/crc16.h"
 #include "framework/profile.h"
 #include "res/resource.h"
@@ -52,6 +53,7 @@ void DroppedJobs::Run() {
     {
         CShownDropDlg window(m_report);
         window.m_shown = [this](HWND hwnd) { m_hwnd = hwnd; };
+        window.m_check = RunCheck;
         window.m_showResults = [this](HWND owner, CJobReport& report, JobDuration) {
             ShowResults(owner, report);
         };

@@ -16,7 +16,7 @@
 class TestFolder;
 
 // The drop window as the program shows it: run modally, on a thread of its
-// own, with the real background job and the real result window. The test's
+// own, with the program's check and the real result window. The test's
 // thread drives it as the user would: items dropped on it, a double-click,
 // a close; each result window is read line by line and closed as soon as it
 // has opened. Message boxes the window asks go to the test's handler (see
