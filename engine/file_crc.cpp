@@ -4,14 +4,13 @@
 #include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/file_system/file_open.h"
-#include "res/resource.h"
 
 namespace {
 
 std::string FailureMessage(CrcFailure failure, const std::string& path) {
     switch (failure) {
         case CrcFailure::CannotOpen:
-            return FormatPathMessage(IDS_CANNOT_OPEN, path);
+            return FormatPathMessage(CatalogMessage::CannotOpen, path);
         case CrcFailure::NoBuffer:
             return NoMemoryMessage(path);
         case CrcFailure::ReadFailed:

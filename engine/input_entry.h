@@ -20,18 +20,18 @@ struct InputEntry {
     static constexpr std::size_t kLastComponent = std::string::npos;
 
     // A path alone is one the user named.
-    InputEntry(CFileName path, bool inFolder = false, std::size_t rowNameStart = kLastComponent)
-        : path(std::move(path)), inFolder(inFolder), rowNameStart(rowNameStart) {}
+    InputEntry(CFileName path, bool inFolder = false, std::size_t rowNameOffset = kLastComponent)
+        : path(std::move(path)), inFolder(inFolder), rowNameOffset(rowNameOffset) {}
     CFileName path;
     bool inFolder;
     // A file found in a folder is named from that folder on ("sub\x.bin"),
     // so that a report saved there reaches every file of the tree again.
-    std::size_t rowNameStart;
+    std::size_t rowNameOffset;
 
     // The name the file's row in the report shows.
     std::string RowName() const {
-        return rowNameStart == kLastComponent ? FinalComponent(path.Text())
-                                              : path.Text().substr(rowNameStart);
+        return rowNameOffset == kLastComponent ? FinalComponent(path.Text())
+                                               : path.Text().substr(rowNameOffset);
     }
     bool operator==(const InputEntry&) const = default;
 };

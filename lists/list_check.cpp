@@ -12,7 +12,6 @@
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
-#include "res/resource.h"
 
 class ListEntryChecks {
 public:
@@ -26,7 +25,7 @@ public:
     }
 
     void Check(const ListEntry& entry, const ListedFile& listed) {
-        if (IsTwin(entry, listed.line - m_firstLine)) {
+        if (ReadsAsTwoFiles(entry, listed.line - m_firstLine)) {
             return;
         }
         ListedFile file = listed;
@@ -34,8 +33,9 @@ public:
             return;
         }
         if (entry.fault == EntryFault::None && !m_checked.Add(file.file)) {
-            RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
-                                                     VisibleText(file.Subject(entry))));
+            RecordUnchecked(entry,
+                            FormatPathMessage(CatalogMessage::ListSameFileTwice, m_listPath.Text(),
+                                              VisibleText(file.MessageName(entry))));
             return;
         }
         DiskProbe disk(m_folder, file.file);
@@ -66,18 +66,18 @@ private:
             return true;
         }
         RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
+            entry, TwoReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
         return false;
     }
 
     // A line that reads as two existing files in two encodings checks neither.
-    bool IsTwin(const ListEntry& entry, std::size_t line) {
-        const std::vector<std::string>& twins = m_piece->twins;
-        if (line >= twins.size() || twins[line].empty()) {
+    bool ReadsAsTwoFiles(const ListEntry& entry, std::size_t line) {
+        const std::vector<std::string>& otherNames = m_piece->otherReadingNames;
+        if (line >= otherNames.size() || otherNames[line].empty()) {
             return false;
         }
         RecordUnchecked(entry,
-                        TwinReadingsMessage(VisibleText(entry.name), VisibleText(twins[line])));
+                        TwoReadingsMessage(VisibleText(entry.name), VisibleText(otherNames[line])));
         return true;
     }
 
@@ -100,11 +100,11 @@ bool AddListMessages(bool textAfterEndMark, const ListSummary& summary, const st
         report.AddMessage(TextAfterEndMarkMessage(path));
     }
     if (summary.notes.linesOutside > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListLinesOutside, path,
                                             std::to_string(summary.notes.linesOutside)));
     }
     if (summary.notes.unbalancedTables > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListTotalDiffers, path));
     }
     if (summary.entries > 0 && summary.notes.messageLines > 0) {
         report.AddMessage(RecordedErrorsMessage(path, summary.notes.messageLines));

@@ -124,11 +124,11 @@ ListLines ListDecoder::Decode(std::string_view piece) {
     if (m_chosenNames) {
         // The other reading of each line is cut from the same bytes, so a
         // report row names the same columns in both.
-        const std::map<std::size_t, std::string> twins =
-            TwinNames(chosen, Reading(text, !m_utf8, true));
-        for (const auto& [line, name] : twins) {
-            chosen.twins.resize(line - m_linesBefore + 1);
-            chosen.twins[line - m_linesBefore] = name;
+        const std::map<std::size_t, std::string> otherNames =
+            OtherReadingNames(chosen, Reading(text, !m_utf8, true));
+        for (const auto& [line, name] : otherNames) {
+            chosen.otherReadingNames.resize(line - m_linesBefore + 1);
+            chosen.otherReadingNames[line - m_linesBefore] = name;
         }
     }
     m_linesBefore += chosen.lines.size();
@@ -138,19 +138,19 @@ ListLines ListDecoder::Decode(std::string_view piece) {
 // By line, the name the other reading gives where the two name different
 // files that both exist. Each is looked up by its real name, so a name code
 // page 932 cannot write is found too.
-std::map<std::size_t, std::string> ListDecoder::TwinNames(const ListLines& chosen,
-                                                          const ListLines& other) {
-    std::map<std::size_t, std::string> twins;
+std::map<std::size_t, std::string> ListDecoder::OtherReadingNames(const ListLines& chosen,
+                                                                  const ListLines& other) {
+    std::map<std::size_t, std::string> names;
     const auto theirs = FilesNamed(*m_otherNames, other);
     for (const auto& [line, named] : FilesNamed(*m_chosenNames, chosen)) {
-        const auto twin = theirs.find(line);
-        if (twin == theirs.end() || twin->second.file == named.file) {
+        const auto match = theirs.find(line);
+        if (match == theirs.end() || match->second.file == named.file) {
             continue;
         }
         if (ListedFileExists(m_folder, named.file) &&
-            ListedFileExists(m_folder, twin->second.file)) {
-            twins.emplace(line, NameBelow(m_folder, twin->second.file));
+            ListedFileExists(m_folder, match->second.file)) {
+            names.emplace(line, NameBelow(m_folder, match->second.file));
         }
     }
-    return twins;
+    return names;
 }

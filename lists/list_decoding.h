@@ -39,7 +39,7 @@ ListSurvey SurveyList(const ListPieceSource& pieces, ListForm form, bool mayBeCo
 // names a file that exists where the list looks for it: so every code page
 // 932 list that names its files keeps its reading. Characters code page 932
 // cannot write become '?' in the text. A line of an unmarked list whose two
-// readings name two existing files is marked as twins.
+// readings name two existing files keeps the other reading's name beside it.
 class ListDecoder {
 public:
     // encoding: the list's, by its mark or by the survey. An unmarked list
@@ -52,7 +52,7 @@ public:
 
 private:
     ListLines Reading(std::string_view text, bool utf8, bool asBytes = false) const;
-    std::map<std::size_t, std::string> TwinNames(const ListLines& chosen, const ListLines& other);
+    std::map<std::size_t, std::string> OtherReadingNames(const ListLines& chosen, const ListLines& other);
 
     bool m_utf8;  // the lines are read as UTF-8
     bool m_textForm;

@@ -12,7 +12,6 @@
 #include "lists/list_file.h"
 #include "lists/list_messages.h"
 #include "lists/list_text.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -65,10 +64,10 @@ bool WasRead(const ListFile& list, const std::string& path, CJobReport& report) 
         case ListRead::Read:
             return true;
         case ListRead::CannotOpen:
-            report.AddMessage(FormatPathMessage(IDS_CANNOT_OPEN, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::CannotOpen, path));
             break;
         case ListRead::TooLarge:
-            report.AddMessage(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::ListTooLarge, path));
             break;
         case ListRead::ReadFailed:
             report.AddMessage(ReadErrorMessage(path));

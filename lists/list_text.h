@@ -51,7 +51,7 @@ struct ListLines {
     // Per line, empty where none: the name the line gives in the other
     // reading of an unmarked list (code page 932 or UTF-8), where both
     // readings name existing files.
-    std::vector<std::string> twins;
+    std::vector<std::string> otherReadingNames;
     // Non-blank text follows the Ctrl-Z that ends a text list.
     bool textAfterEndMark = false;
 
