@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/command_line_mode.h"
 #include "app/drop_mode.h"
+#include "app/string_table_messages.h"
 #include "engine/crc16.h"
 
 void CCheckerApp::Run() {
@@ -16,6 +17,7 @@ void CCheckerApp::Run() {
     // current visual style.
     InitCommonControls();
     BuildCrcTable();
+    FillMessageCatalog();
     const std::wstring arguments = ArgumentText(std::wstring_view(GetCommandLineW()));
     if (arguments.empty()) {
         RunDropWindow();

@@ -17,6 +17,7 @@
 #include "app/input_list.h"
 #include "app/own_output.h"
 #include "app/run_check.h"
+#include "app/string_table_messages.h"
 #include "engine/crc16.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
@@ -109,6 +110,7 @@ int CheckAndPrint(const std::vector<std::wstring>& paths, const ConsoleRequest& 
 int main() {
     LoadLibrariesFromSystemOnly();
     BuildCrcTable();
+    FillMessageCatalog();
     const CConsoleStream out(CConsoleStream::Which::Output);
     const CConsoleStream err(CConsoleStream::Which::Error);
     // Split as the system holds the command line, so that a name code page

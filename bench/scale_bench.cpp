@@ -32,6 +32,7 @@
 
 #include "app/input_list.h"
 #include "app/run_check.h"
+#include "app/string_table_messages.h"
 #include "bench/bench_file.h"
 #include "engine/crc16.h"
 #include "engine/folder_expansion.h"
@@ -473,7 +474,8 @@ std::string ExtractPlainUrlsByScan(std::string_view listBytes, const CStringList
     std::string_view line;
     while (remaining > 0 && pieces.Next(line)) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (!used[i] && EndsWithIgnoreAsciiCase(line, names[i])) {
+            const std::size_t start = line.size() - std::min(line.size(), names[i].size());
+            if (!used[i] && EqualsIgnoreAsciiCase(line.substr(start), names[i])) {
                 used[i] = true;
                 --remaining;
                 out += line;
@@ -750,7 +752,8 @@ bool ScaleRow(const char* step, std::size_t files, double seconds, double floor,
 // -r over the tree as varnelc checks it, the report saved inside the tree,
 // then verified; each against the floor measured here, over the same tree.
 // Peak: bytes held through operator new by the job (the rows, and for the
-// verification the list's lines), per file and beyond the names the rows hold.
+// verification the piece of the list in hand and the files checked), per file
+// and beyond the names the rows hold.
 bool BenchScale(std::size_t files) {
     const std::string root =
         BenchTempPath("varnel-tree-bench") + "\\wide\\" + std::to_string(files);
@@ -804,6 +807,7 @@ int main(int argc, char** argv) {
     // Each figure is seen as it comes, even from a run cut short.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     BuildCrcTable();
+    FillMessageCatalog();
     std::printf("Program: %s\n", BenchPlatform().c_str());
     if (treesAlone) {
         return BenchTrees(100000, 100, rounds) ? 0 : 1;

@@ -4,14 +4,13 @@
 #include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/file_system/file_open.h"
-#include "res/resource.h"
 
 namespace {
 
 std::string FailureMessage(CrcFailure failure, const std::string& path) {
     switch (failure) {
         case CrcFailure::CannotOpen:
-            return FormatPathMessage(IDS_CANNOT_OPEN, path);
+            return FormatPathMessage(CatalogMessage::CannotOpen, path);
         case CrcFailure::NoBuffer:
             return NoMemoryMessage(path);
         case CrcFailure::ReadFailed:
@@ -21,10 +20,13 @@ std::string FailureMessage(CrcFailure failure, const std::string& path) {
     return ReadErrorMessage(path);
 }
 
+}  // namespace
+
 // Other programs may go on reading and writing the file meanwhile; the
 // sequential flag lets the system read ahead of our requests. Opened as the
 // list checks probe listed files: by its exact name, never as a device.
-std::uint16_t FileCrc(const CReadFile& file, const std::string& path, std::int64_t* bytesRead) {
+std::uint16_t ComputeOpenFileCrc(const CReadFile& file, const std::string& path,
+                                 std::int64_t* bytesRead) {
     if (!file.IsOpen()) {
         throw FileCrcError(CrcFailure::CannotOpen, FailureMessage(CrcFailure::CannotOpen, path));
     }
@@ -50,8 +52,6 @@ std::uint16_t FileCrc(const CReadFile& file, const std::string& path, std::int64
     return result.crc;
 }
 
-}  // namespace
-
 std::uint16_t ComputeFileCrc(const CFileName& path, std::int64_t* bytesRead) {
-    return FileCrc(CReadFile(path), path.Text(), bytesRead);
+    return ComputeOpenFileCrc(CReadFile(path), path.Text(), bytesRead);
 }

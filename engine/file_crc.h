@@ -7,6 +7,8 @@
 #include "engine/stream_crc.h"
 #include "framework/file_name.h"
 
+class CReadFile;
+
 // The failure ComputeFileCrc throws: what() is the report line for it.
 class FileCrcError : public std::runtime_error {
 public:
@@ -26,3 +28,9 @@ private:
 // bytesRead, when given, receives the number of bytes the CRC covers.
 // The file is read by its real name; messages name it by its text.
 std::uint16_t ComputeFileCrc(const CFileName& path, std::int64_t* bytesRead = nullptr);
+
+// The same over a file already opened, read from where it stands: a file
+// whose length was just asked is not opened twice, which under Wine costs as
+// much as reading a small file. path names it in the messages.
+std::uint16_t ComputeOpenFileCrc(const CReadFile& file, const std::string& path,
+                                 std::int64_t* bytesRead = nullptr);

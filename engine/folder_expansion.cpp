@@ -22,7 +22,7 @@ bool FolderUnreadable() {
 
 // A file of a whole tree is named from the folder on, or from its name on;
 // one lying directly in the folder keeps its bare name either way.
-std::size_t RowNameStart(const CFileName& folder, FolderDepth depth, TreeRowNames names) {
+std::size_t RowNameOffset(const CFileName& folder, FolderDepth depth, TreeRowNames names) {
     if (depth != FolderDepth::WholeTree) {
         return InputEntry::kLastComponent;
     }
@@ -37,7 +37,7 @@ std::size_t RowNameStart(const CFileName& folder, FolderDepth depth, TreeRowName
 std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobReport& report,
                            FolderDepth depth, TreeRowNames names) {
     const bool wholeTree = depth == FolderDepth::WholeTree;
-    const std::size_t rowNameStart = RowNameStart(folder, depth, names);
+    const std::size_t rowNameOffset = RowNameOffset(folder, depth, names);
     std::size_t added = 0;
     // Folders still to search, the next one last: depth first, sub-folders
     // in the order listed.
@@ -54,7 +54,7 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobRepo
         for (; found; found = finder.FindNext()) {
             const std::wstring& name = finder.GetRealName();
             if (!finder.IsDirectory()) {
-                inputs.push_back({current.Child(name), true, rowNameStart, finder.GetLength()});
+                inputs.push_back({current.Child(name), true, rowNameOffset, finder.GetLength()});
                 ++added;
             } else if (!wholeTree || IsDotEntry(name)) {
                 continue;

@@ -6,21 +6,20 @@ void AddNoErrorsMessageIfNone(CJobReport& report) {
     }
 }
 
-std::string UnwritableNameMessage(const std::string& subject) {
-    return subject +
-           ":名前にレポートで書けない文字があります（保存したレポートからは照合できません）";
+std::string UnwritableNameMessage(const std::string& name) {
+    return name + ":名前にレポートで書けない文字があります（保存したレポートからは照合できません）";
 }
 
-std::string ReadErrorMessage(const std::string& subject) {
-    return subject + ":読み込みエラー";
+std::string ReadErrorMessage(const std::string& name) {
+    return name + ":読み込みエラー";
 }
 
-std::string NoMemoryMessage(const std::string& subject) {
-    return subject + ":メモリが足りません";
+std::string NoMemoryMessage(const std::string& name) {
+    return name + ":メモリが足りません";
 }
 
-std::string UnexpectedErrorMessage(const std::string& subject) {
-    return subject + ":予期しないエラーのため確認できませんでした";
+std::string UnexpectedErrorMessage(const std::string& name) {
+    return name + ":予期しないエラーのため確認できませんでした";
 }
 
 std::string LinkNotEnteredMessage(const std::string& folder) {

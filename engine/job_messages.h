@@ -23,13 +23,14 @@ void AddNoErrorsMessageIfNone(CJobReport& report);
 
 // A file checked by its real name, whose name code page 932 cannot write:
 // the row shows '?' for what it cannot, and a saved report cannot name it.
-std::string UnwritableNameMessage(const std::string& subject);
-// The file named by subject could not be opened or read to its end.
-std::string ReadErrorMessage(const std::string& subject);
-// No memory was left for handling subject.
-std::string NoMemoryMessage(const std::string& subject);
-// Handling subject failed in a way the job did not foresee; it was not checked.
-std::string UnexpectedErrorMessage(const std::string& subject);
+std::string UnwritableNameMessage(const std::string& name);
+// The file name stands for (its path, or a list's name for it) could not be
+// opened or read to its end.
+std::string ReadErrorMessage(const std::string& name);
+// No memory was left for handling the file.
+std::string NoMemoryMessage(const std::string& name);
+// Handling the file failed in a way the job did not foresee; it was not checked.
+std::string UnexpectedErrorMessage(const std::string& name);
 // A folder below one searched with its sub-folders is a link or junction;
 // it leads elsewhere and was not entered.
 std::string LinkNotEnteredMessage(const std::string& folder);

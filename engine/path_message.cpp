@@ -1,20 +1,18 @@
 #include "engine/path_message.h"
 
-#include "framework/string_table.h"
-
 // '%' and the digits lie below 0x40, never a trail byte of a double-byte
 // character; the texts put in are not searched again.
-std::string FormatPathMessage(unsigned stringId, const std::string& path,
+std::string FormatPathMessage(CatalogMessage message, const std::string& path,
                               const std::string& detail) {
-    const std::string table = LoadTableString(stringId);
-    std::string message;
+    const std::string& table = CatalogText(message);
+    std::string text;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const bool marker = table[i] == '%' && i + 1 < table.size();
         if (marker && (table[i + 1] == '1' || table[i + 1] == '2')) {
-            message += table[++i] == '1' ? path : detail;
+            text += table[++i] == '1' ? path : detail;
         } else {
-            message += table[i];
+            text += table[i];
         }
     }
-    return message;
+    return text;
 }

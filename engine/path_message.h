@@ -2,7 +2,9 @@
 
 #include <string>
 
-// A string-table message with its "%1" replaced by path and its "%2" by
-// detail, e.g. IDS_CANNOT_OPEN gives "<path>:ファイルが開けません".
-std::string FormatPathMessage(unsigned stringId, const std::string& path,
+#include "engine/message_catalog.h"
+
+// A catalog message with its "%1" replaced by path and its "%2" by detail,
+// e.g. CatalogMessage::CannotOpen gives "<path>:ファイルが開けません".
+std::string FormatPathMessage(CatalogMessage message, const std::string& path,
                               const std::string& detail = {});

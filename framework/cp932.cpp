@@ -44,11 +44,6 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool EndsWithIgnoreAsciiCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           EqualsIgnoreAsciiCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);

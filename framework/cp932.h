@@ -40,7 +40,6 @@ inline char ToLowerAscii(char c) {
 // Comparisons that ignore the case of the ASCII letters A-Z only, byte by
 // byte (the bytes of double-byte characters included).
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
-bool EndsWithIgnoreAsciiCase(std::string_view text, std::string_view suffix);
 bool StartsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
 
 // text with every control byte (0x00-0x1F and 0x7F, never part of a

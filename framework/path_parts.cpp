@@ -60,6 +60,9 @@ std::size_t LastSeparator(std::wstring_view path) {
 }
 
 std::size_t FinalComponentStart(std::wstring_view path) {
-    const std::size_t separator = path.find_last_of(L"\\/:");
-    return separator == std::wstring_view::npos ? 0 : separator + 1;
+    const std::size_t separator = LastSeparator(path);
+    if (separator != std::wstring_view::npos) {
+        return separator + 1;
+    }
+    return path.size() >= 2 && path[1] == L':' ? 2 : 0;
 }

@@ -17,6 +17,9 @@ struct PathParts {
 PathParts SplitPath(std::string_view path);
 
 // The final component: base name and extension ("C:\data\a.bin" gives "a.bin").
+// It begins after the last separator, or after the colon of a drive at the
+// path's start ("C:a.bin"); any other colon belongs to it, as in the name of
+// a file's stream ("a.bin:s"), so the report names the stream's file too.
 std::string FinalComponent(std::string_view path);
 
 // A separator of the components of a path in its real (wide) form.
@@ -24,9 +27,8 @@ bool IsSeparator(wchar_t c);
 // The place of the last separator of path; npos when it has none.
 std::size_t LastSeparator(std::wstring_view path);
 
-// Where the last component of a path in its real (wide) form begins: after
-// its last separator, or after a drive's colon ("C:x.bin"); 0 when it has
-// neither.
+// Where the final component of a path in its real (wide) form begins, by
+// FinalComponent's rule; 0 when the path has neither separator nor drive.
 std::size_t FinalComponentStart(std::wstring_view path);
 
 // Joins parts the way _makepath does: the drive's letter and a colon; the

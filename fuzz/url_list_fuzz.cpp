@@ -50,7 +50,8 @@ bool TakeNaive(std::vector<std::string>& names, std::string_view url) {
     const std::string path = NaivePath(url);
     for (auto it = names.begin(); it != names.end(); ++it) {
         const std::size_t start = path.size() - std::min(path.size(), it->size());
-        if (EndsWithIgnoreAsciiCase(path, *it) && (start == 0 || AfterSeparator(path, start))) {
+        if (EqualsIgnoreAsciiCase(std::string_view(path).substr(start), *it) &&
+            (start == 0 || AfterSeparator(path, start))) {
             names.erase(it);
             return true;
         }

@@ -17,7 +17,7 @@ ProbedLength DiskProbe::Length() {
     if (!m_isFile) {
         return {std::nullopt, OpenFailure::NotAFile};
     }
-    const CReadFile file(m_file);
+    const CReadFile& file = Opened();
     if (!file.IsOpen()) {
         return {std::nullopt, file.Failure()};
     }
@@ -29,7 +29,14 @@ ProbedLength DiskProbe::Length() {
 }
 
 std::uint16_t DiskProbe::Crc(std::int64_t& bytesRead) {
-    return ComputeFileCrc(m_file, &bytesRead);
+    return ComputeOpenFileCrc(Opened(), m_file.Text(), &bytesRead);
+}
+
+const CReadFile& DiskProbe::Opened() {
+    if (!m_opened) {
+        m_opened.emplace(m_file);
+    }
+    return *m_opened;
 }
 
 bool ListedFileExists(const CFileName& listFolder, const CFileName& file) {

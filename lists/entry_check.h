@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "framework/file_name.h"
+#include "framework/file_system/file_open.h"
 #include "lists/entry_outcome.h"
 
 // The one door to the files a list names: every listed file is looked up
@@ -15,7 +17,8 @@ bool IsListedFile(const CFileName& listFolder, const CFileName& path);
 
 // A listed file on disk, opened the way ComputeFileCrc opens it: binary,
 // sharing read and write access with other programs. A path that leads to
-// no file is never tried.
+// no file is never tried. The file is opened once, for its length and its
+// CRC both: under Wine an open costs more than reading a small file.
 class DiskProbe : public ListedFileProbe {
 public:
     DiskProbe(const CFileName& listFolder, CFileName file)
@@ -24,8 +27,11 @@ public:
     std::uint16_t Crc(std::int64_t& bytesRead) override;
 
 private:
+    const CReadFile& Opened();
+
     CFileName m_file;
     bool m_isFile;
+    std::optional<CReadFile> m_opened;
 };
 
 // True when file, named by a list in listFolder, is an existing file (not

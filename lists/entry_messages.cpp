@@ -32,9 +32,9 @@ const char* EntryFaultReason(EntryFault fault) {
 
 }  // namespace
 
-std::string SizeMismatchMessage(const std::string& subject, std::int64_t listedSize,
+std::string SizeMismatchMessage(const std::string& messageName, std::int64_t listedSize,
                                 std::int64_t fileLength) {
-    return subject + ":サイズ不一致(List=" + std::to_string(listedSize) +
+    return messageName + ":サイズ不一致(List=" + std::to_string(listedSize) +
            ",File=" + std::to_string(fileLength) + ")";
 }
 
@@ -44,14 +44,14 @@ std::string CrcMismatchMessage(const std::string& name, std::uint16_t listedCrc,
            ")";
 }
 
-std::string PathTooLongMessage(const std::string& subject) {
-    return subject + ":パスが長すぎて開けません";
+std::string PathTooLongMessage(const std::string& messageName) {
+    return messageName + ":パスが長すぎて開けません";
 }
 
-std::string NotAFileMessage(const std::string& subject) {
-    return subject + ":ネットワーク上やデバイスのパスはリストからは開きません。";
+std::string NotAFileMessage(const std::string& messageName) {
+    return messageName + ":ネットワーク上やデバイスのパスはリストからは開きません。";
 }
 
-std::string EntryFaultMessage(EntryFault fault, const std::string& subject) {
-    return subject + ":" + EntryFaultReason(fault);
+std::string EntryFaultMessage(EntryFault fault, const std::string& messageName) {
+    return messageName + ":" + EntryFaultReason(fault);
 }

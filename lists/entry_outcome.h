@@ -36,16 +36,16 @@ struct EntryOutcome {
 };
 
 // Compares the probe's file with its listed CRC and size in the given
-// order. subject names the file in the read-error and size messages.
+// order. messageName names the file in the read-error and size messages.
 // Nothing when the job was stopped while the file was being read: the
 // entry is then not recorded at all.
 std::optional<EntryOutcome> CompareListedFile(ListedFileProbe& probe, const std::string& name,
                                               std::uint16_t listedCrc, std::int64_t listedSize,
-                                              CheckOrder order, const std::string& subject);
+                                              CheckOrder order, const std::string& messageName);
 
 // The outcome of an entry whose line could not be read whole: failed, with
 // no CRC, size 0 and the message that says what is wrong with the line.
-EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& subject);
+EntryOutcome FaultyEntryOutcome(const ListEntry& entry, const std::string& messageName);
 
 // Records an entry in report: its row, its name as failed unless it
 // matched, and its message.

@@ -1,9 +1,6 @@
 #include "lists/list_check.h"
 
-#include <windows.h>
-
 #include <algorithm>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -11,45 +8,34 @@
 #include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "framework/cp932.h"
-#include "framework/file_system/full_path.h"
+#include "lists/checked_files.h"
 #include "lists/entry_check.h"
 #include "lists/list_messages.h"
 #include "lists/list_reader.h"
-#include "res/resource.h"
 
-namespace {
-
-// A file reached by two of its names (ASCII case, "." and ".." steps, '/')
-// has one key: the full path the file functions take (see ReachedPath), in
-// upper case. A name they refuse is its own key.
-std::wstring SameFileKey(const CFileName& file) {
-    std::wstring full = ReachedPath(file);
-    if (full.empty()) {
-        full = file.Real();
-    }
-    std::wstring key(full.size(), L'\0');
-    const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.data(),
-                                     static_cast<int>(full.size()), key.data(),
-                                     static_cast<int>(key.size()), nullptr, nullptr, 0);
-    return length == static_cast<int>(key.size()) ? key : full;
-}
-
-class ListCheck {
+class ListEntryChecks {
 public:
-    ListCheck(const ListLines& list, const CFileName& listPath, CJobReport& report)
-        : m_list(list), m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
+    ListEntryChecks(const CFileName& listPath, CJobReport& report)
+        : m_listPath(listPath), m_folder(listPath.Folder()), m_report(report) {}
+
+    // The piece of the list whose entries come next, and its first line's.
+    void SetPiece(const ListLines& piece, std::size_t firstLine) {
+        m_piece = &piece;
+        m_firstLine = firstLine;
+    }
 
     void Check(const ListEntry& entry, const ListedFile& listed) {
-        if (IsTwin(entry, listed.line)) {
+        if (ReadsAsTwoFiles(entry, listed.line - m_firstLine)) {
             return;
         }
         ListedFile file = listed;
         if (!ChooseReading(entry, file)) {
             return;
         }
-        if (entry.fault == EntryFault::None && !m_checked.insert(SameFileKey(file.file)).second) {
-            RecordUnchecked(entry, FormatPathMessage(IDS_LIST_SAME_FILE_TWICE, m_listPath.Text(),
-                                                     VisibleText(file.Subject(entry))));
+        if (entry.fault == EntryFault::None && !m_checked.Add(file.file)) {
+            RecordUnchecked(entry,
+                            FormatPathMessage(CatalogMessage::ListSameFileTwice, m_listPath.Text(),
+                                              VisibleText(file.MessageName(entry))));
             return;
         }
         DiskProbe disk(m_folder, file.file);
@@ -80,41 +66,45 @@ private:
             return true;
         }
         RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
+            entry, TwoReadingsMessage(VisibleText(entry.name), NameBelow(m_folder, file.file)));
         return false;
     }
 
     // A line that reads as two existing files in two encodings checks neither.
-    bool IsTwin(const ListEntry& entry, std::size_t line) {
-        if (line >= m_list.twins.size() || m_list.twins[line].empty()) {
+    bool ReadsAsTwoFiles(const ListEntry& entry, std::size_t line) {
+        const std::vector<std::string>& otherNames = m_piece->otherReadingNames;
+        if (line >= otherNames.size() || otherNames[line].empty()) {
             return false;
         }
-        RecordUnchecked(
-            entry, TwinReadingsMessage(VisibleText(entry.name), VisibleText(m_list.twins[line])));
+        RecordUnchecked(entry,
+                        TwoReadingsMessage(VisibleText(entry.name), VisibleText(otherNames[line])));
         return true;
     }
 
-    const ListLines& m_list;
+    const ListLines* m_piece = nullptr;
+    std::size_t m_firstLine = 0;
     const CFileName& m_listPath;
     const CFileName m_folder;
     CJobReport& m_report;
-    std::set<std::wstring> m_checked;  // by SameFileKey
+    CheckedFiles m_checked;
 };
+
+namespace {
 
 // The messages about the list as a whole, after its entries.
 // False when there were none.
-bool AddListMessages(const ListLines& list, const ListSummary& summary, const std::string& path,
+bool AddListMessages(bool textAfterEndMark, const ListSummary& summary, const std::string& path,
                      CJobReport& report) {
     const std::size_t before = report.MessageCount();
-    if (list.textAfterEndMark) {
+    if (textAfterEndMark) {
         report.AddMessage(TextAfterEndMarkMessage(path));
     }
     if (summary.notes.linesOutside > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_LINES_OUTSIDE, path,
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListLinesOutside, path,
                                             std::to_string(summary.notes.linesOutside)));
     }
     if (summary.notes.unbalancedTables > 0) {
-        report.AddMessage(FormatPathMessage(IDS_LIST_TOTAL_DIFFERS, path));
+        report.AddMessage(FormatPathMessage(CatalogMessage::ListTotalDiffers, path));
     }
     if (summary.entries > 0 && summary.notes.messageLines > 0) {
         report.AddMessage(RecordedErrorsMessage(path, summary.notes.messageLines));
@@ -124,19 +114,38 @@ bool AddListMessages(const ListLines& list, const ListSummary& summary, const st
 
 }  // namespace
 
+ListVerification::ListVerification(ListForm form, bool holdsReportRule, const CFileName& listPath,
+                                   CJobReport& report)
+    : m_listPath(listPath),
+      m_reader(form, holdsReportRule, listPath.Folder()),
+      m_check(std::make_unique<ListEntryChecks>(listPath, report)),
+      m_report(report) {}
+
+ListVerification::~ListVerification() = default;
+
+bool ListVerification::Verify(const ListLines& piece) {
+    m_check->SetPiece(piece, std::exchange(m_lines, m_lines + piece.lines.size()));
+    return m_reader.Read(piece, [this](const ListEntry& entry, const ListedFile& file) {
+        JobCheckpoint();
+        if (StopTakesEffect()) {
+            return false;
+        }
+        m_check->Check(entry, file);
+        return true;
+    });
+}
+
+bool ListVerification::Finish(bool textAfterEndMark) {
+    const ListSummary summary = m_reader.Finish();
+    const bool namedList =
+        !summary.stopped && AddListMessages(textAfterEndMark, summary, m_listPath.Text(), m_report);
+    return summary.entries > 0 || namedList;
+}
+
 bool VerifyListLines(const ListLines& list, ListForm form, const CFileName& listPath,
                      CJobReport& report) {
-    ListCheck check(list, listPath, report);
-    const ListSummary summary = ReadListEntries(
-        list, form, listPath.Folder(), [&check](const ListEntry& entry, const ListedFile& file) {
-            JobCheckpoint();
-            if (StopTakesEffect()) {
-                return false;
-            }
-            check.Check(entry, file);
-            return true;
-        });
-    const bool namedList =
-        !summary.stopped && AddListMessages(list, summary, listPath.Text(), report);
-    return summary.entries > 0 || namedList;
+    ListVerification verification(form, form == ListForm::Report && HoldsReportRule(list), listPath,
+                                  report);
+    verification.Verify(list);
+    return verification.Finish(list.textAfterEndMark);
 }

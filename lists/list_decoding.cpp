@@ -1,14 +1,11 @@
 #include "lists/list_decoding.h"
 
 #include <algorithm>
-#include <map>
-#include <string>
+#include <utility>
 
 #include "framework/cp932_text.h"
 #include "framework/unicode_text.h"
 #include "lists/entry_check.h"
-#include "lists/list_encoding.h"
-#include "lists/list_reader.h"
 
 namespace {
 
@@ -20,13 +17,14 @@ constexpr std::size_t kNamesTried = 64;
 // lines in both encodings. Its readers take each line's code page 932 text,
 // as written where the list was saved again from code page 932; asBytes
 // keeps the UTF-8 bytes instead, cut where they stand.
-ListLines Utf8Reading(std::string_view text, ListForm form, bool asBytes = false) {
-    ListLines read = CutListText(text, form);
+ListLines Utf8Reading(std::string_view text, bool asBytes) {
+    ListLines read = CutListPiece(text);
+    read.textIsUtf8 = asBytes;
+    read.reals.reserve(read.lines.size());
     for (ListLine& line : read.lines) {
-        line.real = Utf8ToWide(line.text);
-        line.textIsUtf8 = asBytes;
+        read.reals.push_back(Utf8ToWide(line.text));
         if (!asBytes) {
-            line.text = NarrowText(line.real);
+            line.text = NarrowText(read.reals.back());
         }
     }
     return read;
@@ -38,10 +36,9 @@ struct NamedFile {
     CFileName file;
 };
 
-std::map<std::size_t, NamedFile> FilesNamed(const ListLines& reading, ListForm form,
-                                            const CFileName& folder) {
+std::map<std::size_t, NamedFile> FilesNamed(ListEntryReader& reader, const ListLines& reading) {
     std::map<std::size_t, NamedFile> files;
-    ReadListEntries(reading, form, folder, [&](const ListEntry& entry, const ListedFile& file) {
+    reader.Read(reading, [&](const ListEntry& entry, const ListedFile& file) {
         if (entry.fault == EntryFault::None) {
             files.emplace(file.line, NamedFile{entry.name, file.file});
         }
@@ -55,80 +52,105 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// True when a name the code page 932 reading gives with other than ASCII
-// characters names a file that exists where the list looks for it.
-bool NamesExistingFile(const ListLines& cp932, ListForm form, const CFileName& folder) {
-    std::size_t tried = 0;
-    for (const auto& [line, named] : FilesNamed(cp932, form, folder)) {
-        if (IsAscii(named.name)) {
-            continue;
-        }
-        if (tried++ == kNamesTried) {
-            break;
-        }
-        if (ListedFileExists(folder, named.file)) {
-            return true;
-        }
-    }
-    return false;
+bool IsTextForm(ListForm form) {
+    return form != ListForm::Delimited;
 }
 
-// Per line of the chosen reading, the name the other reading gives where
-// the two name different files that both exist. Each is looked up by its
-// real name, so a name code page 932 cannot write is found too.
-std::vector<std::string> TwinNames(const ListLines& chosen, const ListLines& other, ListForm form,
-                                   const CFileName& folder) {
-    std::vector<std::string> twins;
-    const auto theirs = FilesNamed(other, form, folder);
-    for (const auto& [line, named] : FilesNamed(chosen, form, folder)) {
-        const auto twin = theirs.find(line);
-        if (twin == theirs.end() || twin->second.file == named.file) {
-            continue;
+// True when a name the code page 932 reading gives with other than ASCII
+// characters names a file that exists where the list looks for it.
+bool NamesExistingFile(const ListPieceSource& pieces, const ListSurvey& survey,
+                       const CFileName& folder) {
+    ListEntryReader reader(survey.form, survey.holdsReportRule, folder);
+    EndMark end;
+    std::size_t tried = 0;
+    bool exists = false;
+    const EntryVisitor look = [&](const ListEntry& entry, const ListedFile& file) {
+        if (entry.fault != EntryFault::None || IsAscii(entry.name)) {
+            return true;
         }
-        if (ListedFileExists(folder, named.file) && ListedFileExists(folder, twin->second.file)) {
-            twins.resize(std::max(twins.size(), line + 1));
-            twins[line] = NameBelow(folder, twin->second.file);
-        }
-    }
-    return twins;
+        exists = tried++ < kNamesTried && ListedFileExists(folder, file.file);
+        return !exists && tried <= kNamesTried;
+    };
+    pieces([&](std::string_view piece) {
+        return reader.Read(CutListPiece(IsTextForm(survey.form) ? end.Before(piece) : piece), look);
+    });
+    return exists;
 }
 
 }  // namespace
 
-bool BeginsAsColumnList(std::string_view bytes) {
-    const TextEncoding encoding = DetectTextEncoding(bytes);
-    const std::string_view text = WithoutByteOrderMark(bytes, encoding);
-    if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
-        return IsColumnList(
-            NarrowText(Utf16ToWide(text.substr(0, 16), encoding == TextEncoding::Utf16Be)));
-    }
-    return IsColumnList(text);
+ListSurvey SurveyList(const ListPieceSource& pieces, ListForm form, bool mayBeColumn) {
+    ListSurvey survey;
+    survey.form = form;
+    EndMark end;
+    bool first = true;
+    pieces([&](std::string_view piece) {
+        if (std::exchange(first, false) && mayBeColumn && IsColumnList(piece)) {
+            survey.form = ListForm::Column;
+        }
+        survey.unmarked.Add(piece);
+        const ListLines lines = CutListPiece(IsTextForm(survey.form) ? end.Before(piece) : piece);
+        if (!survey.hasLines && !lines.lines.empty()) {
+            survey.hasLines = true;
+            survey.sfv32 = IsSfv32List(lines);
+        }
+        survey.holdsReportRule = survey.holdsReportRule || HoldsReportRule(lines);
+        return true;
+    });
+    survey.textAfterEndMark = IsTextForm(survey.form) && end.TextAfter();
+    return survey;
 }
 
-ListLines ReadListLines(std::string_view bytes, ListForm form, const CFileName& listPath) {
-    const TextEncoding encoding = DetectTextEncoding(bytes);
-    const std::string_view text = WithoutByteOrderMark(bytes, encoding);
-    switch (encoding) {
-        case TextEncoding::Cp932:
-            return CutListText(text, form);
-        case TextEncoding::Utf8:
-            return Utf8Reading(text, form);
-        case TextEncoding::Utf16Le:
-        case TextEncoding::Utf16Be:
-            return Utf8Reading(WideToUtf8(Utf16ToWide(text, encoding == TextEncoding::Utf16Be)),
-                               form);
-        case TextEncoding::Utf8Unmarked:
-            break;
+ListDecoder::ListDecoder(TextEncoding encoding, const ListSurvey& survey, const CFileName& listPath,
+                         const ListPieceSource& pieces)
+    : m_utf8(encoding != TextEncoding::Cp932),
+      m_textForm(IsTextForm(survey.form)),
+      m_folder(listPath.Folder()) {
+    if (encoding != TextEncoding::Utf8Unmarked) {
+        return;
     }
-    const CFileName folder = listPath.Folder();
-    ListLines cp932 = CutListText(text, form);
-    // The other reading of each line is cut from the same bytes, so a report
-    // row names the same columns in both.
-    if (NamesExistingFile(cp932, form, folder)) {
-        cp932.twins = TwinNames(cp932, Utf8Reading(text, form, true), form, folder);
-        return cp932;
+    m_utf8 = !NamesExistingFile(pieces, survey, m_folder);
+    m_chosenNames.emplace(survey.form, survey.holdsReportRule, m_folder);
+    m_otherNames.emplace(survey.form, survey.holdsReportRule, m_folder);
+}
+
+ListLines ListDecoder::Reading(std::string_view text, bool utf8, bool asBytes) const {
+    return utf8 ? Utf8Reading(text, asBytes) : CutListPiece(text);
+}
+
+ListLines ListDecoder::Decode(std::string_view piece) {
+    const std::string_view text = m_textForm ? m_end.Before(piece) : piece;
+    ListLines chosen = Reading(text, m_utf8);
+    if (m_chosenNames) {
+        // The other reading of each line is cut from the same bytes, so a
+        // report row names the same columns in both.
+        const std::map<std::size_t, std::string> otherNames =
+            OtherReadingNames(chosen, Reading(text, !m_utf8, true));
+        for (const auto& [line, name] : otherNames) {
+            chosen.otherReadingNames.resize(line - m_linesBefore + 1);
+            chosen.otherReadingNames[line - m_linesBefore] = name;
+        }
     }
-    ListLines utf8 = Utf8Reading(text, form);
-    utf8.twins = TwinNames(utf8, cp932, form, folder);
-    return utf8;
+    m_linesBefore += chosen.lines.size();
+    return chosen;
+}
+
+// By line, the name the other reading gives where the two name different
+// files that both exist. Each is looked up by its real name, so a name code
+// page 932 cannot write is found too.
+std::map<std::size_t, std::string> ListDecoder::OtherReadingNames(const ListLines& chosen,
+                                                                  const ListLines& other) {
+    std::map<std::size_t, std::string> names;
+    const auto theirs = FilesNamed(*m_otherNames, other);
+    for (const auto& [line, named] : FilesNamed(*m_chosenNames, chosen)) {
+        const auto match = theirs.find(line);
+        if (match == theirs.end() || match->second.file == named.file) {
+            continue;
+        }
+        if (ListedFileExists(m_folder, named.file) &&
+            ListedFileExists(m_folder, match->second.file)) {
+            names.emplace(line, NameBelow(m_folder, match->second.file));
+        }
+    }
+    return names;
 }

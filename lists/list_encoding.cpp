@@ -62,19 +62,38 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-TextEncoding DetectTextEncoding(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8Mark)) {
+TextEncoding MarkedEncoding(std::string_view start) {
+    if (start.starts_with(kUtf8Mark)) {
         return TextEncoding::Utf8;
     }
-    if (bytes.starts_with(kUtf16LeMark)) {
+    if (start.starts_with(kUtf16LeMark)) {
         return TextEncoding::Utf16Le;
     }
-    if (bytes.starts_with(kUtf16BeMark)) {
+    if (start.starts_with(kUtf16BeMark)) {
         return TextEncoding::Utf16Be;
     }
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+    return TextEncoding::Cp932;
+}
+
+void UnmarkedEncoding::Add(std::string_view piece) {
+    const bool ascii = std::all_of(piece.begin(), piece.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return !ascii && IsValidUtf8(bytes) ? TextEncoding::Utf8Unmarked : TextEncoding::Cp932;
+    m_nonAscii = m_nonAscii || !ascii;
+    m_validUtf8 = m_validUtf8 && (ascii || IsValidUtf8(piece));
+}
+
+TextEncoding UnmarkedEncoding::Result() const {
+    return m_nonAscii && m_validUtf8 ? TextEncoding::Utf8Unmarked : TextEncoding::Cp932;
+}
+
+TextEncoding DetectTextEncoding(std::string_view bytes) {
+    const TextEncoding marked = MarkedEncoding(bytes);
+    if (marked != TextEncoding::Cp932) {
+        return marked;
+    }
+    UnmarkedEncoding unmarked;
+    unmarked.Add(bytes);
+    return unmarked.Result();
 }
 
 std::string_view WithoutByteOrderMark(std::string_view bytes, TextEncoding encoding) {
@@ -89,4 +108,20 @@ std::string_view WithoutByteOrderMark(std::string_view bytes, TextEncoding encod
             break;
     }
     return bytes;
+}
+
+std::size_t PieceEnd(std::string_view bytes, TextEncoding encoding) {
+    const bool bigEndian = encoding == TextEncoding::Utf16Be;
+    if (!bigEndian && encoding != TextEncoding::Utf16Le) {
+        const std::size_t last = bytes.find_last_of("\r\n");
+        return last == std::string_view::npos ? 0 : last + 1;
+    }
+    for (std::size_t end = bytes.size() & ~std::size_t{1}; end >= 2; end -= 2) {
+        const char low = bytes[end - (bigEndian ? 1 : 2)];
+        const char high = bytes[end - (bigEndian ? 2 : 1)];
+        if (high == 0 && (low == '\r' || low == '\n')) {
+            return end;
+        }
+    }
+    return 0;
 }

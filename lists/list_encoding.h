@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 // How the bytes of a checksum list or a URL list are written. Lists are
@@ -19,9 +20,31 @@ enum class TextEncoding {
 // be without one.
 TextEncoding DetectTextEncoding(std::string_view bytes);
 
+// The encoding the first bytes of a text announce by their byte-order mark;
+// Cp932 where they have none.
+TextEncoding MarkedEncoding(std::string_view start);
+
+// What an unmarked text can be, learnt piece by piece. Pieces cut at line
+// ends split no UTF-8 sequence, so each is judged alone.
+class UnmarkedEncoding {
+public:
+    void Add(std::string_view piece);
+    // Utf8Unmarked or Cp932.
+    TextEncoding Result() const;
+
+private:
+    bool m_nonAscii = false;
+    bool m_validUtf8 = true;
+};
+
 // The bytes after the byte-order mark of encoding, if any.
 std::string_view WithoutByteOrderMark(std::string_view bytes, TextEncoding encoding);
 
 // True when the bytes are UTF-8 as the standard defines it: no overlong
 // form, no surrogate, nothing past U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
+
+// Where a piece of a text in encoding may end: one past its last line end
+// (CR or LF), or 0 when it holds none. A UTF-16 line end is a whole code
+// unit, counted from the start of bytes.
+std::size_t PieceEnd(std::string_view bytes, TextEncoding encoding);

@@ -76,7 +76,7 @@ struct ListedFile {
     CheckOrder order = CheckOrder::SizeFirst;
 
     // What names the file in the read-error and size messages.
-    std::string Subject(const ListEntry& entry) const {
+    std::string MessageName(const ListEntry& entry) const {
         return namedByPath ? file.Text() : entry.name;
     }
 };

@@ -1,16 +1,17 @@
 #include "lists/list_inputs.h"
 
-#include <optional>
+#include <string>
+#include <string_view>
 
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
+#include "engine/job_state.h"
 #include "engine/path_message.h"
 #include "lists/list_check.h"
 #include "lists/list_decoding.h"
 #include "lists/list_file.h"
 #include "lists/list_messages.h"
 #include "lists/list_text.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -24,61 +25,97 @@ struct ListKind {
 constexpr ListKind kTextList = {ListForm::Report, false, true};
 constexpr ListKind kCrcList = {ListForm::Delimited, true, false};
 
-// The bytes of a list, read once, or nothing after a message naming path.
-std::optional<std::string> ReadListBytes(const InputEntry& input, CJobReport& report) {
-    const std::string& path = input.path.Text();
-    ListFile list = ReadListFile(input.path);
-    switch (list.status) {
+// The list's text piece by piece, from the start at each reading, as a
+// large list is never held whole. Status: how the last reading went.
+class ListFile {
+public:
+    explicit ListFile(const CFileName& path) : m_path(path) {}
+    ListRead Status() const { return m_status; }
+    TextEncoding Marked() const { return m_marked; }
+
+    // Each piece is a checkpoint, and a stop takes effect between pieces,
+    // in every reading of a long list.
+    void ForEachPiece(const PieceTaker& take) {
+        ListPieces list(m_path);
+        std::string piece;
+        while (Continues() && list.Next(piece) && take(piece)) {
+        }
+        m_status = list.Status();
+        m_marked = list.Marked();
+    }
+    ListPieceSource Pieces() {
+        return [this](const PieceTaker& take) { ForEachPiece(take); };
+    }
+
+private:
+    static bool Continues() {
+        JobCheckpoint();
+        return !StopTakesEffect();
+    }
+
+    const CFileName& m_path;
+    ListRead m_status = ListRead::Read;
+    TextEncoding m_marked = TextEncoding::Cp932;
+};
+
+// False after a message naming path, when the list could not be read.
+bool WasRead(const ListFile& list, const std::string& path, CJobReport& report) {
+    switch (list.Status()) {
         case ListRead::Read:
-            return std::move(list.bytes);
+            return true;
         case ListRead::CannotOpen:
-            report.AddMessage(FormatPathMessage(IDS_CANNOT_OPEN, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::CannotOpen, path));
             break;
         case ListRead::TooLarge:
-            report.AddMessage(FormatPathMessage(IDS_LIST_TOO_LARGE, path));
+            report.AddMessage(FormatPathMessage(CatalogMessage::ListTooLarge, path));
             break;
         case ListRead::ReadFailed:
             report.AddMessage(ReadErrorMessage(path));
             break;
     }
-    return std::nullopt;
+    return false;
 }
 
-struct DecodedList {
-    ListForm form;
-    ListLines list;
-};
-
-// The list's lines; its bytes are let go once decoded, so that a large list
-// is held once, as lines, while its entries are checked.
-std::optional<DecodedList> DecodeList(const InputEntry& input, const ListKind& kind,
-                                      CJobReport& report) {
-    const std::optional<std::string> bytes = ReadListBytes(input, report);
-    if (!bytes) {
-        return std::nullopt;
+// The entries, read a piece at a time: what the whole list must settle
+// first (its encoding, form, rule lines and end) comes from a reading of its
+// own, so that memory follows the entries kept rather than the list's size.
+bool VerifyPieces(ListFile& list, const ListSurvey& survey, const InputEntry& input,
+                  CJobReport& report) {
+    const TextEncoding marked = list.Marked();
+    const TextEncoding encoding = marked != TextEncoding::Cp932 ? marked : survey.unmarked.Result();
+    ListDecoder decoder(encoding, survey, input.path, list.Pieces());
+    if (StopTakesEffect()) {
+        return false;
     }
-    const ListForm form =
-        kind.mayBeColumnList && BeginsAsColumnList(*bytes) ? ListForm::Column : kind.form;
-    return DecodedList{form, ReadListLines(*bytes, form, input.path)};
+    ListVerification verification(survey.form, survey.holdsReportRule, input.path, report);
+    list.ForEachPiece(
+        [&](std::string_view piece) { return verification.Verify(decoder.Decode(piece)); });
+    if (!WasRead(list, input.path.Text(), report)) {
+        return true;
+    }
+    return verification.Finish(survey.textAfterEndMark);
 }
 
 // False when the list gave neither a row nor a message.
 bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& report) {
-    const std::optional<DecodedList> decoded = DecodeList(input, kind, report);
-    if (!decoded) {
+    ListFile list(input.path);
+    const ListSurvey survey = SurveyList(list.Pieces(), kind.form, kind.mayBeColumnList);
+    if (StopTakesEffect()) {
+        return false;
+    }
+    if (!WasRead(list, input.path.Text(), report)) {
         return true;
     }
-    const auto& [form, list] = *decoded;
-    if (list.lines.empty()) {
+    if (!survey.hasLines) {
         report.AddMessage(EmptyListMessage(input.path.Text()));
         return true;
     }
-    if (kind.refusesSfv32 && IsSfv32List(list)) {
+    if (kind.refusesSfv32 && survey.sfv32) {
         report.AddMessage(Sfv32Message(input.path.Text()));
         ChecksumFile(input, report);
         return true;
     }
-    return VerifyListLines(list, form, input.path, report);
+    return VerifyPieces(list, survey, input, report);
 }
 
 // A list that leaves neither a row nor a message was read to its end

@@ -23,6 +23,6 @@ std::string TextAfterEndMarkMessage(const std::string& list) {
     return list + ":終わりの印（Ctrl-Z）の後ろの行は照合していません。";
 }
 
-std::string TwinReadingsMessage(const std::string& name, const std::string& otherName) {
+std::string TwoReadingsMessage(const std::string& name, const std::string& otherName) {
     return name + ":" + otherName + "とも読め、両方のファイルがあるため照合していません。";
 }

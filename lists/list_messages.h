@@ -26,4 +26,4 @@ std::string TextAfterEndMarkMessage(const std::string& list);
 
 // An unmarked list whose line reads as two names, in code page 932 and in
 // UTF-8, that both name existing files: neither is taken for the other.
-std::string TwinReadingsMessage(const std::string& name, const std::string& otherName);
+std::string TwoReadingsMessage(const std::string& name, const std::string& otherName);

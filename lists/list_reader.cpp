@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <string_view>
-#include <variant>
+#include <utility>
 
-#include "lists/column_list_parser.h"
-#include "lists/delimited_list_parser.h"
 #include "lists/path_rules.h"
-#include "lists/report_list_parser.h"
 
 namespace {
 
@@ -25,28 +22,12 @@ constexpr FormRules kFormRules[] = {
     {CheckOrder::SizeFirst, SplitJoinName, true},  // Column
 };
 
-using LineParser = std::variant<ReportListParser, DelimitedListParser, ColumnListParser>;
-
-LineParser ParserFor(ListForm form, const ListLines& list) {
-    switch (form) {
-        case ListForm::Report:
-            return ReportListParser(std::any_of(
-                list.lines.begin(), list.lines.end(),
-                [](const ListLine& line) { return ReportListParser::IsReportRule(line.text); }));
-        case ListForm::Delimited:
-            return DelimitedListParser();
-        case ListForm::Column:
-            break;
-    }
-    return ColumnListParser();
-}
-
-ListedFile FileOf(const ListLine& line, std::size_t index, const std::string& name,
+ListedFile FileOf(const ListLines& list, std::size_t index, const std::string& name,
                   const FormRules& rules, const CFileName& folder) {
-    const std::wstring written = line.RealStart(name.size());
+    const std::wstring written = list.RealStart(index, name.size());
     const std::wstring joined = rules.join(written);
     // A code page 932 line's text is the name as written, whatever its bytes.
-    const bool exact = line.real.empty() || CFileName(written).IsTextExact();
+    const bool exact = !list.IsUnicode() || CFileName(written).IsTextExact();
     ListedFile file{index, folder.Child(joined), {}, rules.namedByPath, exact, rules.order};
     if (joined != written) {
         file.asWritten = folder.Child(written);
@@ -63,27 +44,61 @@ ListNotes& ListNotes::operator+=(const ListNotes& other) {
     return *this;
 }
 
-ListSummary ReadListEntries(const ListLines& list, ListForm form, const CFileName& folder,
-                            const EntryVisitor& visit) {
-    const FormRules& rules = kFormRules[static_cast<std::size_t>(form)];
-    LineParser parser = ParserFor(form, list);
-    ListSummary summary;
-    for (std::size_t index = 0; index < list.lines.size(); ++index) {
-        const ListLine& line = list.lines[index];
+ListEntryReader::ListEntryReader(ListForm form, bool holdsReportRule, CFileName folder)
+    : m_form(form), m_folder(std::move(folder)) {
+    switch (form) {
+        case ListForm::Report:
+            m_parser = ReportListParser(holdsReportRule);
+            break;
+        case ListForm::Delimited:
+            m_parser = DelimitedListParser();
+            break;
+        case ListForm::Column:
+            m_parser = ColumnListParser();
+            break;
+    }
+}
+
+bool ListEntryReader::Read(const ListLines& piece, const EntryVisitor& visit) {
+    const FormRules& rules = kFormRules[static_cast<std::size_t>(m_form)];
+    const std::size_t first = std::exchange(m_linesBefore, m_linesBefore + piece.lines.size());
+    for (std::size_t index = 0; index < piece.lines.size(); ++index) {
+        const std::string& text = piece.lines[index].text;
         const LineReading reading =
-            std::visit([&line](auto& parser) { return parser.Read(line.text); }, parser);
-        summary.notes += reading.notes;
+            std::visit([&text](auto& parser) { return parser.Read(text); }, m_parser);
+        m_summary.notes += reading.notes;
         if (reading.step != LineStep::Entry) {
             continue;
         }
-        ++summary.entries;
-        if (!visit(reading.entry, FileOf(line, index, reading.entry.name, rules, folder))) {
-            summary.stopped = true;
-            return summary;
+        ++m_summary.entries;
+        ListedFile file = FileOf(piece, index, reading.entry.name, rules, m_folder);
+        file.line = first + index;
+        if (!visit(reading.entry, file)) {
+            m_summary.stopped = true;
+            return false;
         }
     }
-    summary.notes += std::visit([](const auto& parser) { return parser.Finish(); }, parser);
-    return summary;
+    return true;
+}
+
+ListSummary ListEntryReader::Finish() {
+    if (!m_summary.stopped) {
+        m_summary.notes += std::visit([](const auto& parser) { return parser.Finish(); }, m_parser);
+    }
+    return m_summary;
+}
+
+bool HoldsReportRule(const ListLines& list) {
+    return std::any_of(list.lines.begin(), list.lines.end(), [](const ListLine& line) {
+        return ReportListParser::IsReportRule(line.text);
+    });
+}
+
+ListSummary ReadListEntries(const ListLines& list, ListForm form, const CFileName& folder,
+                            const EntryVisitor& visit) {
+    ListEntryReader reader(form, form == ListForm::Report && HoldsReportRule(list), folder);
+    reader.Read(list, visit);
+    return reader.Finish();
 }
 
 std::string NameBelow(const CFileName& folder, const CFileName& file) {

@@ -36,6 +36,11 @@ std::string_view BeforeEndMark(std::string_view bytes) {
     return bytes.substr(0, bytes.find(kCtrlZ));
 }
 
+bool HoldsText(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return c != kCtrlZ && !IsAsciiSpace(c); });
+}
+
 }  // namespace
 
 CStringList CutListLines(std::string_view text) {
@@ -53,9 +58,7 @@ bool HoldsTextAfterEndMark(std::string_view bytes) {
     if (mark == std::string_view::npos) {
         return false;
     }
-    const std::string_view rest = bytes.substr(mark);
-    return std::any_of(rest.begin(), rest.end(),
-                       [](char c) { return c != kCtrlZ && !IsAsciiSpace(c); });
+    return HoldsText(bytes.substr(mark));
 }
 
 CStringList CrcListLines(std::string_view bytes) {
@@ -67,20 +70,39 @@ bool IsSfv32List(const ListLines& list) {
 }
 
 ListLines CutListText(std::string_view text, ListForm form) {
-    ListLines list;
-    const bool delimited = form == ListForm::Delimited;
-    // Cut straight into the lines kept: a large list is not held twice.
-    ForEachListLine(delimited ? text : BeforeEndMark(text), [&list](std::string_view line) {
-        list.lines.push_back({std::string(line), {}});
-    });
-    list.textAfterEndMark = !delimited && HoldsTextAfterEndMark(text);
+    if (form == ListForm::Delimited) {
+        return CutListPiece(text);
+    }
+    EndMark end;
+    ListLines list = CutListPiece(end.Before(text));
+    list.textAfterEndMark = end.TextAfter();
     return list;
 }
 
-std::wstring ListLine::RealStart(std::size_t bytes) const {
-    if (real.empty()) {
+ListLines CutListPiece(std::string_view text) {
+    ListLines list;
+    // Cut straight into the lines kept: a piece is not held twice.
+    ForEachListLine(text,
+                    [&list](std::string_view line) { list.lines.push_back({std::string(line)}); });
+    return list;
+}
+
+std::string_view EndMark::Before(std::string_view piece) {
+    const std::size_t mark = m_reached ? 0 : piece.find(kCtrlZ);
+    if (mark == std::string_view::npos) {
+        return piece;
+    }
+    m_reached = true;
+    m_textAfter = m_textAfter || HoldsText(piece.substr(mark));
+    return piece.substr(0, mark);
+}
+
+std::wstring ListLines::RealStart(std::size_t line, std::size_t bytes) const {
+    const std::string& text = lines[line].text;
+    if (!IsUnicode()) {
         return WidenText(std::string_view(text).substr(0, bytes));
     }
+    const std::wstring& real = reals[line];
     std::size_t written = 0;
     std::size_t at = 0;
     while (written < bytes && at < real.size()) {

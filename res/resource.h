@@ -8,7 +8,7 @@
 // Strings.
 #define IDS_ABOUT_ITEM 101      // the About item of the drop window's system menu
 #define IDS_CANNOT_OPEN 102     // "%1:ファイルが開けません"
-#define IDS_LIST_TOO_LARGE 103  // "%1:サイズが256Mを超えています。"
+#define IDS_LIST_TOO_LARGE 103  // "%1:サイズが1Gを超えています。"
 
 // Messages about a checksum list as a whole: %1 is the list.
 #define IDS_LIST_SAME_FILE_TWICE 110  // %2: the file an earlier line named too

@@ -21,17 +21,18 @@ const std::string kCrcMismatch = "CRC\x95\x73\x88\xEA\x92\x76";
 class EntryCheckTest : public ListCheckTest {
 protected:
     // Verifies one listed file as a list's reader does; messages name it by
-    // its path when subject is the path, else by the entry's name.
+    // its path when messageName is the path, else by the entry's name.
     void CheckListEntry(const ListEntry& entry, const std::string& path, CheckOrder order,
-                        const std::string& subject) {
+                        const std::string& messageName) {
         const CFileName file = CFileName::FromText(path);
         DiskProbe disk(file.Folder(), file);
-        VerifyListEntry(disk, entry, {0, file, {}, subject == path, true, order}, report);
+        VerifyListEntry(disk, entry, {0, file, {}, messageName == path, true, order}, report);
     }
 
     void CheckListedFile(const std::string& name, std::uint16_t crc, std::int64_t size,
-                         const std::string& path, CheckOrder order, const std::string& subject) {
-        CheckListEntry({name, crc, size, EntryFault::None}, path, order, subject);
+                         const std::string& path, CheckOrder order,
+                         const std::string& messageName) {
+        CheckListEntry({name, crc, size, EntryFault::None}, path, order, messageName);
     }
 
     void ExpectOutcome(CheckOrder order, const std::optional<std::string>& content, const Row& row,
@@ -124,7 +125,7 @@ TEST_F(EntryCheckTest, AFaultyEntryIsRecordedAsFailedWithoutOpeningTheFile) {
     folder.Write("a.bin", ContentWithCrc(100, 0x1A2B));
     const std::string path = folder.PathOf("a.bin");
     CheckListEntry({"a.bin", 0, 0, EntryFault::SizeNotNumeric}, path, CheckOrder::SizeFirst, path);
-    CheckListEntry({"x y", 0, 0, EntryFault::NoName}, path, CheckOrder::CrcFirst, "subject");
+    CheckListEntry({"x y", 0, 0, EntryFault::NoName}, path, CheckOrder::CrcFirst, "messageName");
     CheckListEntry({"a.bin", 0x1A2B, 100, EntryFault::None}, path, CheckOrder::CrcFirst, "a.bin");
     EXPECT_EQ(Rows(),
               (std::vector<Row>{{"a.bin", 0xFFFF, 0}, {"x y", 0xFFFF, 0}, {"a.bin", 0x1A2B, 100}}));

@@ -108,7 +108,7 @@ TEST(EntryOutcomeTest, FaultyEntriesNameWhatIsWrongWithTheLine) {
         EXPECT_EQ(FaultyEntryOutcome({"n", 0, 0, fault}, "s"),
                   (EntryOutcome{0xFFFF, 0, false, message}));
     }
-    // A line without a name is named by its text, whatever the subject.
+    // A line without a name is named by its text, whatever the messageName.
     EXPECT_EQ(FaultyEntryOutcome({", 1A2B, 5", 0, 0, EntryFault::NoName}, "s").message,
               ", 1A2B, 5:名前の欄がありません");
 }

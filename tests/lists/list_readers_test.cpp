@@ -24,7 +24,7 @@ const std::string kTrailFolder = "\x95\x5C\x8E\xA6\x83\x5C\x83\x74\x83\x67\x94\x
 ListLines LinesOf(const std::vector<std::string>& lines) {
     ListLines list;
     for (const std::string& line : lines) {
-        list.lines.push_back({line, {}});
+        list.lines.push_back({line});
     }
     return list;
 }
@@ -247,10 +247,10 @@ TEST_F(ColumnListTest, MessagesNameThePathOfTheEntry) {
     EXPECT_EQ(FailedNames(), (std::vector<std::string>(3, "a.bin")));
 }
 
-TEST_F(ColumnListTest, ListsOf256MebibytesAndMoreAreRefused) {
+TEST_F(ColumnListTest, ListsOfAGibibyteAndMoreAreRefused) {
     folder.Write("a.bin", ContentWithCrc(5, 0x1A2B));
     const std::string head = ColumnList({"a.bin  1A2B  5"});
-    constexpr long long kLimit = 256LL << 20;
+    constexpr long long kLimit = 1LL << 30;
     for (const long long size : {1LL << 20, kLimit}) {
         SCOPED_TRACE(size);
         report.Clear();
@@ -264,10 +264,10 @@ TEST_F(ColumnListTest, ListsOf256MebibytesAndMoreAreRefused) {
             EXPECT_TRUE(Messages().empty());
         } else {
             EXPECT_TRUE(Rows().empty());
-            // ":サイズが256Mを超えています。", as for any list
+            // ":サイズが1Gを超えています。", as for any list
             EXPECT_EQ(Messages(),
                       std::vector<std::string>{
-                          list + ":\x83\x54\x83\x43\x83\x59\x82\xaa\x32\x35\x36\x4d\x82\xf0"
+                          list + ":\x83\x54\x83\x43\x83\x59\x82\xaa\x31\x47\x82\xf0"
                                  "\x92\xb4\x82\xa6\x82\xc4\x82\xa2\x82\xdc\x82\xb7\x81\x42"});
         }
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "lists/list_encoding.h"
@@ -87,6 +88,29 @@ TEST(TextEncodingTest, TheMarkDecidesAndUnmarkedUtf8IsOnlyACandidate) {
     }
     EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFx", TextEncoding::Utf8), "x");
     EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBFx", TextEncoding::Cp932), "\xEF\xBB\xBFx");
+}
+
+TEST(ListEncodingTest, PiecesEndAfterTheirLastWholeLineEnd) {
+    using namespace std::string_literals;
+    const std::tuple<std::string, TextEncoding, std::size_t> cases[] = {
+        {"a\r\nb", TextEncoding::Cp932, 3},        {"a\nb\r", TextEncoding::Utf8Unmarked, 4},
+        {"\x95\x5C", TextEncoding::Cp932, 0},      {"a\0\n\0b"s, TextEncoding::Utf16Le, 4},
+        {"a\0\r\0b"s, TextEncoding::Utf16Le, 4},  // an odd last byte waits for its pair
+        {"\0\n\0a"s, TextEncoding::Utf16Le, 0},   // U+0A00, U+6100
+        {"\0a\0\n\0b"s, TextEncoding::Utf16Be, 4}, {"\n\0"s, TextEncoding::Utf16Be, 0},
+    };
+    for (const auto& [bytes, encoding, end] : cases) {
+        EXPECT_EQ(PieceEnd(bytes, encoding), end) << bytes;
+    }
+}
+
+TEST(ListLinesTest, TheEndMarkIsFollowedFromPieceToPiece) {
+    EndMark end;
+    EXPECT_EQ(end.Before("a\r\n"), "a\r\n");
+    EXPECT_EQ(end.Before("b\x1A \x1A\r\n"), "b");
+    EXPECT_FALSE(end.TextAfter());
+    EXPECT_EQ(end.Before("c\r\n"), "");
+    EXPECT_TRUE(end.TextAfter());
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include "engine/job_messages.h"
 #include "engine/path_message.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -42,12 +41,12 @@ TEST(CodePageTest, LiteralsReachTheProgramAsShiftJisBytes) {
 
 TEST(CodePageTest, StringTableMessagesLoadAsShiftJis) {
     EXPECT_EQ(
-        FormatPathMessage(IDS_CANNOT_OPEN, "C:\\x.bin"),
+        FormatPathMessage(CatalogMessage::CannotOpen, "C:\\x.bin"),
         "C:\\x.bin:\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xAA\x8A\x4A\x82\xAF\x82\xDC\x82\xB9\x82"
         "\xF1");
-    EXPECT_EQ(FormatPathMessage(IDS_LIST_TOO_LARGE, "C:\\l.crc"),
+    EXPECT_EQ(FormatPathMessage(CatalogMessage::ListTooLarge, "C:\\l.crc"),
               "C:\\l.crc:\x83\x54\x83\x43\x83\x59\x82\xAA"
-              "256M\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2"
+              "1G\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2"
               "\x82\xDC\x82\xB7\x81\x42");
 }
 

@@ -201,7 +201,8 @@ public:
     explicit NaiveNames(std::vector<std::string> names) : m_names(std::move(names)) {}
     bool TakeFirstMatch(std::string_view text) {
         for (std::size_t i = 0; i < m_names.size(); ++i) {
-            if (EndsWithIgnoreAsciiCase(text, m_names[i])) {
+            const std::size_t start = text.size() - std::min(text.size(), m_names[i].size());
+            if (EqualsIgnoreAsciiCase(text.substr(start), m_names[i])) {
                 m_names.erase(m_names.begin() + static_cast<std::ptrdiff_t>(i));
                 return true;
             }
