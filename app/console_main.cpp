@@ -21,6 +21,7 @@
 #include "engine/crc16.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
+#include "engine/job_progress.h"
 #include "engine/job_state.h"
 #include "framework/cp932_text.h"
 #include "framework/system_libraries.h"
@@ -38,7 +39,8 @@ constexpr char kUsage[] =
     "check of .txt and .crc lists. A folder stands for the files directly in it.\r\n"
     "\r\n"
     "  -r, --recursive  サブフォルダのファイルも計算 (files of sub-folders too)\r\n"
-    "  --help           この説明 (this help)\r\n"
+    "  -q, --quiet      メッセージと合計の行だけを表示 (messages and the total only)\r\n"
+    "  -h, --help, /?   この説明 (this help)\r\n"
     "  --version        バージョン (version)\r\n"
     "  --               以降はすべてパス (only paths follow)\r\n"
     "\r\n"
@@ -55,29 +57,39 @@ constexpr char kReportNotWritten[] =
     "varnelc: レポートを書き込めませんでした (the report could not be written)\r\n";
 
 // The report laid out, each line ending in CR LF: the bytes the result
-// window saves. False when not all of it was written.
-bool WriteReport(CJobReport& report, const CConsoleStream& out) {
+// window saves; quiet, its message lines and its total line alone. False
+// when not all of it was written.
+bool WriteReport(CJobReport& report, bool quiet, const CConsoleStream& out) {
     std::string piece;
     bool written = true;
+    const ReportLineSink write = [&](const std::string& line) {
+        piece += line;
+        piece += "\r\n";
+        if (piece.size() >= kReportPiece) {
+            written = out.Write(piece) && written;
+            piece.clear();
+        }
+    };
     JobReportLines lines = report.TakeLines();
-    BuildReportLines(lines.messageList, lines.nameList, lines.crcList, lines.sizeList,
-                     [&](const std::string& line) {
-                         piece += line;
-                         piece += "\r\n";
-                         if (piece.size() >= kReportPiece) {
-                             written = out.Write(piece) && written;
-                             piece.clear();
-                         }
-                     });
+    JobReportLines none;
+    BuildReportLines(lines.messageList, none.nameList, none.crcList, none.sizeList, write);
+    // The table's last line is its total line.
+    std::string totalLine;
+    BuildReportLines(none.messageList, lines.nameList, lines.crcList, lines.sizeList,
+                     quiet ? [&](const std::string& line) { totalLine = line; } : write);
+    if (!totalLine.empty()) {
+        write(totalLine);
+    }
     return out.Write(piece) && written;
 }
 
-int CheckAndPrint(const std::vector<std::wstring>& paths, FolderDepth depth,
+int CheckAndPrint(const std::vector<std::wstring>& paths, const ConsoleRequest& request,
                   const CConsoleStream& out, const CConsoleStream& err) {
+    const FolderDepth depth = request.recursive ? FolderDepth::WholeTree : FolderDepth::FilesOnly;
     CJobReport report;
     std::unique_ptr<CInputList> inputs = BuildInputList(paths, depth, report);
     LeaveOutOwnOutput(*inputs);
-    CConsoleProgress progress(err, inputs->size());
+    CConsoleProgress progress(err, g_jobProgress);
     if (err.IsInteractive()) {
         SetJobObserver(&progress);
     }
@@ -86,7 +98,7 @@ int CheckAndPrint(const std::vector<std::wstring>& paths, FolderDepth depth,
     progress.Finish();
 
     const int status = ReportExitStatus(report.Lines().messageList);
-    if (!WriteReport(report, out)) {
+    if (!WriteReport(report, request.quiet, out)) {
         err.Write(kReportNotWritten);
         return kExitMessages;
     }
@@ -131,8 +143,7 @@ int main() {
         for (const std::size_t index : request.pathIndices) {
             paths.push_back(arguments[index]);
         }
-        return CheckAndPrint(
-            paths, request.recursive ? FolderDepth::WholeTree : FolderDepth::FilesOnly, out, err);
+        return CheckAndPrint(paths, request, out, err);
     } catch (const std::bad_alloc&) {
         err.Write(NoMemoryMessage("varnelc") + "\r\n");
         return kExitMessages;

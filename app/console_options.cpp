@@ -24,6 +24,8 @@ ConsoleRequest ParseConsoleArguments(const std::vector<std::string>& arguments) 
             request.action = ConsoleRequest::Action::Version;
         } else if (argument == "--recursive" || argument == "-r") {
             request.recursive = true;
+        } else if (argument == "--quiet" || argument == "-q") {
+            request.quiet = true;
         } else if (argument.size() > 1 && argument.front() == '-') {
             request.action = ConsoleRequest::Action::UsageError;
             request.error = "不明なオプションです (unknown option): " + argument;

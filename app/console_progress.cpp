@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "app/console_stream.h"
 #include "app/progress_text.h"
-#include "framework/path_parts.h"
 
 namespace {
 
@@ -15,20 +15,8 @@ constexpr std::uint64_t kRedrawEveryMs = 200;
 
 }  // namespace
 
-CConsoleProgress::CConsoleProgress(const CConsoleStream& stream, std::size_t inputCount)
-    : m_stream(stream), m_inputCount(inputCount), m_startTick(GetTickCount64()) {}
-
-void CConsoleProgress::OnInputStarted(const std::string& path) {
-    ++m_inputNumber;
-    m_name = FinalComponent(path);
-    m_bytesRead = 0;
-    Redraw();
-}
-
-void CConsoleProgress::OnBytesRead(std::int64_t bytesOfFile) {
-    m_bytesRead = bytesOfFile;
-    Redraw();
-}
+CConsoleProgress::CConsoleProgress(const CConsoleStream& stream, const CJobProgress& progress)
+    : m_stream(stream), m_progress(progress), m_startTick(GetTickCount64()) {}
 
 void CConsoleProgress::Redraw() {
     const std::uint64_t now = GetTickCount64();
@@ -38,8 +26,9 @@ void CConsoleProgress::Redraw() {
     m_lastDrawTick = now;
     // One column less than the console, so that the line never wraps.
     const std::size_t columns = m_stream.Columns();
-    const std::string line = ProgressLine(m_inputNumber, m_inputCount, m_name, m_bytesRead,
-                                          columns > 1 ? columns - 1 : 1);
+    const std::string line =
+        ProgressLine(FigureProgress(m_progress.Snapshot(), std::chrono::steady_clock::now()),
+                     columns > 1 ? columns - 1 : 1);
     std::string text = "\r";
     text += line;
     if (line.size() < m_shownWidth) {

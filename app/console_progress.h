@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/job_control.h"
+#include "engine/job_progress.h"
 
 class CConsoleStream;
 
@@ -14,20 +15,18 @@ class CConsoleStream;
 // remains before the report.
 class CConsoleProgress : public JobObserver {
 public:
-    CConsoleProgress(const CConsoleStream& stream, std::size_t inputCount);
+    // Shows what progress says at each checkpoint the job passes.
+    CConsoleProgress(const CConsoleStream& stream, const CJobProgress& progress);
 
-    void OnInputStarted(const std::string& path) override;
-    void OnBytesRead(std::int64_t bytesOfFile) override;
+    void OnInputStarted(const std::string&) override { Redraw(); }
+    void OnBytesRead(std::int64_t) override { Redraw(); }
     void Finish();
 
 private:
     void Redraw();
 
     const CConsoleStream& m_stream;
-    std::size_t m_inputCount;
-    std::size_t m_inputNumber = 0;
-    std::string m_name;
-    std::int64_t m_bytesRead = 0;
+    const CJobProgress& m_progress;
     std::uint64_t m_startTick;
     std::uint64_t m_lastDrawTick = 0;
     std::size_t m_shownWidth = 0;

@@ -68,10 +68,11 @@ void AddArgument(const std::wstring& argument, FolderDepth depth, CInputList& in
     std::wstring longPath = argument;
     ExpandToLongPath(argument, longPath);
     const CFileName path(longPath);
-    if (IsFolder(path)) {
+    const PathKind kind = LookUpPath(path);
+    if (kind.folder) {
         AddFolderFiles(path, inputs, report, depth, names);
     } else {
-        inputs.push_back({path, false});
+        inputs.push_back({path, false, InputEntry::kLastComponent, kind.size});
     }
 }
 

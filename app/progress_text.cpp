@@ -1,7 +1,6 @@
 #include "app/progress_text.h"
 
 #include "framework/cp932.h"
-#include "ui/result/report_layout.h"
 
 namespace {
 
@@ -23,19 +22,15 @@ std::string KeepEnd(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::string ProgressLine(std::size_t inputNumber, std::size_t inputCount, const std::string& name,
-                         std::int64_t bytesRead, std::size_t columns) {
-    std::string head = "[";
-    head += std::to_string(inputNumber) + "/" + std::to_string(inputCount) + "] ";
-    std::string tail = "  ";
-    tail += GroupThousands(bytesRead) + " バイト";
-    const std::size_t fixed = head.size() + tail.size();
-    if (fixed + name.size() <= columns) {
-        return head + name + tail;
+std::string ProgressLine(const ProgressFigures& figures, std::size_t columns) {
+    const std::string head = JoinFigures(figures) + "  ";
+    const std::string& name = figures.name;
+    if (head.size() + name.size() <= columns) {
+        return head + name;
     }
     const std::size_t ellipsis = sizeof kEllipsis - 1;
-    if (fixed + ellipsis < columns) {
-        return head + kEllipsis + KeepEnd(name, columns - fixed - ellipsis) + tail;
+    if (head.size() + ellipsis < columns) {
+        return head + kEllipsis + KeepEnd(name, columns - head.size() - ellipsis);
     }
-    return KeepEnd(head + tail, columns);
+    return KeepEnd(head, columns);
 }

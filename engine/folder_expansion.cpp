@@ -54,7 +54,7 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobRepo
         for (; found; found = finder.FindNext()) {
             const std::wstring& name = finder.GetRealName();
             if (!finder.IsDirectory()) {
-                inputs.push_back({current.Child(name), true, rowNameOffset});
+                inputs.push_back({current.Child(name), true, rowNameOffset, finder.GetLength()});
                 ++added;
             } else if (!wholeTree || IsDotEntry(name)) {
                 continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,19 +21,30 @@ struct InputEntry {
     static constexpr std::size_t kLastComponent = std::string::npos;
 
     // A path alone is one the user named.
-    InputEntry(CFileName path, bool inFolder = false, std::size_t rowNameOffset = kLastComponent)
-        : path(std::move(path)), inFolder(inFolder), rowNameOffset(rowNameOffset) {}
+    InputEntry(CFileName path, bool inFolder = false, std::size_t rowNameOffset = kLastComponent,
+               std::int64_t knownSize = 0)
+        : path(std::move(path)),
+          inFolder(inFolder),
+          rowNameOffset(rowNameOffset),
+          knownSize(knownSize) {}
     CFileName path;
     bool inFolder;
     // A file found in a folder is named from that folder on ("sub\x.bin"),
     // so that a report saved there reaches every file of the tree again.
     std::size_t rowNameOffset;
+    // The file's size as learnt while the list was built, for the progress
+    // a job shows; 0 when it was not learnt.
+    std::int64_t knownSize;
 
     // The name the file's row in the report shows.
     std::string RowName() const {
         return rowNameOffset == kLastComponent ? FinalComponent(path.Text())
                                                : path.Text().substr(rowNameOffset);
     }
-    bool operator==(const InputEntry&) const = default;
+    // The same input, whatever size was learnt of it.
+    bool operator==(const InputEntry& other) const {
+        return path == other.path && inFolder == other.inFolder &&
+               rowNameOffset == other.rowNameOffset;
+    }
 };
 using CInputList = std::vector<InputEntry>;

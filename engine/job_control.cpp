@@ -3,6 +3,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "engine/job_progress.h"
+
 namespace {
 std::mutex g_holdMutex;
 std::condition_variable g_holdReleased;
@@ -34,6 +36,7 @@ void SetJobObserver(JobObserver* observer) {
 
 void JobInputCheckpoint(const std::string& path) {
     JobCheckpoint();
+    g_jobProgress.FileStarted(path);
     if (g_observer != nullptr) {
         g_observer->OnInputStarted(path);
     }
@@ -41,7 +44,13 @@ void JobInputCheckpoint(const std::string& path) {
 
 void JobBytesCheckpoint(std::int64_t bytesOfFile) {
     JobCheckpoint();
+    g_jobProgress.BytesRead(bytesOfFile);
     if (g_observer != nullptr) {
         g_observer->OnBytesRead(bytesOfFile);
     }
+}
+
+void JobListedFileCheckpoint(const std::string& path, std::int64_t listedSize) {
+    g_jobProgress.AddKnownFile(listedSize);
+    JobInputCheckpoint(path);
 }

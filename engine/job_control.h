@@ -24,6 +24,9 @@ public:
 // Installs the observer (or none with nullptr); set it only while no job runs.
 void SetJobObserver(JobObserver* observer);
 
-// Checkpoints that also tell the observer where the job is.
+// Checkpoints that also publish where the job is (g_jobProgress) and tell
+// the observer, once the job has passed them.
 void JobInputCheckpoint(const std::string& path);
 void JobBytesCheckpoint(std::int64_t bytesOfFile);
+// A file a list names, which becomes known as its line is read.
+void JobListedFileCheckpoint(const std::string& path, std::int64_t listedSize);

@@ -5,6 +5,7 @@
 #include "engine/file_crc.h"
 #include "engine/job_control.h"
 #include "engine/job_messages.h"
+#include "engine/job_progress.h"
 #include "framework/cp932.h"
 #include "framework/path_parts.h"
 
@@ -30,29 +31,65 @@ void ChecksumFile(const InputEntry& input, CJobReport& report) {
     report.AddMessage(kPlaceholderMessage);
 }
 
+namespace {
+
+enum class InputKind { File, TextList, CrcList };
+
+InputKind KindOf(const InputEntry& entry) {
+    if (entry.inFolder) {
+        return InputKind::File;
+    }
+    const std::string extension = SplitPath(entry.path.Text()).ext;
+    if (EqualsIgnoreAsciiCase(extension, ".txt")) {
+        return InputKind::TextList;
+    }
+    return EqualsIgnoreAsciiCase(extension, ".crc") ? InputKind::CrcList : InputKind::File;
+}
+
+// A list's own file is not counted: the files it lists become known as
+// its lines are read.
+void BeginProgress(const CInputList* inputs) {
+    std::size_t files = 0;
+    std::int64_t bytes = 0;
+    for (std::size_t i = 0; inputs != nullptr && i < inputs->size(); ++i) {
+        const InputEntry& entry = (*inputs)[i];
+        if (KindOf(entry) == InputKind::File) {
+            ++files;
+            bytes += entry.knownSize;
+        }
+    }
+    g_jobProgress.Begin(files, bytes);
+}
+
+}  // namespace
+
 void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& report) {
-    const std::string& path = entry.path.Text();
+    const InputKind kind = KindOf(entry);
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
-    JobInputCheckpoint(path);
+    if (kind == InputKind::File) {
+        JobInputCheckpoint(entry.path.Text());
+    } else {
+        JobCheckpoint();
+    }
     if (StopTakesEffect()) {
         return;
     }
-    if (entry.inFolder) {
-        ChecksumFile(entry, report);
-        return;
-    }
-    const std::string extension = SplitPath(path).ext;
-    if (EqualsIgnoreAsciiCase(extension, ".txt")) {
-        lists.textList(entry, report);
-    } else if (EqualsIgnoreAsciiCase(extension, ".crc")) {
-        lists.crcList(entry, report);
-    } else {
-        ChecksumFile(entry, report);
+    switch (kind) {
+        case InputKind::File:
+            ChecksumFile(entry, report);
+            break;
+        case InputKind::TextList:
+            lists.textList(entry, report);
+            break;
+        case InputKind::CrcList:
+            lists.crcList(entry, report);
+            break;
     }
 }
 
 void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobReport& report) {
+    BeginProgress(inputs.get());
     BeginJobFlags();
     if (!inputs || inputs->empty()) {
         report.AddMessage(kNoInputMessage);

@@ -98,7 +98,7 @@ void VerifyListEntry(ListedFileProbe& probe, const ListEntry& entry, const Liste
         RecordEntry(name, FaultyEntryOutcome({name, 0, 0, entry.fault}, messageName), report);
         return;
     }
-    JobInputCheckpoint(file.file.Text());
+    JobListedFileCheckpoint(file.file.Text(), entry.size);
     const std::optional<EntryOutcome> outcome =
         CompareListedFile(probe, name, entry.crc, entry.size, file.order, messageName);
     if (!outcome) {

@@ -50,5 +50,13 @@
 #define IDD_FIND 138
 #define IDC_FIND_TEXT 1003
 
+// Progress window of a check started with paths.
+#define IDD_PROGRESS 140
+#define IDC_PROGRESS_NAME 1010
+#define IDC_PROGRESS_FILES 1011
+#define IDC_PROGRESS_BYTES 1012
+#define IDC_PROGRESS_BAR 1013
+#define IDC_PROGRESS_TIME_LEFT 1014
+
 // Application.
 #define IDC_HELP_COMMAND 57670  // 0xE146

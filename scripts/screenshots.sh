@@ -16,8 +16,8 @@ docs=false
 # The README's pictures and the tests that take them, at 96 DPI and, for
 # the tests that also run so, at 144 DPI.
 docs_pictures="drop_idle drop_running drop_about result_window url_list_error
-               drop_idle_144dpi result_window_144dpi"
-docs_tests="drop_window_tests drop_job_tests result_window_tests"
+               drop_idle_144dpi result_window_144dpi progress_window"
+docs_tests="drop_window_tests drop_job_tests result_window_tests startup_tests"
 
 "$root/scripts/setup-deps.sh"
 source "$root/scripts/display.sh"

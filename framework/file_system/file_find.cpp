@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "framework/file_system/file_kind.h"
 #include "framework/file_system/system_path.h"
 
 // The wide functions with the system's form of the pattern: a folder deeper
@@ -46,6 +47,7 @@ void CFileFind::Take(const void* found) {
     const auto* entry = static_cast<const WIN32_FIND_DATAW*>(found);
     m_realName = entry->cFileName;
     m_attributes = entry->dwFileAttributes;
+    m_length = JoinedSize(entry->nFileSizeHigh, entry->nFileSizeLow);
 }
 
 void CFileFind::Close() {
@@ -55,6 +57,7 @@ void CFileFind::Close() {
     }
     m_realName.clear();
     m_attributes = 0;
+    m_length = 0;
 }
 
 bool CFileFind::IsDirectory() const {

@@ -25,6 +25,8 @@ public:
     // The current entry's name as stored in the file system, not a path.
     const std::wstring& GetRealName() const { return m_realName; }
     bool IsDirectory() const;
+    // The current entry's size in bytes, as the folder records it.
+    std::int64_t GetLength() const { return m_length; }
     // A link or junction: a reparse point, which leads elsewhere.
     bool IsReparsePoint() const;
 
@@ -34,4 +36,5 @@ private:
     void* m_handle = nullptr;
     std::wstring m_realName;
     std::uint32_t m_attributes = 0;
+    std::int64_t m_length = 0;
 };

@@ -23,13 +23,36 @@ bool Exists(const CFileName& path) {
     return FileAttributes(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::optional<std::int64_t> FileSize(const CFileName& path) {
+namespace {
+
+std::optional<WIN32_FILE_ATTRIBUTE_DATA> AttributeData(const CFileName& path) {
     const std::optional<std::wstring> system = SystemPath(path);
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!system || !GetFileAttributesExW(system->c_str(), GetFileExInfoStandard, &data)) {
         return std::nullopt;
     }
-    return (std::int64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    return data;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> FileSize(const CFileName& path) {
+    const std::optional<WIN32_FILE_ATTRIBUTE_DATA> data = AttributeData(path);
+    if (!data) {
+        return std::nullopt;
+    }
+    return JoinedSize(data->nFileSizeHigh, data->nFileSizeLow);
+}
+
+PathKind LookUpPath(const CFileName& path) {
+    const std::optional<WIN32_FILE_ATTRIBUTE_DATA> data = AttributeData(path);
+    if (!data) {
+        return {};
+    }
+    if ((data->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {true, 0};
+    }
+    return {false, JoinedSize(data->nFileSizeHigh, data->nFileSizeLow)};
 }
 
 void CreateFolder(const CFileName& path) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "app/console_options.h"
 #include "app/exit_status.h"
 #include "app/progress_text.h"
@@ -22,6 +24,8 @@ TEST(ConsoleOptionsTest, HelpAndVersion) {
     }
     EXPECT_EQ(ParseConsoleArguments({"--version"}).action, Action::Version);
     EXPECT_EQ(ParseConsoleArguments({"a.bin", "--version"}).action, Action::Version);
+    EXPECT_TRUE(ParseConsoleArguments({"-q", "a.bin"}).quiet);
+    EXPECT_TRUE(ParseConsoleArguments({"a.bin", "--quiet"}).quiet);
 }
 
 TEST(ConsoleOptionsTest, DoubleDashMakesEveryLaterArgumentAPath) {
@@ -54,32 +58,73 @@ TEST(ExitStatusTest, PlaceholdersAndTheNoErrorsLineAreNoMessages) {
     EXPECT_EQ(ReportExitStatus(noInput), kExitMessages);
 }
 
-// " バイト" in code page 932.
-const std::string kBytes = " \x83\x6F\x83\x43\x83\x67";
+using Clock = std::chrono::steady_clock;
 
-TEST(ProgressLineTest, ShowsInputNumberNameAndBytes) {
-    EXPECT_EQ(ProgressLine(3, 120, "sample.dat", 12345678, 79),
-              "[3/120] sample.dat  12,345,678" + kBytes);
+// A job that began ten seconds ago, at the third of 120 files known.
+JobProgress ThirdFile(std::int64_t bytesDone, std::int64_t bytesKnown) {
+    JobProgress progress;
+    progress.path = "C:\\data\\sample.dat";
+    progress.filesDone = 2;
+    progress.filesKnown = 120;
+    progress.bytesDone = bytesDone;
+    progress.bytesKnown = bytesKnown;
+    progress.started = Clock::time_point{} + std::chrono::hours(1);
+    return progress;
+}
+const Clock::time_point kTenSecondsOn =
+    Clock::time_point{} + std::chrono::hours(1) + std::chrono::seconds(10);
+
+TEST(ProgressFiguresTest, FilesBytesShareRateAndTimeLeft) {
+    struct Case {
+        std::int64_t done, known;
+        const char* text;
+    } cases[] = {
+        // 10 MB in 10 s of 100 MB: 90 MB left at 1 MB/s.
+        {10'000'000, 100'000'000, "3 / 120 ファイル  10%  1.0 MB/s  残り 1分30秒  sample.dat"},
+        {450'000'000'000, 500'000'000'000,
+         "3 / 120 ファイル  90%  45.0 GB/s  残り 1秒  sample.dat"},
+        {20'000, 200'000'000, "3 / 120 ファイル  0%  2.0 KB/s  残り 27時間46分  sample.dat"},
+        // Listed sizes may fall short of what is read: never past 100%.
+        {5'000, 4'000, "3 / 120 ファイル  100%  500 B/s  sample.dat"},
+        // Nothing read yet: no rate to go by. Without sizes, files count.
+        {0, 100, "3 / 120 ファイル  0%  sample.dat"},
+        {0, 0, "3 / 120 ファイル  1%  sample.dat"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProgressFiguresText(ThirdFile(c.done, c.known), kTenSecondsOn), c.text);
+    }
+    const ProgressFigures figures = FigureProgress(ThirdFile(1234567, 7654321), kTenSecondsOn);
+    EXPECT_EQ(figures.bytes, "1,234,567 / 7,654,321 バイト");
+    EXPECT_EQ(figures.percent, 16);
+}
+
+TEST(ProgressFiguresTest, NoEstimateInTheFirstSecondNorBeforeTheFirstFile) {
+    const JobProgress progress = ThirdFile(10'000'000, 100'000'000);
+    const ProgressFigures early = FigureProgress(progress, progress.started);
+    EXPECT_TRUE(early.rate.empty());
+    EXPECT_TRUE(early.timeLeft.empty());
+    EXPECT_EQ(FigureProgress(JobProgress{}, kTenSecondsOn).files, "0 / 0 ファイル");
 }
 
 TEST(ProgressLineTest, ALongNameLosesItsBeginningButNoHalfCharacter) {
     // 表 is 0x95 0x5C: cutting between its bytes would leave a backslash.
-    std::string name;
+    JobProgress progress = ThirdFile(5, 10);
     for (int i = 0; i < 20; ++i) {
-        name += "\x95\x5C";
+        progress.path += "\x95\x5C";
     }
-    name += ".bin";
-    const std::string line = ProgressLine(1, 2, name, 5, 30);
-    EXPECT_LE(line.size(), 30u);
-    const std::string start = "[1/2] ...";
+    progress.path += ".bin";
+    const std::string line = ProgressLine(FigureProgress(progress, progress.started), 40);
+    EXPECT_LE(line.size(), 40u);
+    const std::string start = "3 / 120 ファイル  50%  ...";
     ASSERT_EQ(line.substr(0, start.size()), start);
     EXPECT_EQ(line.substr(start.size(), 2), "\x95\x5C");
-    EXPECT_NE(line.find(".bin  5" + kBytes), std::string::npos);
+    EXPECT_EQ(line.substr(line.size() - 4), ".bin");
 }
 
 TEST(ProgressLineTest, ANarrowConsoleStillGetsALineThatFits) {
+    const ProgressFigures figures = FigureProgress(ThirdFile(10, 1000), kTenSecondsOn);
     for (std::size_t columns : {0u, 1u, 5u, 16u, 20u}) {
-        EXPECT_LE(ProgressLine(10, 10, "name.bin", 1234567, columns).size(), columns) << columns;
+        EXPECT_LE(ProgressLine(figures, columns).size(), columns) << columns;
     }
 }
 

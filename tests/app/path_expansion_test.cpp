@@ -208,6 +208,9 @@ TEST(BuildInputListTest, FoldersGiveTheirFilesOtherArgumentsOneEntry) {
 
     ASSERT_GE(inputs->size(), 6u);
     EXPECT_EQ((*inputs)[0], InputsOf({longFolder + "\\List.crc"})[0]);
+    // Their sizes come with them, for the progress the job shows.
+    EXPECT_EQ((*inputs)[0].knownSize, 1);
+    EXPECT_EQ((*inputs)[1].knownSize, 1);
     EXPECT_EQ(Sorted(inputs->begin() + 1, inputs->begin() + 3),
               Sorted({Found(longFolder + "\\DATA\\a.txt"), Found(longFolder + "\\DATA\\b.crc")}));
     // A missing file is queued as typed, so that the report names it.

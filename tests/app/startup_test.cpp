@@ -1,15 +1,18 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/command_line_mode.h"
 #include "engine/crc16.h"
+#include "engine/job_control.h"
 #include "engine/job_messages.h"
 #include "framework/cp932_text.h"
 #include "framework/profile.h"
@@ -139,6 +142,56 @@ TEST_F(StartupTest, CommandLineCheckShowsAndSavesWhatTheConsoleCheckerPrints) {
     EXPECT_NE(expected.find("b.dat"), std::string::npos);
     EXPECT_NE(expected.find("\x95\x5C.txt"), std::string::npos);
     EXPECT_NE(expected.find("missing.bin"), std::string::npos);
+}
+
+// A check that takes a while shows the progress window, where 中止 stops it;
+// the result window then lists what was checked and says it stopped.
+TEST_F(StartupTest, ALongCheckShowsItsProgressAndStopsAtTheButton) {
+    struct SlowDisk : JobObserver {
+        void OnInputStarted(const std::string&) override {}
+        void OnBytesRead(std::int64_t) override { Sleep(10); }
+    } disk;
+    SetJobObserver(&disk);
+    const std::string big = folder.PathOf("big.bin");
+    HANDLE file = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = std::int64_t{1} << 30;
+    ASSERT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    std::vector<std::string> figures;
+    std::vector<std::string> shown;
+    const CModalDriver driver([&] {
+        const HWND progress = FindThreadWindow("\x8C\x76\x8E\x5A\x92\x86...");  // 計算中...
+        if (progress != nullptr && figures.empty() &&
+            !WindowText(GetDlgItem(progress, IDC_PROGRESS_TIME_LEFT)).empty()) {
+            for (const int id : {IDC_PROGRESS_NAME, IDC_PROGRESS_FILES, IDC_PROGRESS_BYTES}) {
+                figures.push_back(WindowText(GetDlgItem(progress, id)));
+            }
+            figures.push_back(
+                std::to_string(SendDlgItemMessageA(progress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0)));
+            CaptureScreenshotIfAsked(progress, "progress_window");
+            PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }
+        const HWND result = FindThreadWindow(kResultCaption);
+        if (result != nullptr) {
+            shown = ListBoxLines(GetDlgItem(result, IDC_RESULT_LIST));
+            PostMessageA(result, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return result != nullptr;
+    });
+    RunCommandLineCheck(WidenText(Quoted(folder.PathOf("a.bin")) + " " + Quoted(big) + " " +
+                                  Quoted(folder.PathOf("sums.txt"))));
+    SetJobObserver(nullptr);
+    ASSERT_EQ(figures.size(), 4u);
+    EXPECT_EQ(figures[0], "big.bin");
+    EXPECT_EQ(figures[1], "2 / 2 \x83\x74\x83\x40\x83\x43\x83\x8B");  // ファイル
+    EXPECT_NE(figures[2].find(" / 1,073,741,833 "), std::string::npos) << figures[2];
+    EXPECT_LT(std::stoi(figures[3]), 100);
+    // The list after the stop was not read; a.bin was checked.
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[0], kStoppedMessage);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "a.bin  6F91      9"), shown.end());
 }
 
 TEST_F(StartupTest, BlanksAloneCheckNothingAndSaySo) {

@@ -68,6 +68,10 @@ TEST_F(VarnelcTest, AMessageMakesTheStatusOne) {
     const Outcome outcome = Run(Quoted(missing));
     EXPECT_EQ(outcome.status, 1u);
     EXPECT_EQ(outcome.out, missing + kCannotOpen + "\r\n");
+    // Quiet, the report keeps what failed and its total, and so does the status.
+    const Outcome quiet = Run("-q " + data.Write("x.bin", "123456789") + " " + Quoted(missing));
+    EXPECT_EQ(quiet.status, 1u);
+    EXPECT_EQ(quiet.out, missing + kCannotOpen + "\r\nTotal  1 Files  9 Bytes\r\n");
 }
 
 TEST_F(VarnelcTest, AnEmptyFolderLeavesTheNoInputMessage) {

@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "engine/job_progress.h"
+
 namespace {
 
 TEST(JobControlTest, AHeldJobWaitsAtItsNextCheckpointUntilReleased) {
@@ -37,6 +39,20 @@ TEST(JobControlTest, CheckpointsTellTheObserverWhereTheJobIs) {
     JobInputCheckpoint("b.bin");
     EXPECT_EQ(recorder.inputs, std::vector<std::string>{"a.bin"});
     EXPECT_EQ(recorder.bytes, std::vector<std::int64_t>{1048576});
+}
+
+TEST(JobControlTest, CheckpointsPublishFilesAndBytesDoneOfThoseKnown) {
+    g_jobProgress.Begin(2, 10);
+    JobInputCheckpoint("C:\\a.bin");
+    JobBytesCheckpoint(4);
+    JobListedFileCheckpoint("C:\\b.bin", 6);
+    JobBytesCheckpoint(2);
+    const JobProgress progress = g_jobProgress.Snapshot();
+    EXPECT_EQ(progress.path, "C:\\b.bin");
+    EXPECT_EQ(progress.filesDone, 1u);
+    EXPECT_EQ(progress.filesKnown, 3u);
+    EXPECT_EQ(progress.bytesDone, 6);
+    EXPECT_EQ(progress.bytesKnown, 16);
 }
 
 }  // namespace

@@ -380,10 +380,10 @@ TEST_F(JobRunnerTest, AListWithoutAnyEntryIsNamedInAMessage) {
 // Whatever fails while one input is handled, the job names that input and
 // goes on: it can never end up reported as clean.
 TEST_F(JobRunnerTest, AnUnforeseenFailureIsNamedAndTheJobGoesOn) {
-    struct ThrowAtSecond : JobObserver {
+    struct ThrowAtFirst : JobObserver {
         int inputs = 0;
         void OnInputStarted(const std::string&) override {
-            if (++inputs == 2) {
+            if (++inputs == 1) {
                 throw 42;
             }
         }
@@ -392,7 +392,7 @@ TEST_F(JobRunnerTest, AnUnforeseenFailureIsNamedAndTheJobGoesOn) {
     SetJobObserver(&observer);
     const std::string a = folder.Write("a.bin", "abc");
     const std::string list = folder.Write("list.crc", "a.bin, 61DA, 3\r\n");
-    // The second checkpoint is the listed file's, inside the list.
+    // The first file started is the listed one, inside the list.
     Run({list, a, WriteX()});
     EXPECT_EQ(Messages(), (Lines{UnexpectedErrorMessage(list), "@", "@"}));
     EXPECT_EQ(TakeRows(), (Rows{{"a.bin", 0x61DA, 3}, {"x.bin", 0x6F91, 9}}));

@@ -22,6 +22,26 @@ if [ "$status" != 1 ] || [[ "$output" != *"CON:ファイルが開けません"* 
     exit 1
 fi
 
+# A check that takes a while shows on the console, on standard error, the
+# file's number of those known, the share of the bytes, the rate, the time
+# left and the name. A sparse file of 64 GiB takes seconds on any machine;
+# Ctrl+C ends it once the line has had time to show.
+folder=$(mktemp -d)
+truncate -s 64G "$folder/big.bin"
+exec 3< <(sleep 3; printf '\003'; sleep 60)
+silence=$!
+output=$(timeout 60 script -qec "'$wine_run' '$varnelc' 'Z:${folder//\//\\}\\big.bin'" /dev/null \
+         <&3 2>&1)
+kill "$silence" 2>/dev/null
+exec 3<&-
+rm -rf "$folder"
+line='1 / 1 ファイル  [0-9]+%  [0-9.]+ [KMG]?B/s  残り [^ ]+  big\.bin'
+if ! [[ "$output" =~ $line ]]; then
+    echo "a long check on a console showed no full progress line:"
+    printf '%s\n' "$output" | tr '\r' '\n' | tail -5
+    exit 1
+fi
+
 # A report that cannot be written (a full disk) is never a clean exit.
 "$wine_run" "$varnelc" --version >/dev/null 2>&1  # the prefix is ready
 "$wine_run" "$varnelc" "$varnelc" >/dev/full 2>/dev/null
