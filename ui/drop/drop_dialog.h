@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/dpi.h"
+#include "framework/tool_tip.h"
 #include "ui/drop/drop_flow.h"
 #include "ui/drop/window_job.h"
 
@@ -78,6 +79,7 @@ private:
     void AskStop();
     void ShowResults();
     void ShowIcon(int iconId);
+    void ShowProgress();
     void ShowBusyCursor();
     void RemoveBusyCursor();
 
@@ -94,4 +96,5 @@ private:
     // window's small icon, rather than the large one shrunk.
     CScaledIcons m_smallIcons{SM_CXSMICON};
     bool m_bBusyCursor = false;
+    CToolTip m_progressTip;
 };

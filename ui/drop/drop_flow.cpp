@@ -50,7 +50,7 @@ DropCommands CDropFlow::Tick(JobStatus job) {
 
 DropCommands CDropFlow::NextFrame() {
     m_frame = (m_frame + 1) % kFrameCount;
-    return {Icon(IDI_FRAME0 + m_frame)};
+    return {Icon(IDI_FRAME0 + m_frame), {DropAction::ShowProgress}};
 }
 
 // The job belongs to the window until its results have been shown, so that
@@ -58,6 +58,7 @@ DropCommands CDropFlow::NextFrame() {
 DropCommands CDropFlow::Finish() {
     m_state = State::ShowingResults;
     return {Icon(IDI_IDLE),
+            {DropAction::HideProgress},
             {DropAction::StopTimer},
             {DropAction::RemoveBusyCursor},
             Caption(kShowingResultsCaption),
@@ -115,7 +116,10 @@ DropCommands CDropFlow::Close(std::uint64_t now) {
     }
     m_state = State::Closing;
     m_deadline = now + kStopWait;
-    return {{DropAction::StopTimer}, {DropAction::RemoveBusyCursor}, {DropAction::StopJob}};
+    return {{DropAction::HideProgress},
+            {DropAction::StopTimer},
+            {DropAction::RemoveBusyCursor},
+            {DropAction::StopJob}};
 }
 
 // The job clears the stop request when it begins, so a worker that had not

@@ -34,6 +34,8 @@ enum class DropAction {
     ShowResults,       // run the result window; answer with ResultsClosed
     CollectJob,        // wait for the worker, which has returned, and let it go
     EndProcess,        // at once: the job did not stop in time
+    ShowProgress,      // the job's figures, shown while the pointer rests on the window
+    HideProgress,      //
 };
 
 struct DropCommand {
@@ -59,7 +61,7 @@ public:
     DropCommands Drop();
     // Whether the job of the drop could be started on a worker.
     DropCommands JobStarted(bool started);
-    // The animation timer fired. A later status display also ticks here.
+    // The animation timer fired; the figures follow the frames.
     DropCommands Tick(JobStatus job);
     DropCommands DoubleClick(JobStatus job);
     // The stop question was answered: Yes stops the job.

@@ -4,14 +4,18 @@
 
 #include "ui/drop/drop_dialog.h"
 
+#include <chrono>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "engine/folder_depth_setting.h"
+#include "engine/job_progress.h"
 #include "framework/application_name.h"
 #include "framework/message_box.h"
 #include "res/resource.h"
 #include "ui/drop/dropped_items.h"
+#include "ui/progress/progress_figures.h"
 
 namespace {
 
@@ -123,6 +127,12 @@ void CDropDlg::Carry(const DropCommand& command, HDROP drop) {
         case DropAction::CollectJob:
             m_job.Collect();
             break;
+        case DropAction::ShowProgress:
+            ShowProgress();
+            break;
+        case DropAction::HideProgress:
+            m_progressTip.Hide();
+            break;
         case DropAction::EndProcess:
             TerminateProcess(GetCurrentProcess(), 0);
             break;
@@ -156,6 +166,15 @@ void CDropDlg::ShowIcon(int iconId) {
     m_nIconId = iconId;
     m_icon.SetIcon(m_icons.Get(iconId));
     FitIconControl();
+}
+
+// The figures of the running job, for a user who rests the pointer on the
+// window: the file being read on the first line, how far the job is below.
+void CDropDlg::ShowProgress() {
+    const ProgressFigures figures =
+        FigureProgress(g_jobProgress.Snapshot(), std::chrono::steady_clock::now());
+    const std::string counts = JoinFigures(figures);
+    m_progressTip.SetText(m_hWnd, figures.name.empty() ? counts : figures.name + "\r\n" + counts);
 }
 
 void CDropDlg::ShowBusyCursor() {

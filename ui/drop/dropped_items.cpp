@@ -9,8 +9,9 @@ void AddDroppedItems(HDROP drop, FolderDepth depth, CInputList& inputs, CJobRepo
     const UINT count = DroppedFileCount(drop);
     for (UINT index = 0; index < count; ++index) {
         const CFileName dropped = DroppedFileName(drop, index);
-        if (!IsFolder(dropped)) {
-            inputs.push_back({dropped, false});
+        const PathKind kind = LookUpPath(dropped);
+        if (!kind.folder) {
+            inputs.push_back({dropped, false, InputEntry::kLastComponent, kind.size});
         } else if (AddFolderFiles(dropped, inputs, report, depth) == 0) {
             report.AddMessage(EmptyFolderMessage(dropped.Text()));
         }

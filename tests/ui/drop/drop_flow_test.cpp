@@ -64,16 +64,18 @@ DropCommand Icon(int id) {
     return {A::ShowIcon, id};
 }
 
+// Each frame brings the job's figures up to date.
+DropCommands Frame(int id) {
+    return {Icon(id), {A::ShowProgress}};
+}
+
 const DropCommands kStart{{A::RefuseDrops}, {A::StartJob}};
 const DropCommands kRun{{A::ShowBusyCursor}, {A::SetCaption, 0, kRunning}, {A::StartTimer}};
-const DropCommands kFinish{Icon(IDI_IDLE),
-                           {A::StopTimer},
-                           {A::RemoveBusyCursor},
-                           {A::SetCaption, 0, kDone},
-                           {A::ShowResults}};
+const DropCommands kFinish{Icon(IDI_IDLE),        {A::HideProgress},         {A::StopTimer},
+                           {A::RemoveBusyCursor}, {A::SetCaption, 0, kDone}, {A::ShowResults}};
 const DropCommands kIdle{{A::CollectJob}, {A::SetCaption, 0, "Varnel"}, {A::AcceptDrops}};
 const DropCommands kAsk{{A::StopTimer}, {A::RemoveBusyCursor}, {A::HoldJob}, {A::AskStop}};
-const DropCommands kStop{{A::StopTimer}, {A::RemoveBusyCursor}, {A::StopJob}};
+const DropCommands kStop{{A::HideProgress}, {A::StopTimer}, {A::RemoveBusyCursor}, {A::StopJob}};
 const DropCommands kNone{};
 
 const Scenario kScenarios[] = {
@@ -81,12 +83,12 @@ const Scenario kScenarios[] = {
      {{Event::Drop, kStart},
       {Event::Drop, kNone},
       {Event::Started, kRun},
-      {Event::Tick, {Icon(IDI_FRAME2)}, J::NotBegun},
+      {Event::Tick, Frame(IDI_FRAME2), J::NotBegun},
       {Event::DoubleClick, kNone, J::NotBegun},
-      {Event::Tick, {Icon(IDI_FRAME3)}},
-      {Event::Tick, {Icon(IDI_FRAME0)}},
-      {Event::Tick, {Icon(IDI_FRAME1)}},
-      {Event::Tick, {Icon(IDI_FRAME2)}},
+      {Event::Tick, Frame(IDI_FRAME3)},
+      {Event::Tick, Frame(IDI_FRAME0)},
+      {Event::Tick, Frame(IDI_FRAME1)},
+      {Event::Tick, Frame(IDI_FRAME2)},
       {Event::Tick, kFinish, J::Ended},
       {Event::Tick, kNone, J::Ended},
       {Event::Drop, kNone},
@@ -105,13 +107,13 @@ const Scenario kScenarios[] = {
     {"No lets the job go on from the frame where it halted",
      {{Event::Drop, kStart},
       {Event::Started, kRun},
-      {Event::Tick, {Icon(IDI_FRAME2)}},
+      {Event::Tick, Frame(IDI_FRAME2)},
       {Event::DoubleClick, kAsk},
       {Event::DoubleClick, kNone},
       {Event::Tick, kNone},
       {Event::Drop, kNone},
       {Event::No, {{A::ShowBusyCursor}, {A::ReleaseJob}, {A::StartTimer}}},
-      {Event::Tick, {Icon(IDI_FRAME3)}}}},
+      {Event::Tick, Frame(IDI_FRAME3)}}},
     {"Yes stops the job, whose end shows the results",
      {{Event::Drop, kStart},
       {Event::Started, kRun},

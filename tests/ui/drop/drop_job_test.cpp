@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,6 +48,42 @@ constexpr char kNoErrors[] =
     "\x82\xc5\x82\xb5\x82\xbd\x81\x42";
 // "停止しますか？"
 constexpr char kStopQuestion[] = "\x92\xe2\x8e\x7e\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48";
+
+// "2 / 3 ファイル  " after the name of the file being read: the figures a
+// user resting the pointer on the window sees.
+constexpr char kSecondOfThree[] = "big.bin\r\n2 / 3 \x83\x74\x83\x40\x83\x43\x83\x8b  ";
+
+// The text of the tooltip the window owns, or an empty string.
+std::string ToolTipText(HWND window) {
+    struct Search {
+        HWND owner;
+        HWND found = nullptr;
+    } search{window};
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window, nullptr),
+        [](HWND candidate, LPARAM lParam) {
+            auto& search = *reinterpret_cast<Search*>(lParam);
+            char className[64] = {};
+            GetClassNameA(candidate, className, sizeof className);
+            if (GetWindow(candidate, GW_OWNER) == search.owner &&
+                std::string(className) == TOOLTIPS_CLASSA) {
+                search.found = candidate;
+            }
+            return search.found == nullptr ? TRUE : FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        return {};
+    }
+    char text[512] = {};
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    tool.lpszText = text;
+    SendMessageA(search.found, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
 
 std::string DelimitedLine(const std::string& name, std::uint16_t crc, std::size_t size) {
     char line[128];
@@ -124,6 +162,10 @@ TEST(DropJobTest, YesToTheStopQuestionEndsTheJobWithinTheFileBeingRead) {
             return IconId(reinterpret_cast<HICON>(icon)) != IDI_IDLE;
         };
         ASSERT_TRUE(WaitUntil([&] { return disk.bytes >= (8 << 20) && animating(); }, 20s));
+        ASSERT_TRUE(
+            WaitUntil([&] { return ToolTipText(jobs.Window()).starts_with(kSecondOfThree); }, 5s))
+            << ToolTipText(jobs.Window());
+        EXPECT_NE(ToolTipText(jobs.Window()).find('%'), std::string::npos);
         CaptureScreenshotIfAsked(jobs.Window(), "drop_running");
         const auto answered = std::chrono::steady_clock::now();
         jobs.DoubleClick();
