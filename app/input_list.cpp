@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/long_path.h"
 #include "engine/folder_expansion.h"

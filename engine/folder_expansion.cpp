@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/job_messages.h"
 #include "framework/file_system/file_find.h"

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "framework/file_name.h"
 #include "framework/path_parts.h"
@@ -47,4 +47,7 @@ struct InputEntry {
                rowNameOffset == other.rowNameOffset;
     }
 };
-using CInputList = std::vector<InputEntry>;
+// A queue rather than an array: it grows without copying what it holds, and
+// the job lets each input go once checked, so that the input list of a
+// large tree never stands in memory beside its whole report.
+using CInputList = std::deque<InputEntry>;

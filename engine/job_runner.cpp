@@ -94,7 +94,8 @@ void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobRep
     if (!inputs || inputs->empty()) {
         report.AddMessage(kNoInputMessage);
     } else {
-        for (const InputEntry& entry : *inputs) {
+        for (; !inputs->empty(); inputs->pop_front()) {
+            const InputEntry& entry = inputs->front();
             // Nothing one input meets may end the job or its thread, nor
             // pass unreported: a list too large for the memory left, or any
             // failure no step foresaw, leaves a message naming the input.

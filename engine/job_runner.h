@@ -13,9 +13,9 @@ struct ListChecks {
     void (*crcList)(const InputEntry& list, CJobReport& report);   // ".crc"
 };
 
-// Runs one job over an input list, which it owns and frees: sets the flags,
-// checks each entry in order into report, and clears g_jobRunning (a
-// release store) when done.
+// Runs one job over an input list, which it owns and frees, each input as
+// soon as it is checked: sets the flags, checks each entry in order into
+// report, and clears g_jobRunning (a release store) when done.
 void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobReport& report);
 
 // One entry of the input list: a file to checksum, or a ".txt"/".crc" list

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "engine/crc16.h"
 #include "engine/folder_expansion.h"

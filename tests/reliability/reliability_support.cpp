@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "engine/crc16.h"
 #include "engine/job_runner.h"
