@@ -6,8 +6,6 @@
 #include <utility>
 
 #include "app/run_check.h"
-#include "engine/job_progress.h"
-#include "engine/job_state.h"
 #include "framework/worker_thread.h"
 #include "ui/progress/progress_dialog.h"
 
@@ -45,9 +43,7 @@ JobDuration CheckShowingProgress(std::unique_ptr<CInputList> inputs, CJobReport&
     }
     if (!FinishesWithin(*worker, kShowAfter)) {
         CProgressDlg dialog;
-        dialog.m_pProgress = &g_jobProgress;
         dialog.m_pWorker = worker.get();
-        dialog.m_pStopRequest = &g_stopRequested;
         dialog.DoModal();
     }
     worker->Join();

@@ -19,6 +19,10 @@ bool JobStoppedEarly() {
     return g_stoppedEarly.load();
 }
 
+void RequestJobStop() {
+    g_stopRequested.store(1);
+}
+
 void BeginJobFlags() {
     g_jobRunning.store(1);
     g_stopRequested.store(0);

@@ -14,6 +14,9 @@ extern std::atomic<int> g_stopRequested;  // 1 once the user confirmed stopping
 bool StopTakesEffect();
 // Whether the job that runs, or ran last, ended early at a stop.
 bool JobStoppedEarly();
+// The user confirmed stopping: the job ends at its next step, in whichever
+// window the stop was asked for.
+void RequestJobStop();
 // Sets the flags for a job that begins: running, not stopped.
 void BeginJobFlags();
 // Clears the running flag of a job that has ended; every write of its report

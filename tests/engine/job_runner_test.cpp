@@ -99,7 +99,7 @@ protected:
 };
 
 TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
-    g_stopRequested = 1;
+    RequestJobStop();
     Run({});
     EXPECT_EQ(Messages(), Lines{kNoInputMessage});
     EXPECT_TRUE(TakeRows().empty());
@@ -112,7 +112,7 @@ TEST_F(JobRunnerTest, AnEmptyInputListLeavesOneMessageAndNoRow) {
 
 TEST_F(JobRunnerTest, PlainFilesGiveRowsWithBareNamesAndPlaceholders) {
     // A stop left over from an earlier job does not carry into this one.
-    g_stopRequested = 1;
+    RequestJobStop();
     Run({WriteX(), folder.Write("abc.dat", "abc")});
     EXPECT_EQ(TakeRows(), (Rows{{"x.bin", 0x6F91, 9}, {"abc.dat", 0x61DA, 3}}));
     EXPECT_EQ(Messages(), (Lines{"@", "@"}));
@@ -436,7 +436,7 @@ TEST_F(JobRunnerTest, AStopDuringAFolderSkipsItsRemainingFiles) {
         void OnInputStarted(const std::string& path) override {
             inputs.push_back(path);
             if (inputs.size() == 2) {
-                g_stopRequested = 1;
+                RequestJobStop();
             }
         }
         void OnBytesRead(std::int64_t) override {}

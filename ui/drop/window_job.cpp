@@ -37,7 +37,7 @@ void CWindowJob::Hold() {
 
 void CWindowJob::Release(bool stop) {
     if (stop) {
-        g_stopRequested.store(1);
+        RequestJobStop();
     }
     ReleaseJob();
 }

@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+#include "engine/job_progress.h"
+#include "engine/job_state.h"
 #include "framework/cp932_text.h"
 #include "res/resource.h"
 #include "ui/progress/progress_figures.h"
@@ -49,13 +51,13 @@ void CProgressDlg::OnTimer() {
 
 // The job stops at its next chunk; the window stays until it has.
 void CProgressDlg::OnCancel() {
-    m_pStopRequest->store(1);
+    RequestJobStop();
     EnableWindow(GetItem(IDCANCEL), FALSE);
 }
 
 void CProgressDlg::ShowFigures() {
     const ProgressFigures figures =
-        FigureProgress(m_pProgress->Snapshot(), std::chrono::steady_clock::now());
+        FigureProgress(g_jobProgress.Snapshot(), std::chrono::steady_clock::now());
     SetText(IDC_PROGRESS_NAME, 0, figures.name);
     SetText(IDC_PROGRESS_FILES, 1, figures.files);
     SetText(IDC_PROGRESS_BYTES, 2, figures.bytes);

@@ -3,25 +3,21 @@
 #include <windows.h>
 
 #include <array>
-#include <atomic>
 #include <optional>
 #include <string>
 
-#include "engine/job_progress.h"
 #include "framework/dialog.h"
 #include "framework/worker_thread.h"
 
 // The window a long check started with paths shows while its worker runs:
-// the file being read, the figures, a bar and 中止. It polls the published
-// progress and closes itself once the worker has finished; 中止, Esc and the
+// the file being read, the figures, a bar and 中止. It polls the job's
+// published progress and closes itself once the worker has finished; 中止, Esc and the
 // close box ask the job to stop after its current chunk.
 class CProgressDlg : public CDialog {
 public:
     CProgressDlg();
 
-    const CJobProgress* m_pProgress = nullptr;   // what is shown
-    const CWorkerThread* m_pWorker = nullptr;    // the window closes once it has finished
-    std::atomic<int>* m_pStopRequest = nullptr;  // set to 1 to stop the job
+    const CWorkerThread* m_pWorker = nullptr;  // the window closes once it has finished
 
 protected:
     BOOL OnInitDialog() override;
