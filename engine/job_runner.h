@@ -22,5 +22,6 @@ void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobRep
 // to verify.
 void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& report);
 
-// A file that is only checksummed: one row and a placeholder, or one message.
-void ChecksumFile(const InputEntry& input, CJobReport& report);
+// A file that is only checksummed: one row and a placeholder, or one
+// message. path is the input's Path().
+void ChecksumFile(const InputEntry& input, const CFileName& path, CJobReport& report);
