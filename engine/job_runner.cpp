@@ -63,9 +63,8 @@ void BeginProgress(const CInputList* inputs) {
 
 }  // namespace
 
-void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& report) {
-    // Built once: a file found in a folder holds its name alone.
-    const CFileName path = entry.Path();
+void CheckInput(const InputEntry& entry, const CFileName& path, const ListChecks& lists,
+                CJobReport& report) {
     const InputKind kind = KindOf(entry, path);
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
@@ -96,13 +95,16 @@ void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobRep
     if (!inputs || inputs->empty()) {
         report.AddMessage(kNoInputMessage);
     } else {
-        for (; !inputs->empty(); inputs->pop_front()) {
-            const InputEntry& entry = inputs->front();
+        // Each input's path in turn, built in one buffer: a file found in a
+        // folder holds its name alone.
+        CFileName path;
+        for (const InputEntry& entry : *inputs) {
             // Nothing one input meets may end the job or its thread, nor
             // pass unreported: a list too large for the memory left, or any
             // failure no step foresaw, leaves a message naming the input.
             try {
-                CheckInput(entry, lists, report);
+                entry.PathInto(path);
+                CheckInput(entry, path, lists, report);
             } catch (const std::bad_alloc&) {
                 report.AddMessage(NoMemoryMessage(entry.Path().Text()));
             } catch (...) {
