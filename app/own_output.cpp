@@ -9,7 +9,6 @@
 
 #include "framework/file_system/file_identity.h"
 #include "framework/file_system/file_kind.h"
-#include "framework/path_parts.h"
 
 void LeaveOutOwnOutput(CInputList& inputs) {
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -28,13 +27,12 @@ void LeaveOutOwnOutput(CInputList& inputs) {
     LARGE_INTEGER size = {};
     GetFileSizeEx(output, &size);
     std::erase_if(inputs, [&](const InputEntry& entry) {
-        const std::wstring& path = entry.path.Real();
-        const std::wstring_view final = std::wstring_view(path).substr(FinalComponentStart(path));
+        const std::wstring_view final = entry.RealFinalName();
         if (name ? CompareStringOrdinal(final.data(), static_cast<int>(final.size()), name->c_str(),
                                         -1, TRUE) != CSTR_EQUAL
-                 : FileSize(entry.path) != size.QuadPart) {
+                 : FileSize(entry.Path()) != size.QuadPart) {
             return false;
         }
-        return IdentityOfFileAt(entry.path) == own;
+        return IdentityOfFileAt(entry.Path()) == own;
     });
 }

@@ -348,7 +348,8 @@ bool BenchTree(const char* title, const std::vector<std::pair<std::size_t, TreeS
             });
         std::size_t pathBytes = 0;
         for (const InputEntry& input : inputs) {
-            pathBytes += input.path.Real().size() * sizeof(wchar_t) + input.path.Text().size();
+            const CFileName path = input.Path();
+            pathBytes += path.Real().size() * sizeof(wchar_t) + path.Text().size();
         }
         char note[96];
         std::snprintf(note, sizeof note, "  peak %.0f B/file, paths %.0f B/file%s",

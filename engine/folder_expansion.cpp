@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "engine/job_messages.h"
@@ -42,9 +43,11 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobRepo
     std::size_t added = 0;
     // Folders still to search, the next one last: depth first, sub-folders
     // in the order listed.
-    std::vector<CFileName> pending{folder};
+    std::vector<std::shared_ptr<const CFileName>> pending{
+        std::make_shared<const CFileName>(folder)};
     while (!pending.empty()) {
-        const CFileName current = std::move(pending.back());
+        const std::shared_ptr<const CFileName> shared = std::move(pending.back());
+        const CFileName& current = *shared;
         pending.pop_back();
         const std::size_t firstSubfolder = pending.size();
         CFileFind finder;
@@ -55,14 +58,14 @@ std::size_t AddFolderFiles(const CFileName& folder, CInputList& inputs, CJobRepo
         for (; found; found = finder.FindNext()) {
             const std::wstring& name = finder.GetRealName();
             if (!finder.IsDirectory()) {
-                inputs.push_back({current.Child(name), true, rowNameOffset, finder.GetLength()});
+                inputs.emplace_back(shared, name, rowNameOffset, finder.GetLength());
                 ++added;
             } else if (!wholeTree || IsDotEntry(name)) {
                 continue;
             } else if (finder.IsReparsePoint()) {
                 report.AddMessage(LinkNotEnteredMessage(current.Child(name).Text()));
             } else {
-                pending.push_back(current.Child(name));
+                pending.push_back(std::make_shared<const CFileName>(current.Child(name)));
             }
         }
         std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(firstSubfolder), pending.end());

@@ -9,12 +9,11 @@
 #include "framework/cp932.h"
 #include "framework/path_parts.h"
 
-void ChecksumFile(const InputEntry& input, CJobReport& report) {
-    const std::string& path = input.path.Text();
+void ChecksumFile(const InputEntry& input, const CFileName& path, CJobReport& report) {
     std::int64_t size = 0;
     std::uint16_t crc = 0;
     try {
-        crc = ComputeFileCrc(input.path, &size);
+        crc = ComputeFileCrc(path, &size);
     } catch (const FileCrcError& error) {
         // A file left half read at a stop has no row; the stop has its line.
         if (error.Failure() != CrcFailure::Stopped) {
@@ -24,9 +23,9 @@ void ChecksumFile(const InputEntry& input, CJobReport& report) {
     }
     // The size is the count of bytes the CRC covers, so that the row
     // describes one state of the file even while another program writes it.
-    report.AddRow(input.RowName(), crc, size);
-    if (!input.path.IsTextExact()) {
-        report.AddMessage(UnwritableNameMessage(path));
+    report.AddRow(input.RowName(path), crc, size);
+    if (!path.IsTextExact()) {
+        report.AddMessage(UnwritableNameMessage(path.Text()));
     }
     report.AddMessage(kPlaceholderMessage);
 }
@@ -35,11 +34,11 @@ namespace {
 
 enum class InputKind { File, TextList, CrcList };
 
-InputKind KindOf(const InputEntry& entry) {
+InputKind KindOf(const InputEntry& entry, const CFileName& path) {
     if (entry.inFolder) {
         return InputKind::File;
     }
-    const std::string extension = SplitPath(entry.path.Text()).ext;
+    const std::string extension = SplitPath(path.Text()).ext;
     if (EqualsIgnoreAsciiCase(extension, ".txt")) {
         return InputKind::TextList;
     }
@@ -53,7 +52,8 @@ void BeginProgress(const CInputList* inputs) {
     std::int64_t bytes = 0;
     for (std::size_t i = 0; inputs != nullptr && i < inputs->size(); ++i) {
         const InputEntry& entry = (*inputs)[i];
-        if (KindOf(entry) == InputKind::File) {
+        // A file found in a folder is counted without building its path.
+        if (entry.inFolder || KindOf(entry, entry.Path()) == InputKind::File) {
             ++files;
             bytes += entry.knownSize;
         }
@@ -63,12 +63,13 @@ void BeginProgress(const CInputList* inputs) {
 
 }  // namespace
 
-void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& report) {
-    const InputKind kind = KindOf(entry);
+void CheckInput(const InputEntry& entry, const CFileName& path, const ListChecks& lists,
+                CJobReport& report) {
+    const InputKind kind = KindOf(entry, path);
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
     if (kind == InputKind::File) {
-        JobInputCheckpoint(entry.path.Text());
+        JobInputCheckpoint(path.Text());
     } else {
         JobCheckpoint();
     }
@@ -77,7 +78,7 @@ void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& re
     }
     switch (kind) {
         case InputKind::File:
-            ChecksumFile(entry, report);
+            ChecksumFile(entry, path, report);
             break;
         case InputKind::TextList:
             lists.textList(entry, report);
@@ -94,17 +95,20 @@ void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobRep
     if (!inputs || inputs->empty()) {
         report.AddMessage(kNoInputMessage);
     } else {
-        for (; !inputs->empty(); inputs->pop_front()) {
-            const InputEntry& entry = inputs->front();
+        // Each input's path in turn, built in one buffer: a file found in a
+        // folder holds its name alone.
+        CFileName path;
+        for (const InputEntry& entry : *inputs) {
             // Nothing one input meets may end the job or its thread, nor
             // pass unreported: a list too large for the memory left, or any
             // failure no step foresaw, leaves a message naming the input.
             try {
-                CheckInput(entry, lists, report);
+                entry.PathInto(path);
+                CheckInput(entry, path, lists, report);
             } catch (const std::bad_alloc&) {
-                report.AddMessage(NoMemoryMessage(entry.path.Text()));
+                report.AddMessage(NoMemoryMessage(entry.Path().Text()));
             } catch (...) {
-                report.AddMessage(UnexpectedErrorMessage(entry.path.Text()));
+                report.AddMessage(UnexpectedErrorMessage(entry.Path().Text()));
             }
         }
     }

@@ -13,14 +13,16 @@ struct ListChecks {
     void (*crcList)(const InputEntry& list, CJobReport& report);   // ".crc"
 };
 
-// Runs one job over an input list, which it owns and frees, each input as
-// soon as it is checked: sets the flags, checks each entry in order into
-// report, and clears g_jobRunning (a release store) when done.
+// Runs one job over an input list, which it owns and frees at its end: sets
+// the flags, checks each entry in order into report, and clears
+// g_jobRunning (a release store) when done.
 void RunJob(std::unique_ptr<CInputList> inputs, const ListChecks& lists, CJobReport& report);
 
-// One entry of the input list: a file to checksum, or a ".txt"/".crc" list
-// to verify.
-void CheckInput(const InputEntry& entry, const ListChecks& lists, CJobReport& report);
+// One entry of the input list, whose Path() is path: a file to checksum, or
+// a ".txt"/".crc" list to verify.
+void CheckInput(const InputEntry& entry, const CFileName& path, const ListChecks& lists,
+                CJobReport& report);
 
-// A file that is only checksummed: one row and a placeholder, or one message.
-void ChecksumFile(const InputEntry& input, CJobReport& report);
+// A file that is only checksummed: one row and a placeholder, or one
+// message. path is the input's Path().
+void ChecksumFile(const InputEntry& input, const CFileName& path, CJobReport& report);

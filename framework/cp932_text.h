@@ -9,3 +9,6 @@
 // tells whether a character had no code page 932 form and was written as '?'.
 std::wstring WidenText(std::string_view text);
 std::string NarrowText(std::wstring_view text, bool* lossy = nullptr);
+// The same into narrow, in the storage it holds already, for text converted
+// again and again (each file's path as a job reaches it).
+void NarrowTextInto(std::wstring_view text, std::string& narrow, bool* lossy = nullptr);

@@ -52,3 +52,7 @@ std::string NarrowText(std::wstring_view text, bool* lossy) {
     }
     return Convert("CP932", "WCHAR_T", text, std::string("?"), lossy);
 }
+
+void NarrowTextInto(std::wstring_view text, std::string& narrow, bool* lossy) {
+    narrow = NarrowText(text, lossy);
+}

@@ -22,24 +22,30 @@ std::wstring WidenText(std::string_view text) {
     return wide;
 }
 
-std::string NarrowText(std::wstring_view text, bool* lossy) {
+void NarrowTextInto(std::wstring_view text, std::string& narrow, bool* lossy) {
     if (lossy != nullptr) {
         *lossy = false;
     }
     if (text.empty()) {
-        return {};
+        narrow.clear();
+        return;
     }
     const int size = static_cast<int>(text.size());
     // No best fit: a character written as a look-alike ("é" as "e") would
     // name another file; '?' names none.
     const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size,
                                            nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
+    narrow.resize(static_cast<std::size_t>(length));
     BOOL usedDefault = FALSE;
     WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(), length,
                         nullptr, &usedDefault);
     if (lossy != nullptr) {
         *lossy = usedDefault != FALSE;
     }
+}
+
+std::string NarrowText(std::wstring_view text, bool* lossy) {
+    std::string narrow;
+    NarrowTextInto(text, narrow, lossy);
     return narrow;
 }

@@ -22,12 +22,20 @@ CFileName CFileName::FromText(std::string_view text) {
 }
 
 CFileName CFileName::Child(std::wstring_view name) const {
-    std::wstring path = m_real;
-    if (!path.empty() && !IsSeparator(path.back()) && path.back() != L':') {
-        path += L'\\';
+    CFileName child;
+    child.AssignChild(*this, name);
+    return child;
+}
+
+void CFileName::AssignChild(const CFileName& folder, std::wstring_view name) {
+    m_real.assign(folder.m_real);
+    if (!m_real.empty() && !IsSeparator(m_real.back()) && m_real.back() != L':') {
+        m_real += L'\\';
     }
-    path += name;
-    return CFileName(std::move(path));
+    m_real += name;
+    bool lossy = false;
+    NarrowTextInto(m_real, m_text, &lossy);
+    m_exact = !lossy;
 }
 
 CFileName CFileName::Folder() const {

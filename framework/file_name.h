@@ -24,6 +24,10 @@ public:
 
     // The name of an entry below this folder.
     CFileName Child(std::wstring_view name) const;
+    // Makes this the name of the entry name below folder, in the storage this
+    // name holds already: a job names each file of a large tree in turn
+    // without a new allocation for each.
+    void AssignChild(const CFileName& folder, std::wstring_view name);
     // The folder part up to and including the last separator, or empty.
     CFileName Folder() const;
     // The last component: its name without any folder.

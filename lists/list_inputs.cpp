@@ -79,43 +79,44 @@ bool WasRead(const ListFile& list, const std::string& path, CJobReport& report) 
 // The entries, read a piece at a time: what the whole list must settle
 // first (its encoding, form, rule lines and end) comes from a reading of its
 // own, so that memory follows the entries kept rather than the list's size.
-bool VerifyPieces(ListFile& list, const ListSurvey& survey, const InputEntry& input,
+bool VerifyPieces(ListFile& list, const ListSurvey& survey, const CFileName& path,
                   CJobReport& report) {
     const TextEncoding marked = list.Marked();
     const TextEncoding encoding = marked != TextEncoding::Cp932 ? marked : survey.unmarked.Result();
-    ListDecoder decoder(encoding, survey, input.path, list.Pieces());
+    ListDecoder decoder(encoding, survey, path, list.Pieces());
     if (StopTakesEffect()) {
         return false;
     }
-    ListVerification verification(survey.form, survey.holdsReportRule, input.path, report);
+    ListVerification verification(survey.form, survey.holdsReportRule, path, report);
     list.ForEachPiece(
         [&](std::string_view piece) { return verification.Verify(decoder.Decode(piece)); });
-    if (!WasRead(list, input.path.Text(), report)) {
+    if (!WasRead(list, path.Text(), report)) {
         return true;
     }
     return verification.Finish(survey.textAfterEndMark);
 }
 
-// False when the list gave neither a row nor a message.
-bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& report) {
-    ListFile list(input.path);
+// False when the list gave neither a row nor a message. path is the input's Path().
+bool VerifyList(const InputEntry& input, const CFileName& path, const ListKind& kind,
+                CJobReport& report) {
+    ListFile list(path);
     const ListSurvey survey = SurveyList(list.Pieces(), kind.form, kind.mayBeColumnList);
     if (StopTakesEffect()) {
         return false;
     }
-    if (!WasRead(list, input.path.Text(), report)) {
+    if (!WasRead(list, path.Text(), report)) {
         return true;
     }
     if (!survey.hasLines) {
-        report.AddMessage(EmptyListMessage(input.path.Text()));
+        report.AddMessage(EmptyListMessage(path.Text()));
         return true;
     }
     if (kind.refusesSfv32 && survey.sfv32) {
-        report.AddMessage(Sfv32Message(input.path.Text()));
-        ChecksumFile(input, report);
+        report.AddMessage(Sfv32Message(path.Text()));
+        ChecksumFile(input, path, report);
         return true;
     }
-    return VerifyPieces(list, survey, input, report);
+    return VerifyPieces(list, survey, path, report);
 }
 
 // A list that leaves neither a row nor a message was read to its end
@@ -123,8 +124,9 @@ bool VerifyList(const InputEntry& input, const ListKind& kind, CJobReport& repor
 // the user must hear of it, or the report would say that no error was found.
 template <const ListKind& kind>
 void CheckList(const InputEntry& input, CJobReport& report) {
-    if (!VerifyList(input, kind, report) && !JobStoppedEarly()) {
-        report.AddMessage(NoEntryMessage(input.path.Text()));
+    const CFileName path = input.Path();
+    if (!VerifyList(input, path, kind, report) && !JobStoppedEarly()) {
+        report.AddMessage(NoEntryMessage(path.Text()));
     }
 }
 

@@ -35,7 +35,7 @@ std::string Found(const std::string& path) {
 std::vector<std::string> Sorted(CInputList::const_iterator first, CInputList::const_iterator last) {
     std::vector<std::string> paths;
     for (; first != last; ++first) {
-        paths.push_back(first->inFolder ? Found(first->path.Text()) : first->path.Text());
+        paths.push_back(first->inFolder ? Found(first->Path().Text()) : first->Path().Text());
     }
     return Sorted(paths);
 }
@@ -221,8 +221,8 @@ TEST(BuildInputListTest, FoldersGiveTheirFilesOtherArgumentsOneEntry) {
               Sorted({Found(data + "\\a.txt"), Found(data + "\\b.crc")}));
     // A drive's root has no long form but is a folder: only its files follow.
     for (std::size_t i = 6; i < inputs->size(); ++i) {
-        EXPECT_TRUE((*inputs)[i].inFolder && (*inputs)[i].path.Text().rfind("C:\\", 0) == 0)
-            << (*inputs)[i].path.Text();
+        EXPECT_TRUE((*inputs)[i].inFolder && (*inputs)[i].Path().Text().rfind("C:\\", 0) == 0)
+            << (*inputs)[i].Path().Text();
     }
 }
 
