@@ -34,11 +34,12 @@ namespace {
 
 enum class InputKind { File, TextList, CrcList };
 
-InputKind KindOf(const InputEntry& entry, const CFileName& path) {
+// A file found in a folder is known by its flag alone, without its path.
+InputKind KindOf(const InputEntry& entry) {
     if (entry.inFolder) {
         return InputKind::File;
     }
-    const std::string extension = SplitPath(path.Text()).ext;
+    const std::string extension = SplitPath(entry.Path().Text()).ext;
     if (EqualsIgnoreAsciiCase(extension, ".txt")) {
         return InputKind::TextList;
     }
@@ -52,8 +53,7 @@ void BeginProgress(const CInputList* inputs) {
     std::int64_t bytes = 0;
     for (std::size_t i = 0; inputs != nullptr && i < inputs->size(); ++i) {
         const InputEntry& entry = (*inputs)[i];
-        // A file found in a folder is counted without building its path.
-        if (entry.inFolder || KindOf(entry, entry.Path()) == InputKind::File) {
+        if (KindOf(entry) == InputKind::File) {
             ++files;
             bytes += entry.knownSize;
         }
@@ -65,7 +65,7 @@ void BeginProgress(const CInputList* inputs) {
 
 void CheckInput(const InputEntry& entry, const CFileName& path, const ListChecks& lists,
                 CJobReport& report) {
-    const InputKind kind = KindOf(entry, path);
+    const InputKind kind = KindOf(entry);
     // The checkpoint comes first: a stop confirmed while the job was held
     // there already skips this input.
     if (kind == InputKind::File) {
